@@ -1,11 +1,49 @@
+// The program entry: the splash, the windows in their order, the event loop.
 #include <QApplication>
-#include <QWidget>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "diagnostics/AboutWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/MessageBoxPresenter.h"
+#include "shell/QuitSignals.h"
+
+using namespace kirvo;
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2000;
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Kirvo Jigsaw Pleo III");
-    window.show();
+    QApplication::setApplicationName(kApplicationTitle);
+    CatchQuitSignals();
+    SetMessagePresenter(PresentMessageBox);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+
+    auto* splash = new AboutWindow(AboutWindow::Role::Splash);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    splash->repaint();
+
+    MainWindow mainWindow;
+    CloseOnQuitSignals(&mainWindow);
+    std::error_code ignored;
+    std::filesystem::remove(mainWindow.FileNames().saveTempFile, ignored);  // left by an interrupted save
+    mainWindow.SetRunning(true);
+    mainWindow.show();
+    splash->raise();
+
+    // The splash stays up until two seconds have passed since the start, without holding up
+    // the window behind it.
+    int remaining = std::max<qint64>(0, kSplashMilliseconds - sinceStart.elapsed());
+    QTimer::singleShot(remaining, splash, &QWidget::close);
+
     return application.exec();
 }

@@ -1,0 +1,10 @@
+// Shows the game's messages and questions as dialogs owned by the active window.
+#pragma once
+
+#include "shell/MessageBox.h"
+
+namespace kirvo {
+
+MessageAnswer PresentMessageBox(const MessageRequest& request);
+
+}  // namespace kirvo

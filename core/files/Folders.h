@@ -1,0 +1,37 @@
+// Folder helpers: the few file-system operations the game needs, on UTF-8 paths with "/".
+//
+// Folder paths in the game always end with "/" (see NormaliseFolder). None of these report
+// failures beyond their result: a folder that cannot be made or a copy that fails shows up later,
+// where a file in it is actually needed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kirvo {
+
+// Appends "/" to a non-empty path that does not end with one.
+std::string NormaliseFolder(std::string path);
+
+// True when the folder exists afterwards. Makes that one folder only: its parent must exist.
+bool EnsureFolder(const std::string& path);
+
+// Copies source to destination when the destination does not exist and the source does;
+// with deleteSource, a successful copy then removes the source (a failed delete is ignored).
+enum class AfterCopy { KeepSource, DeleteSource };
+bool CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after = AfterCopy::KeepSource);
+
+bool FileExists(const std::string& path);
+
+// Entries of the folder (files and sub-folders) whose extension, dot included, is exactly
+// `extension`, compared case-sensitively. Bare names, or folder + name with FullPath, sorted
+// case-insensitively. Empty when the folder does not exist or nothing matches.
+enum class ListNames { Bare, FullPath };
+std::vector<std::string> ListFilesByExtension(const std::string& folder, const std::string& extension,
+                                              ListNames names = ListNames::Bare);
+
+// Case-insensitive comparison of UTF-8 names (ASCII letters fold; other bytes compare as they are).
+bool SameNameIgnoringCase(const std::string& a, const std::string& b);
+bool LessIgnoringCase(const std::string& a, const std::string& b);
+
+}  // namespace kirvo

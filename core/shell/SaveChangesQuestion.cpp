@@ -1,0 +1,28 @@
+#include "shell/SaveChangesQuestion.h"
+
+#include "files/Folders.h"
+#include "shell/MessageBox.h"
+
+namespace kirvo {
+
+Proceed AskSaveChanges(bool changed, FILE_NAMES& names, SaveChangesHost& host)
+{
+    if (!changed)
+        return Proceed::GoOn;
+    switch (ShowMessage("Q_SaveChanges", MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    case MessageAnswer::No: return Proceed::GoOn;
+    case MessageAnswer::Yes: break;
+    default: return Proceed::Stop;
+    }
+    if (SameNameIgnoringCase(names.sSolve, names.autosaveFile))
+        names.sSolve.clear();
+    if (names.sSolve.empty()) {
+        std::optional<std::string> chosen = host.ChooseSaveName();
+        if (!chosen)
+            return Proceed::Stop;
+        names.sSolve = *chosen;
+    }
+    return host.SaveGame(names.sSolve) ? Proceed::GoOn : Proceed::Stop;
+}
+
+}  // namespace kirvo
