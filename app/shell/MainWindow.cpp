@@ -51,9 +51,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    busy_ = true;
-    if (AskSaveChanges(changed_, names_, *this) == Proceed::Stop) {
-        busy_ = false;
+    state_.busy = true;
+    if (AskSaveChanges(state_.changed, names_, *this) == Proceed::Stop) {
+        state_.busy = false;
         event->ignore();
         return;
     }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "shell/FileNames.h"
+#include "shell/GameState.h"
 #include "shell/SaveChangesQuestion.h"
 
 namespace kirvo {
@@ -32,10 +33,9 @@ private:
     void SaveSettings();
 
     FILE_NAMES names_;
+    GameState state_;
     QWidget* field_ = nullptr;  // P_Field
     bool running_ = false;
-    bool busy_ = false;
-    bool changed_ = false;
 };
 
 }  // namespace kirvo

@@ -1,0 +1,36 @@
+#include "shell/GameState.h"
+
+#include <cassert>
+
+namespace kirvo {
+
+void AllocatePieceTable(GameState& state, int recordCount)
+{
+    assert(recordCount >= 0);
+    state.pieces.assign(size_t(recordCount) + 1, PieceRecord {});
+    state.drawOrder.clear();
+    state.drawOrder.reserve(size_t(recordCount) + 1);
+}
+
+void FreePieceTable(GameState& state)
+{
+    state.pieces = std::vector<PieceRecord>();
+    state.drawOrder = std::vector<DrawOrderEntry>();
+}
+
+void MarkChanged(GameState& state)
+{
+    state.changed = true;
+    state.autosavePending = true;
+}
+
+void ResetPlayFlags(GameState& state)
+{
+    state.draggedPiece = -1;
+    state.selectionExists = false;
+    state.solved = false;
+    state.changed = false;
+    state.autosavePending = false;
+}
+
+}  // namespace kirvo
