@@ -1,0 +1,80 @@
+#include "raster/PixelBuffer.h"
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace kirvo {
+
+namespace {
+
+struct JpegErrors {
+    jpeg_error_mgr manager;  // first, so that libjpeg's pointer to it points to the whole
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void OnJpegError(j_common_ptr info)
+{
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    errors->manager.format_message(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+// A warning (level -1) means damaged or missing data, which libjpeg would paper over with grey;
+// such a file is refused rather than shown half grey. Higher levels are trace output.
+void OnJpegMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        OnJpegError(info);
+}
+
+struct JpegReader {
+    jpeg_decompress_struct info{};
+    JpegErrors errors{};
+    ~JpegReader() { jpeg_destroy_decompress(&info); }
+};
+
+// libjpeg reports errors by longjmp to the setjmp below, so this frame holds nothing that
+// needs destroying and reads no local it changed after setjmp.
+bool DecodeJpeg(JpegReader& reader, std::span<const uint8_t> bytes, TPixelBuffer& buffer)
+{
+    jpeg_decompress_struct& info = reader.info;
+    if (setjmp(reader.errors.jump))
+        return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    if (uint64_t(info.image_width) * info.image_height > uint64_t(kMaxDecodedPixels)) {
+        std::snprintf(reader.errors.message, sizeof reader.errors.message, "picture larger than 100 megapixels");
+        return false;
+    }
+    info.out_color_space = JCS_EXT_BGR;
+    jpeg_start_decompress(&info);
+    PixCreate24(buffer, int(info.output_width), int(info.output_height));
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = PixRow(buffer, int(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+Result<> PixLoadJpeg(TPixelBuffer& buffer, std::span<const uint8_t> bytes)
+{
+    JpegReader reader;
+    reader.info.err = jpeg_std_error(&reader.errors.manager);
+    reader.errors.manager.error_exit = OnJpegError;
+    reader.errors.manager.emit_message = OnJpegMessage;
+
+    TPixelBuffer decoded;
+    if (!DecodeJpeg(reader, bytes, decoded))
+        return Fail(std::string("Invalid JPEG image: ") + reader.errors.message);
+    buffer = std::move(decoded);
+    return {};
+}
+
+}  // namespace kirvo

@@ -1,0 +1,98 @@
+#include "raster/PixelBuffer.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace kirvo {
+
+namespace {
+
+// Everything libpng's callbacks need, kept outside the frame that calls setjmp.
+struct PngSource {
+    std::span<const uint8_t> bytes;
+    size_t position = 0;
+    char error[160] = "";
+};
+
+[[noreturn]] void OnPngError(png_structp png, png_const_charp message)
+{
+    auto* source = static_cast<PngSource*>(png_get_error_ptr(png));
+    std::snprintf(source->error, sizeof source->error, "%s", message);
+    png_longjmp(png, 1);
+}
+
+// libpng warns about damaged ancillary chunks, which it then drops; the picture is still whole.
+void OnPngWarning(png_structp, png_const_charp) {}
+
+void ReadPngBytes(png_structp png, png_bytep out, size_t count)
+{
+    auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (count > source->bytes.size() - source->position)
+        png_error(png, "truncated stream");
+    std::memcpy(out, source->bytes.data() + source->position, count);
+    source->position += count;
+}
+
+struct PngReader {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
+};
+
+// libpng reports errors by longjmp to the setjmp below, so this frame holds nothing that
+// needs destroying and reads no local it changed after setjmp.
+bool DecodePng(png_structp png, png_infop info, TPixelBuffer& buffer)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_info(png, info);
+    png_uint_32 width = png_get_image_width(png, info);
+    png_uint_32 height = png_get_image_height(png, info);
+    if (uint64_t(width) * height > uint64_t(kMaxDecodedPixels))
+        png_error(png, "picture larger than 100 megapixels");
+    bool alpha = (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
+
+    // Whatever the colour type and depth, ask for 8-bit blue, green, red (and alpha).
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    int passes = png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != width * (alpha ? 4u : 3u))
+        png_error(png, "unexpected row layout");
+
+    if (alpha)
+        PixCreate32(buffer, int(width), int(height));
+    else
+        PixCreate24(buffer, int(width), int(height));
+    for (int pass = 0; pass < passes; ++pass)
+        for (int y = 0; y < buffer.height; ++y)
+            png_read_row(png, PixRow(buffer, y), nullptr);
+    png_read_end(png, nullptr);
+    return true;
+}
+
+}  // namespace
+
+Result<> PixLoadPng(TPixelBuffer& buffer, std::span<const uint8_t> bytes)
+{
+    PngSource source{bytes};
+    PngReader reader;
+    reader.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnPngError, OnPngWarning);
+    if (reader.png)
+        reader.info = png_create_info_struct(reader.png);
+    if (!reader.info)
+        return Fail("Cannot read PNG image: out of memory");
+    png_set_read_fn(reader.png, &source, ReadPngBytes);
+
+    TPixelBuffer decoded;
+    if (!DecodePng(reader.png, reader.info, decoded))
+        return Fail(std::string("Invalid PNG image: ") + source.error);
+    buffer = std::move(decoded);
+    return {};
+}
+
+}  // namespace kirvo
