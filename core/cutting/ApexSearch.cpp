@@ -1,0 +1,158 @@
+#include "cutting/ApexSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace kirvo {
+
+namespace {
+
+constexpr int kPointsPerBucket = 2;
+
+// Beyond this radius of the circle through u, v and the best point so far, in half edge lengths,
+// that point lies almost on the edge's line and the search scans every point instead of trusting
+// the margin argument in Find.
+constexpr double kFlatCircle = 4096;
+
+// The one angle expression of both searches, so that equal angles compare equal. The products
+// and sums are of whole numbers below 2^53 and therefore exact; the clamp only matters if the
+// quotient were to round past +-1.
+double ApexAngle(SeedPoint u, SeedPoint v, SeedPoint k)
+{
+    double ux = u.x - k.x;
+    double uy = u.y - k.y;
+    double vx = v.x - k.x;
+    double vy = v.y - k.y;
+    double cosine = (ux * vx + uy * vy) / (std::sqrt(ux * ux + uy * uy) * std::sqrt(vx * vx + vy * vy));
+    return std::acos(std::clamp(cosine, -1.0, 1.0));
+}
+
+}  // namespace
+
+int Orientation(SeedPoint a, SeedPoint b, SeedPoint p)
+{
+    int64_t cross = int64_t(a.x - p.x) * (a.y - b.y) - int64_t(a.x - b.x) * (a.y - p.y);
+    return (cross > 0) - (cross < 0);
+}
+
+RealPoint Circumcentre(SeedPoint a, SeedPoint b, SeedPoint c)
+{
+    // Numerators and denominator are exact integers below 2^53, so each coordinate is one
+    // correctly rounded division.
+    int64_t aa = int64_t(a.x) * a.x + int64_t(a.y) * a.y;
+    int64_t bb = int64_t(b.x) * b.x + int64_t(b.y) * b.y;
+    int64_t cc = int64_t(c.x) * c.x + int64_t(c.y) * c.y;
+    int64_t d = 2 * (int64_t(a.x) * (b.y - c.y) + int64_t(b.x) * (c.y - a.y) + int64_t(c.x) * (a.y - b.y));
+    int64_t x = aa * (b.y - c.y) + bb * (c.y - a.y) + cc * (a.y - b.y);
+    int64_t y = aa * (c.x - b.x) + bb * (a.x - c.x) + cc * (b.x - a.x);
+    return {double(x) / double(d), double(y) / double(d)};
+}
+
+int FindApexByScan(std::span<const SeedPoint> points, int u, int v, int side)
+{
+    if (side == 0)
+        return -1;
+    double bestAngle = -1000;
+    int best = -1;
+    for (int k = 0; k < int(points.size()); ++k) {
+        if (Orientation(points[u], points[v], points[k]) != side)
+            continue;
+        double angle = ApexAngle(points[u], points[v], points[k]);
+        if (angle > bestAngle) {
+            bestAngle = angle;
+            best = k;
+        }
+    }
+    return best;
+}
+
+ApexSearch::ApexSearch(std::span<const SeedPoint> points) : points(points.begin(), points.end())
+{
+    if (points.empty())
+        return;
+    minX = maxX = points[0].x;
+    minY = maxY = points[0].y;
+    for (SeedPoint p : points) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    double width = double(maxX) - minX + 1;
+    double height = double(maxY) - minY + 1;
+    bucketSize = std::max(1, int(std::sqrt(width * height * kPointsPerBucket / double(points.size()))));
+    columns = (maxX - minX) / bucketSize + 1;
+    rows = (maxY - minY) / bucketSize + 1;
+
+    // Counting sort by bucket; within a bucket the points stay in index order.
+    bucketStart.assign(size_t(columns) * rows + 1, 0);
+    auto bucketOf = [&](SeedPoint p) { return size_t(Row(p.y)) * columns + Column(p.x); };
+    for (SeedPoint p : points)
+        ++bucketStart[bucketOf(p) + 1];
+    for (size_t b = 1; b < bucketStart.size(); ++b)
+        bucketStart[b] += bucketStart[b - 1];
+    entries.resize(points.size());
+    std::vector<int> next(bucketStart.begin(), bucketStart.end() - 1);
+    for (int i = 0; i < int(points.size()); ++i)
+        entries[next[bucketOf(points[i])]++] = {points[i].x, points[i].y, i};
+}
+
+int ApexSearch::Column(double x) const { return int(std::floor(x) - minX) / bucketSize; }
+int ApexSearch::Row(double y) const { return int(std::floor(y) - minY) / bucketSize; }
+
+void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, double left, double top, double right, double bottom,
+                      Best& best) const
+{
+    if (right < minX || left > maxX || bottom < minY || top > maxY)
+        return;
+    int column0 = Column(std::max(left, double(minX)));
+    int column1 = Column(std::ceil(std::min(right, double(maxX))));
+    int row0 = Row(std::max(top, double(minY)));
+    int row1 = Row(std::ceil(std::min(bottom, double(maxY))));
+    for (int row = row0; row <= row1; ++row) {
+        // The buckets of one row are stored one after another.
+        const int* start = &bucketStart[size_t(row) * columns];
+        for (int at = start[column0]; at < start[column1 + 1]; ++at) {
+            const Entry& entry = entries[at];
+            SeedPoint k {entry.x, entry.y};
+            if (Orientation(u, v, k) != side)
+                continue;
+            // Equal angles go to the lowest index: the scan keeps the first of them.
+            double angle = ApexAngle(u, v, k);
+            if (angle > best.angle || (angle == best.angle && entry.index < best.index))
+                best = {angle, entry.index};
+        }
+    }
+}
+
+int ApexSearch::Find(int u, int v, int side) const
+{
+    if (side == 0)
+        return -1;
+    SeedPoint a = points[u];
+    SeedPoint b = points[v];
+
+    // A first candidate from the buckets around the edge.
+    Best best;
+    Scan(a, b, side, std::min(a.x, b.x) - bucketSize, std::min(a.y, b.y) - bucketSize,
+         std::max(a.x, b.x) + bucketSize, std::max(a.y, b.y) + bucketSize, best);
+    if (best.index < 0)
+        return FindApexByScan(points, u, v, side);
+
+    // A point sees u and v under a larger angle than the candidate only inside the circle through
+    // the three. The angle falls off at least as fast as c / (34 r) per margin of r / 16 outside
+    // (c half the edge, r the radius), which dwarfs the rounding of computed angles (about
+    // 1e-15 r / c) while r / c stays below kFlatCircle; so no point outside the margin can reach
+    // or tie the candidate's computed angle.
+    RealPoint centre = Circumcentre(a, b, points[best.index]);
+    double radius = std::hypot(centre.x - a.x, centre.y - a.y);
+    double halfEdge = std::hypot(double(b.x) - a.x, double(b.y) - a.y) / 2;
+    if (radius > kFlatCircle * halfEdge)
+        return FindApexByScan(points, u, v, side);
+    double reach = radius + radius / 16 + 2;
+    Scan(a, b, side, centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach, best);
+    return best.index;
+}
+
+}  // namespace kirvo
