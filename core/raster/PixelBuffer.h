@@ -101,5 +101,7 @@ Result<> PixLoadBmp(TPixelBuffer& buffer, std::span<const uint8_t> bytes);
 // A 24-bit Windows bitmap file of the buffer (rows bottom-up, as the format requires); nothing
 // for an empty buffer.
 std::vector<uint8_t> PixEncodeBmp(const TPixelBuffer& buffer);
+// A PNG file of the buffer (with alpha when it has alpha); nothing for an empty buffer.
+std::vector<uint8_t> PixEncodePng(const TPixelBuffer& buffer);
 
 }  // namespace kirvo

@@ -75,7 +75,59 @@ bool DecodePng(png_structp png, png_infop info, TPixelBuffer& buffer)
     return true;
 }
 
+struct PngSink {
+    std::vector<uint8_t> bytes;
+};
+
+void WritePngBytes(png_structp png, png_bytep data, size_t count)
+{
+    auto* sink = static_cast<PngSink*>(png_get_io_ptr(png));
+    sink->bytes.insert(sink->bytes.end(), data, data + count);
+}
+
+void FlushPng(png_structp) {}
+
+struct PngWriter {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~PngWriter() { png_destroy_write_struct(&png, &info); }
+};
+
+// The same setjmp discipline as DecodePng; writing fails only when memory runs out.
+bool EncodePng(png_structp png, png_infop info, const TPixelBuffer& buffer)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_set_IHDR(png, info, png_uint_32(buffer.width), png_uint_32(buffer.height), 8,
+                 buffer.hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_set_bgr(png);
+    for (int y = 0; y < buffer.height; ++y)
+        png_write_row(png, PixRow(buffer, y));
+    png_write_end(png, nullptr);
+    return true;
+}
+
 }  // namespace
+
+std::vector<uint8_t> PixEncodePng(const TPixelBuffer& buffer)
+{
+    if (buffer.width == 0)
+        return {};
+    PngSource errors;
+    PngSink sink;
+    PngWriter writer;
+    writer.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &errors, OnPngError, OnPngWarning);
+    if (writer.png)
+        writer.info = png_create_info_struct(writer.png);
+    if (!writer.info)
+        return {};
+    png_set_write_fn(writer.png, &sink, WritePngBytes, FlushPng);
+    if (!EncodePng(writer.png, writer.info, buffer))
+        return {};
+    return std::move(sink.bytes);
+}
 
 Result<> PixLoadPng(TPixelBuffer& buffer, std::span<const uint8_t> bytes)
 {

@@ -241,6 +241,23 @@ TEST(BmpCodec, EncodedFileHasBottomUpRowsPaddedToFourBytes)
     EXPECT_TRUE(PixEncodeBmp(TPixelBuffer{}).empty());
 }
 
+TEST(PngCodec, EncodeThenDecodeGivesThePictureAndItsAlpha)
+{
+    for (bool alpha : {false, true}) {
+        SCOPED_TRACE(alpha ? "32-bit source" : "24-bit source");
+        TPixelBuffer source = Numbered(5, 3, alpha);
+        TPixelBuffer decoded;
+        Result<> result = PixLoadPng(decoded, PixEncodePng(source));
+        ASSERT_TRUE(result.ok()) << result.error();
+        EXPECT_EQ(decoded.hasAlpha, alpha);
+        ExpectSamePixels(decoded, source);
+        if (alpha) {
+            EXPECT_EQ(PixGetAlpha(decoded, 4, 2), PixGetAlpha(source, 4, 2));
+        }
+    }
+    EXPECT_TRUE(PixEncodePng(TPixelBuffer{}).empty());
+}
+
 TEST(BmpCodec, EncodeThenDecodeGivesThePicture)
 {
     for (bool alpha : {false, true}) {
