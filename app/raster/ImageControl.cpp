@@ -1,0 +1,52 @@
+#include "raster/ImageControl.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include <QPixmap>
+
+#include "raster/PixelImage.h"
+#include "shell/MessageBox.h"
+
+namespace kirvo {
+
+namespace {
+
+void Show(QLabel* image, const TPixelBuffer& buffer)
+{
+    image->setPixmap(QPixmap::fromImage(PixImage(buffer)));  // the pixmap keeps its own copy
+}
+
+}  // namespace
+
+void ImageNewBitmap(QLabel* image, int width, int height)
+{
+    ImageSetBitmap(image, width, height, 0, Fill::No);
+}
+
+void ImageSetBitmap(QLabel* image, int width, int height, uint32_t colour, Fill fill)
+{
+    TPixelBuffer buffer;
+    PixCreate24(buffer, width, height);
+    if (fill == Fill::Yes)
+        PixFillRect(buffer, 0, 0, width, height, colour);
+    Show(image, buffer);
+}
+
+bool ImageLoadJpeg(QLabel* image, const std::string& fileName, Report report)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    TPixelBuffer buffer;
+    Result<> loaded = file ? PixLoadJpeg(buffer, bytes) : Result<>(Fail("Cannot read " + fileName));
+    if (!loaded) {
+        if (report == Report::Yes)
+            ShowMessage(loaded.error(), MessageButtons::Ok, MessageIcon::Error);
+        return false;
+    }
+    Show(image, buffer);
+    return true;
+}
+
+}  // namespace kirvo
