@@ -1,14 +1,17 @@
 // The cell tessellation of the finest level of a 1920 x 1080 picture, with the bucketed apex
-// search the game uses and with the plain scan over every point that it replaces.
+// search the game uses and with the plain scan over every point that it replaces; and the whole
+// cut of that picture, artistic (shape style 0) and on the grid (shape style 4).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "cutting/ApexSearch.h"
 #include "cutting/CellLayout.h"
+#include "cutting/Cut.h"
+#include "cutting/KnobAtlas.h"
 #include "cutting/PieceSizeTable.h"
 #include "cutting/Random.h"
+#include "cutting/SeedPoints.h"
 #include "cutting/Tessellation.h"
 
 namespace kirvo {
@@ -19,8 +22,7 @@ struct Cut {
     TBox area;
 };
 
-// Seed points as the artistic cut draws them: one per cell, redrawn while within 2 pixels (in
-// both x and y) of a point placed in the two rows above or just before it.
+// Seed points as the artistic cut draws them.
 Cut FinestCut(int width, int height)
 {
     Descriptor descriptor;
@@ -32,28 +34,7 @@ Cut FinestCut(int width, int height)
     Cut cut;
     BoxFromCorners(cut.area, descriptor.JigsL, descriptor.JigsT, descriptor.JigsR, descriptor.JigsB);
     Random random(20240611);
-    const int columns = descriptor.TilePX;
-    for (int i = 0; i < descriptor.TileNum; ++i) {
-        const PieceRecord& cell = cells[i];
-        TessellationNode node;
-        node.cell = i;
-        for (bool tooClose = true; tooClose;) {
-            do
-                node.x = cell.cellX + random(cell.cellWidth);
-            while (node.x <= descriptor.JigsL || node.x >= descriptor.JigsR);
-            do
-                node.y = cell.cellY + random(cell.cellHeight);
-            while (node.y <= descriptor.JigsT || node.y >= descriptor.JigsB);
-            tooClose = false;
-            for (int rowOffset : {-2 * columns, -columns, 0})
-                for (int offset = rowOffset - 2; offset <= rowOffset + 2 && offset < 0; ++offset) {
-                    int other = i + offset;
-                    if (other >= 0 && std::abs(cut.nodes[other].x - node.x) <= 2 && std::abs(cut.nodes[other].y - node.y) <= 2)
-                        tooClose = true;
-                }
-        }
-        cut.nodes.push_back(node);
-    }
+    cut.nodes = PlaceSeedPoints(descriptor, cells, random);
     return cut;
 }
 
@@ -78,6 +59,26 @@ void TessellationWithPlainScan(benchmark::State& state)
     state.counters["points"] = double(cut.nodes.size());
 }
 BENCHMARK(TessellationWithPlainScan)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void WholeCut(benchmark::State& state)
+{
+    Descriptor descriptor;
+    descriptor.ImageW = 1920;
+    descriptor.ImageH = 1080;
+    descriptor.ShapeStyle = uint8_t(state.range(0));
+    ApplyLevel(descriptor, descriptor.ImageW, descriptor.ImageH);
+    const KnobAtlas atlas = KnobAtlasFromPicture(DrawKnobAtlas()).value();
+    for (auto _ : state) {
+        Descriptor cut = descriptor;
+        std::vector<PieceRecord> pieces(size_t(cut.TotalTileNum) + 1);
+        TPixelBuffer mask;
+        Random random(20240611);
+        CutPieces(cut, pieces, mask, random, atlas);
+        benchmark::DoNotOptimize(mask.bits);
+    }
+    state.counters["pieces"] = double(descriptor.TileNum);
+}
+BENCHMARK(WholeCut)->ArgName("style")->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kirvo

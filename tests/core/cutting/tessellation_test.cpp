@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <map>
 #include <numbers>
 #include <string>
@@ -14,6 +13,7 @@
 #include "cutting/CellLayout.h"
 #include "cutting/PieceSizeTable.h"
 #include "cutting/Random.h"
+#include "cutting/SeedPoints.h"
 #include "shell/MessageBox.h"
 
 namespace kirvo {
@@ -43,8 +43,7 @@ std::vector<TessellationNode> NodesAt(const std::vector<SeedPoint>& points)
     return nodes;
 }
 
-// Seed points as the artistic cut draws them: one per cell, redrawn while within 2 pixels (in
-// both x and y) of a point placed in the two rows above or just before it.
+// Seed points as the artistic cut draws them.
 Cut CutSeeds(int width, int height, int tileS, int borderStyle, uint32_t seed)
 {
     Descriptor d;
@@ -62,26 +61,7 @@ Cut CutSeeds(int width, int height, int tileS, int borderStyle, uint32_t seed)
     Cut cut {std::to_string(width) + "x" + std::to_string(height) + " cells of " + std::to_string(tileS), {},
              Area(d.JigsL, d.JigsT, d.JigsR, d.JigsB)};
     Random random(seed);
-    for (int i = 0; i < d.TileNum; ++i) {
-        TessellationNode node;
-        node.cell = i;
-        for (bool tooClose = true; tooClose;) {
-            do
-                node.x = cells[i].cellX + random(cells[i].cellWidth);
-            while (node.x <= d.JigsL || node.x >= d.JigsR);
-            do
-                node.y = cells[i].cellY + random(cells[i].cellHeight);
-            while (node.y <= d.JigsT || node.y >= d.JigsB);
-            tooClose = false;
-            for (int rowOffset : {-2 * d.TilePX, -d.TilePX, 0})
-                for (int offset = rowOffset - 2; offset <= rowOffset + 2 && offset < 0; ++offset) {
-                    int other = i + offset;
-                    if (other >= 0 && std::abs(cut.nodes[other].x - node.x) <= 2 && std::abs(cut.nodes[other].y - node.y) <= 2)
-                        tooClose = true;
-                }
-        }
-        cut.nodes.push_back(node);
-    }
+    cut.nodes = PlaceSeedPoints(d, cells, random);
     return cut;
 }
 
