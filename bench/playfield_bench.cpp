@@ -1,0 +1,154 @@
+// The field of a 1920 x 1080 screen holding a cut 1920 x 1080 picture of about 1000 and of 3999
+// pieces scattered over side 0: a full compose, one drag step of a 50-piece group, the hit test,
+// and a memcpy of the field image to compare them with.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "cutting/Cut.h"
+#include "cutting/KnobAtlas.h"
+#include "cutting/PieceSizeTable.h"
+#include "cutting/Random.h"
+#include "playfield/FieldImage.h"
+#include "shell/DrawOrder.h"
+#include "shell/MessageBox.h"
+#include "shell/PieceGeometry.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int kGroupSize = 50;
+
+struct Scene {
+    GameState state;
+    PlayWindows windows;
+    FieldImage field;
+};
+
+// The level of a 1920 x 1080 picture whose piece count lies nearest the wish.
+int LevelNear(int pieces)
+{
+    const PieceSizeTable table = BuildPieceSizeTable(kWidth, kHeight, 0, 0);
+    int best = 0;
+    for (int level = 1; level < kLevelCount; ++level)
+        if (std::abs(table[level].TileNum - pieces) < std::abs(table[best].TileNum - pieces))
+            best = level;
+    return best;
+}
+
+std::unique_ptr<Scene> MakeScene(int pieces)
+{
+    SetMessagePresenter([](const MessageRequest&) { return MessageAnswer::Ok; });
+    auto scene = std::make_unique<Scene>();
+    GameState& state = scene->state;
+    Descriptor& d = state.descriptor;
+    d.ImageW = kWidth;
+    d.ImageH = kHeight;
+    d.Level = LevelNear(pieces);
+    ApplyLevel(d, kWidth, kHeight);
+    AllocatePieceTable(state, d.TotalTileNum);
+    Random random(20240611);
+    CutPieces(d, state.pieces, state.buffers[kMaskBuffer], random, KnobAtlasFromPicture(DrawKnobAtlas()).value());
+
+    TPixelBuffer& picture = state.buffers[kPictureBuffer];
+    PixCreate24(picture, kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            PixSetPixel(picture, x, y, MakeColour(x * 255 / kWidth, y * 255 / kHeight, (x + y) & 255));
+
+    for (int i = 0; i < d.TotalTileNum; ++i) {
+        PieceRecord& piece = state.pieces[i];
+        DeriveGeometry(state, i);
+        piece.group = i;
+        piece.x = random(kWidth - piece.width);
+        piece.y = random(kHeight - piece.height);
+    }
+    // The drag group: the top 50 pieces, joined.
+    for (int i = d.TotalTileNum - kGroupSize; i < d.TotalTileNum; ++i)
+        state.pieces[i].group = d.TotalTileNum - 1;
+    state.draggedPiece = d.TotalTileNum - 1;
+    SortDrawOrder(state, SortOrder::Ascending);
+
+    SetStartField(scene->windows, kWidth, kHeight);
+    InitialisePlayWindows(scene->windows, state, u"Pocket %d: %d", u"Thumbnail");
+    SetVirtualField(scene->windows, kWidth, kHeight);
+    SizeFieldImages(scene->field, kWidth, kHeight, kDefaultBackground);
+    return scene;
+}
+
+Scene& SceneOf(int pieces)
+{
+    static std::map<int, std::unique_ptr<Scene>> scenes;
+    std::unique_ptr<Scene>& scene = scenes[pieces];
+    if (!scene)
+        scene = MakeScene(pieces);
+    return *scene;
+}
+
+void Counters(benchmark::State& run, const Scene& scene)
+{
+    run.counters["pieces"] = double(scene.state.descriptor.TotalTileNum);
+}
+
+void FullCompose(benchmark::State& run)
+{
+    Scene& scene = SceneOf(int(run.range(0)));
+    for (auto _ : run) {
+        Compose(scene.field, Layer::Field, FieldBox(scene.windows), What::All, scene.state, scene.windows);
+        benchmark::ClobberMemory();
+    }
+    Counters(run, scene);
+}
+BENCHMARK(FullCompose)->Arg(1000)->Arg(3999)->Unit(benchmark::kMillisecond);
+
+void DragStep(benchmark::State& run)
+{
+    Scene& scene = SceneOf(int(run.range(0)));
+    PrepareDragImages(scene.field, Moving::Pieces, scene.state, scene.windows);
+    for (auto _ : run) {
+        DrawDragStep(scene.field, Moving::Pieces, scene.state, scene.windows);
+        benchmark::ClobberMemory();
+    }
+    Counters(run, scene);
+}
+BENCHMARK(DragStep)->Arg(1000)->Arg(3999)->Unit(benchmark::kMicrosecond);
+
+void HitTest(benchmark::State& run)
+{
+    Scene& scene = SceneOf(int(run.range(0)));
+    Random random(7);
+    std::vector<std::pair<int, int>> points(4096);
+    for (auto& point : points)
+        point = {random(kWidth), random(kHeight)};
+    size_t next = 0;
+    for (auto _ : run) {
+        const auto& [x, y] = points[next++ & 4095];
+        benchmark::DoNotOptimize(PieceAtPoint(scene.state, scene.windows, x, y));
+    }
+    Counters(run, scene);
+}
+BENCHMARK(HitTest)->Arg(1000)->Arg(3999)->Unit(benchmark::kMicrosecond);
+
+void FieldMemcpy(benchmark::State& run)
+{
+    Scene& scene = SceneOf(1000);
+    const TPixelBuffer& from = scene.field.under;
+    TPixelBuffer& to = scene.field.image;
+    for (auto _ : run) {
+        std::memcpy(to.bits, from.bits, size_t(from.size));
+        benchmark::ClobberMemory();
+    }
+    run.SetBytesProcessed(int64_t(run.iterations()) * from.size);
+}
+BENCHMARK(FieldMemcpy)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kirvo
+
+BENCHMARK_MAIN();
