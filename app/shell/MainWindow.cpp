@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "shell/PlatformFolders.h"
 #include "files/Folders.h"
@@ -24,6 +26,7 @@ constexpr QRgb kFieldGrey = 0x989898;
 MainWindow::MainWindow()
 {
     SetUpFolders(names_, QCoreApplication::applicationDirPath().toStdString(), PlatformUserFolders());
+    LoadKnobAtlasFile();
 
     setObjectName("TF_Main");
     setWindowTitle(kApplicationTitle);
@@ -74,6 +77,14 @@ std::optional<std::string> MainWindow::ChooseSaveName()
     if (name.isEmpty())
         return std::nullopt;
     return name.toStdString();
+}
+
+void MainWindow::LoadKnobAtlasFile()
+{
+    std::ifstream file(names_.programFolder + "knob-atlas.png", std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (Result<KnobAtlas> atlas = LoadKnobAtlas(bytes))
+        knobAtlas_ = std::move(atlas.value());
 }
 
 void MainWindow::SaveSettings()

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include "cutting/KnobAtlas.h"
 #include "shell/FileNames.h"
 #include "shell/GameState.h"
 #include "shell/SaveChangesQuestion.h"
@@ -31,9 +32,11 @@ private:
     bool SaveGame(const std::string& path) override;
     std::optional<std::string> ChooseSaveName() override;
     void SaveSettings();
+    void LoadKnobAtlasFile();
 
     FILE_NAMES names_;
     GameState state_;
+    KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
     QWidget* field_ = nullptr;  // P_Field
     bool running_ = false;
 };
