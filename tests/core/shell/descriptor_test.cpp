@@ -4,16 +4,13 @@
 
 #include <vector>
 
+#include "support/RecordLayout.h"
+
 namespace kirvo {
 namespace {
 
-int64_t ReadLittleEndian(const std::vector<uint8_t>& bytes, size_t offset, int width)
-{
-    uint64_t value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = value << 8 | bytes[offset + i];
-    return width == 4 ? int64_t(int32_t(value)) : int64_t(value);
-}
+using testing::ExpectLayout;
+using testing::RecordField;
 
 // Every field distinct, with four distinct bytes, so a field written at the wrong offset or
 // width cannot read back as itself.
@@ -60,15 +57,7 @@ TEST(Descriptor, EveryFieldLandsAtItsOffsetAndWidth)
     ByteWriter out;
     EncodeDescriptor(d, out);
     const std::vector<uint8_t>& bytes = out.Bytes();
-    ASSERT_EQ(bytes.size(), kDescriptorSize);
-
-    struct Field {
-        const char* name;
-        size_t offset;
-        int width;
-        int64_t value;
-    };
-    const Field fields[] = {
+    ExpectLayout(bytes, {
         {"GameSeed", 0, 4, d.GameSeed},
         {"MaskS", 4, 4, d.MaskS},
         {"TileS", 8, 4, d.TileS},
@@ -105,13 +94,7 @@ TEST(Descriptor, EveryFieldLandsAtItsOffsetAndWidth)
         {"entryPositions[0]", 108, 4, d.entryPositions[0]},
         {"entryPositions[1]", 112, 4, d.entryPositions[1]},
         {"entryPositions[2]", 116, 4, d.entryPositions[2]},
-    };
-    size_t covered = 0;
-    for (const Field& field : fields) {
-        EXPECT_EQ(ReadLittleEndian(bytes, field.offset, field.width), field.value) << field.name;
-        covered += field.width;
-    }
-    EXPECT_EQ(covered, kDescriptorSize);
+    }, kDescriptorSize);
 }
 
 TEST(Descriptor, RoundTripsAndIgnoresPadding)

@@ -4,20 +4,13 @@
 
 #include <vector>
 
+#include "support/RecordLayout.h"
+
 namespace kirvo {
 namespace {
 
-int64_t ReadLittleEndian(const std::vector<uint8_t>& bytes, size_t offset, int width)
-{
-    uint64_t value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = value << 8 | bytes[offset + i];
-    if (width == 4)
-        return int32_t(value);
-    if (width == 2)
-        return int16_t(value);
-    return int64_t(value);
-}
+using testing::ExpectLayout;
+using testing::RecordField;
 
 // Every field distinct, with distinct bytes, so a field written at the wrong offset or width
 // cannot read back as itself.
@@ -60,15 +53,7 @@ TEST(PieceRecord, EveryFieldLandsAtItsOffsetAndWidth)
     ByteWriter out;
     EncodePiece(p, out);
     const std::vector<uint8_t>& bytes = out.Bytes();
-    ASSERT_EQ(bytes.size(), kPieceRecordSize);
-
-    struct Field {
-        const char* name;
-        size_t offset;
-        int width;
-        int64_t value;
-    };
-    const Field fields[] = {
+    ExpectLayout(bytes, {
         {"x", 0, 4, p.x},
         {"y", 4, 4, p.y},
         {"group", 8, 4, p.group},
@@ -109,13 +94,7 @@ TEST(PieceRecord, EveryFieldLandsAtItsOffsetAndWidth)
         {"maskValue", 108, 1, p.maskValue},
         {"classBit", 109, 1, p.classBit},
         {"padding", 110, 2, 0},
-    };
-    size_t covered = 0;
-    for (const Field& field : fields) {
-        EXPECT_EQ(ReadLittleEndian(bytes, field.offset, field.width), field.value) << field.name;
-        covered += field.width;
-    }
-    EXPECT_EQ(covered, kPieceRecordSize);
+    }, kPieceRecordSize);
 }
 
 TEST(PieceRecord, RoundTripsAndIgnoresPadding)
