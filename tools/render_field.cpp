@@ -4,7 +4,9 @@
 //   kirvo-render-field OUT.png [--size WxH] [--level N] [--shape S] [--border B] [--seed N]
 //
 // The field is the size of the picture. Every piece is its own group at a random place inside
-// the virtual field; every thirteenth piece is selected, to show the inversion.
+// the virtual field; every thirteenth piece is selected, to show the inversion. Two pockets show
+// the window skin: the first holds a few pieces and scroll bars and is current, the second is
+// empty. Captions are drawn by Qt on its offscreen platform.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,10 +14,13 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceSizeTable.h"
 #include "cutting/Random.h"
+#include "playfield/CaptionPainter.h"
 #include "playfield/FieldImage.h"
 #include "shell/DrawOrder.h"
 #include "shell/MessageBox.h"
@@ -98,6 +103,24 @@ void DrawPicture(TPixelBuffer& picture, int width, int height)
     }
 }
 
+// The first pieces go to pocket 1, smaller than their extent so that both bars show; pocket 2
+// stays empty and inactive.
+void ShowPockets(PlayWindows& windows, GameState& state)
+{
+    for (int i = 0; i < MinInt(6, state.descriptor.TotalTileNum); ++i) {
+        state.pieces[i].window = MW_POCKET0;
+        state.pieces[i].x = 30 + 60 * (i % 3);
+        state.pieces[i].y = 20 + 70 * (i / 3);
+    }
+    for (int pocket : {MW_POCKET0 + 1, MW_POCKET0}) {
+        ShowOrHidePocket(windows, state, pocket, Visibility::Shown);
+        Recount(windows, state, pocket);
+        TMyWin& w = windows.windows[pocket];
+        BoxFromOrigin(w.frame, pocket == MW_POCKET0 ? 60 : 420, pocket == MW_POCKET0 ? 80 : 140, 200, 150);
+        UpdateExtent(w, state);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -149,6 +172,12 @@ int main(int argc, char** argv)
         piece.selected = i % 13 == 12;
     }
     SortDrawOrder(state, SortOrder::Ascending);
+    ShowPockets(windows, state);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    CaptionPainter painter;
+    for (TMyWin& w : windows.windows)
+        RenderCaption(w, painter);
 
     FieldImage field;
     SizeFieldImages(field, d.ImageW, d.ImageH, kDefaultBackground);

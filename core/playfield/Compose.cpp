@@ -6,16 +6,6 @@ namespace kirvo {
 
 namespace {
 
-// Flat stand-ins for the window skin, 0x00BBGGRR.
-constexpr uint32_t kFrameColour = 0x707070;
-constexpr uint32_t kActiveFrameColour = 0x9A6A3A;
-constexpr uint32_t kTrackColour = 0xC8C8C8;
-constexpr uint32_t kControlColour = 0x8C8C8C;
-constexpr uint32_t kHotControlColour = 0xB4B4B4;
-constexpr uint32_t kPressedControlColour = 0x5A5A5A;
-constexpr uint32_t kCloseColour = 0x3C3CB4;
-constexpr uint32_t kHotCloseColour = 0x5A5AE6;
-
 constexpr int kRectangleTint = 240;  // the selection rectangle pulls every byte halfway to this
 
 void FillClipped(TPixelBuffer& target, const TBox& box, const TBox& clip, uint32_t colour)
@@ -23,56 +13,6 @@ void FillClipped(TPixelBuffer& target, const TBox& box, const TBox& clip, uint32
     TBox part;
     if (BoxIntersect(box, clip, &part) && part.width > 0 && part.height > 0)
         PixFillRect(target, part.left, part.top, part.width, part.height, colour);
-}
-
-uint32_t ControlColour(const TWinControl& control, bool closeButton)
-{
-    if (control.pressed)
-        return kPressedControlColour;
-    if (closeButton)
-        return control.hot ? kHotCloseColour : kCloseColour;
-    return control.hot ? kHotControlColour : kControlColour;
-}
-
-// The caption's ink, cut to the caption text box, centred over the frame but never left of the box.
-void DrawCaption(TPixelBuffer& target, const TMyWin& w, const TBox& clip)
-{
-    const TBox& text = w.captionTextBox;
-    const TBox& ink = w.captionInk;
-    if (w.captionImage.width == 0 || BoxIsEmpty(ink) || BoxIsEmpty(text))
-        return;
-    TBox inside;
-    if (!BoxIntersect(text, clip, &inside))
-        return;
-    const int width = MinInt(ink.width, text.width);
-    const int height = MinInt(ink.height, text.height);
-    const int left = MaxInt(w.frame.left + (w.frame.width - ink.width) / 2, text.left);
-    const int top = text.top + (text.height - ink.height) / 2 + 1;
-    PixBlendBlit(target, left, top, width, height, w.captionImage, ink.left, ink.top, width, height, inside);
-}
-
-// Everything of the frame box outside the client box: border, caption, scroll bars, buttons.
-void DrawFrame(TPixelBuffer& target, const TMyWin& w, const TBox& clip)
-{
-    const TBox& f = w.frame;
-    const TBox& c = w.client;
-    const uint32_t colour = w.active && w.captionHeight > 0 ? kActiveFrameColour : kFrameColour;
-    TBox strip;
-    FillClipped(target, BoxFromCorners(strip, f.left, f.top, f.right, c.top - 1), clip, colour);
-    FillClipped(target, BoxFromCorners(strip, f.left, c.bottom + 1, f.right, f.bottom), clip, colour);
-    FillClipped(target, BoxFromCorners(strip, f.left, c.top, c.left - 1, c.bottom), clip, colour);
-    FillClipped(target, BoxFromCorners(strip, c.right + 1, c.top, f.right, c.bottom), clip, colour);
-
-    if (w.horizontalBar)
-        FillClipped(target, w.horizontalTrack, clip, kTrackColour);
-    if (w.verticalBar)
-        FillClipped(target, w.verticalTrack, clip, kTrackColour);
-    for (int i = 0; i < kControlCount; ++i) {
-        const TWinControl& control = w.controls[i];
-        if (control.shown)
-            FillClipped(target, control.box, clip, ControlColour(control, i == kCloseButton));
-    }
-    DrawCaption(target, w, clip);
 }
 
 // Each byte moves halfway to kRectangleTint, rounding toward zero. Callers must clip.
@@ -109,9 +49,9 @@ int DraggedGroup(const GameState& state)
 }
 
 void ComposeWindow(TPixelBuffer& target, const TMyWin& w, const TBox& clip, What what, const GameState& state,
-                   const SelectionRectangle& rectangle)
+                   const FieldImage& field)
 {
-    DrawFrame(target, w, clip);
+    DrawWindowFrame(target, field.windowSkin, w, clip);
     // Background pictures and the thumbnail picture are not made yet: every client box shows its
     // colour.
     FillClipped(target, w.client, clip, w.background);
@@ -127,8 +67,8 @@ void ComposeWindow(TPixelBuffer& target, const TMyWin& w, const TBox& clip, What
                 DrawPiece(target, inside, w, state, entry.piece);
         }
     }
-    if (rectangle.drawing && what != What::AllButRectangle && state.currentWindow == w.number)
-        DrawRectangle(target, rectangle, w, clip);
+    if (field.rectangle.drawing && what != What::AllButRectangle && state.currentWindow == w.number)
+        DrawRectangle(target, field.rectangle, w, clip);
 }
 
 void ComposeDragged(TPixelBuffer& target, const TBox& clip, const GameState& state, const PlayWindows& windows)
@@ -176,7 +116,7 @@ void Compose(FieldImage& field, Layer layer, const TBox& clipBox, What what, con
         const bool current = number == state.currentWindow;
         if ((what == What::AllButCurrentWindow && current) || (what == What::CurrentWindow && !current))
             continue;
-        ComposeWindow(target, w, clip, what, state, field.rectangle);
+        ComposeWindow(target, w, clip, what, state, field);
     }
 }
 

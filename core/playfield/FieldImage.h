@@ -16,13 +16,17 @@
 // sized. A piece whose box reaches outside its buffers (a damaged saved game, a turn without
 // turned buffers) is drawn and hit only where the buffers reach.
 //
-// Not drawn yet: the window skins (frames, bars and buttons are flat colours), background
-// pictures, the thumbnail picture, the glass, the weight sprite, emboss and wood edges.
+// Frames, caption bars, scroll bars, size grips and close buttons are blended from the window skin
+// (WindowSkin.h), inside the frame box and outside the client box.
+//
+// Not drawn yet: background pictures, the thumbnail picture, the glass, the weight sprite, emboss
+// and wood edges.
 #pragma once
 
 #include <cstdint>
 
 #include "playfield/PlayWindow.h"
+#include "playfield/WindowSkin.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
 #include "shell/GameState.h"
@@ -79,6 +83,7 @@ struct JoinStar {
 struct FieldImage {
     TPixelBuffer image;  // what the player sees: 24-bit, the screen's size
     TPixelBuffer under;  // the field without what is being dragged
+    TPixelBuffer windowSkin = DrawWindowSkin();  // 32-bit, drawn once; see WindowSkin.h
     TBox hoverBox;       // what RedrawMode::HoverBox recomposes
     SelectionRectangle rectangle;
     JoinStar star;
@@ -96,6 +101,12 @@ void SizeFieldImages(FieldImage& field, int screenWidth, int screenHeight, uint3
 // Draws what into the clip box of the chosen image. FromUnder draws into the field image only.
 void Compose(FieldImage& field, Layer layer, const TBox& clip, What what, const GameState& state,
              const PlayWindows& windows);
+
+// --- Frames (DrawFrame.cpp) ---
+
+// Border, caption bar, caption, scroll bars, size grip and controls of the window from the skin,
+// clipped to the clip box and the frame box; the client box is left alone.
+void DrawWindowFrame(TPixelBuffer& target, const TPixelBuffer& skin, const TMyWin& window, const TBox& clip);
 
 // --- Pieces (DrawPiece.cpp) ---
 

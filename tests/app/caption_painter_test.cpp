@@ -1,0 +1,77 @@
+#include "playfield/CaptionPainter.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <string>
+
+namespace kirvo {
+namespace {
+
+class CaptionPainterTest : public ::testing::Test {
+protected:
+    CaptionPainterTest() { InitialiseWindow(pocket, 0, 0, WindowKind::Pocket, 100, 100); }
+
+    void Render(std::u16string_view text)
+    {
+        SetCaption(pocket, text);
+        RenderCaption(pocket, painter);
+    }
+
+    static QGuiApplication& Application()
+    {
+        static int argc = 1;
+        static char name[] = "tests";
+        static char* argv[] = {name, nullptr};
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication application(argc, argv);
+        return application;
+    }
+
+    QGuiApplication& application = Application();
+    TMyWin pocket;
+    CaptionPainter painter;
+};
+
+TEST_F(CaptionPainterTest, WhiteTextWhoseCoverageBecomesAlpha)
+{
+    Render(u"Pocket 1: 12");
+    const TPixelBuffer& image = pocket.captionImage;
+    const TBox& ink = pocket.captionInk;
+    ASSERT_FALSE(BoxIsEmpty(ink));
+    EXPECT_LE(ink.left, 2) << "left-aligned";
+    EXPECT_LT(ink.right, kCaptionImageWidth / 2);
+    EXPECT_GE(ink.height, 6);
+    EXPECT_LE(ink.height, kPocketCaption - 2);
+    EXPECT_LE(std::abs(ink.top - (kPocketCaption - 1 - ink.bottom)), 3) << "vertically centred";
+
+    int solid = 0;
+    int edge = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const uint8_t* pixel = PixAddress(image, x, y);
+            ASSERT_TRUE(pixel[0] == pixel[1] && pixel[1] == pixel[2]) << "grey at " << x << ", " << y;
+            ASSERT_EQ(pixel[3], pixel[0]) << "alpha is coverage at " << x << ", " << y;
+            solid += pixel[0] == 255;
+            edge += pixel[0] > 0 && pixel[0] < 255;
+        }
+    EXPECT_GT(solid, 10) << "bold white strokes";
+    EXPECT_GT(edge, 0) << "anti-aliased edges keep their partial coverage";
+}
+
+TEST_F(CaptionPainterTest, TooLongTextEndsInAnEllipsis)
+{
+    Render(std::u16string(80, u'W'));
+    const TPixelBuffer& image = pocket.captionImage;
+    const TBox& ink = pocket.captionInk;
+    ASSERT_FALSE(BoxIsEmpty(ink));
+    EXPECT_GT(ink.right, kCaptionImageWidth - 20) << "the line fills the image";
+    // Dots sit on the baseline; a cut letter W would reach the top of the ink.
+    for (int y = ink.top; y < ink.top + ink.height / 2; ++y)
+        for (int x = ink.right - 1; x <= ink.right; ++x)
+            EXPECT_EQ(PixGetAlpha(image, x, y), 0) << x << ", " << y;
+}
+
+}  // namespace
+}  // namespace kirvo
