@@ -42,7 +42,7 @@ bool ImageLoadJpeg(QLabel* image, const std::string& fileName, Report report)
     Result<> loaded = file ? PixLoadJpeg(buffer, bytes) : Result<>(Fail("Cannot read " + fileName));
     if (!loaded) {
         if (report == Report::Yes)
-            ShowMessage(loaded.error(), MessageButtons::Ok, MessageIcon::Error);
+            MsgBox(loaded.error(), MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     Show(image, buffer);

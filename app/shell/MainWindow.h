@@ -1,18 +1,37 @@
-// TF_Main: the game's one top-level window, holding the play field.
+// TF_Main: the game's one top-level window: the skinned toolbar across the top and the field below.
 //
-// Creating it works out every folder and copies what came with the program (FolderSetup);
-// closing it asks whether to save the changes; destroying it frees the puzzle and tidies the
-// temporary files.
+// Creating it works out every folder and copies what came with the program (FolderSetup), loads
+// the knob atlas and the toolbar art, sets up the play windows and builds the popup menu PM_Menu
+// from the command table; closing it asks whether to save the changes; destroying it frees the
+// puzzle and tidies the temporary files. There is no menu bar: every command runs from the popup
+// menu, a toolbar button or its plain-key shortcut, all through RunCommand.
 #pragma once
 
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QWidget>
 
+#include <array>
+
 #include "cutting/KnobAtlas.h"
+#include "playfield/FieldImage.h"
+#include "playfield/PlayWindow.h"
+#include "shell/Commands.h"
+#include "shell/FieldWidget.h"
 #include "shell/FileNames.h"
 #include "shell/GameState.h"
+#include "shell/ProgressPanel.h"
+#include "shell/RecentFiles.h"
 #include "shell/SaveChangesQuestion.h"
+#include "shell/Shortcuts.h"
+
+class QAction;
+class QMenu;
+class QTimer;
 
 namespace kirvo {
+
+class ToolbarPanel;
 
 class MainWindow : public QWidget, private SaveChangesHost {
     Q_OBJECT
@@ -25,20 +44,84 @@ public:
     // Field input is taken only while running: from start-up until the window goes away.
     void SetRunning(bool running) { running_ = running; }
 
+    void RunCommand(MenuItem item);
+    // Puts the file at the head of the recent list and refreshes its menu items.
+    void PutRecent(const std::string& fullName);
+    void ShowProgressPanel(int steps);
+    void StepProgressPanel();
+    void HideProgressPanel();
+    bool IsFullScreen() const { return fullScreen_; }
+
+    // For tests: what the window shows.
+    const PlayWindows& Windows() const { return windows_; }
+    QAction* Action(MenuItem item) const { return actions_[size_t(item)]; }
+    ToolbarPanel* Toolbar() const { return toolbar_; }
+    QMenu* Menu() const { return menu_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool SaveGame(const std::string& path) override;
     std::optional<std::string> ChooseSaveName() override;
     void SaveSettings();
     void LoadKnobAtlasFile();
+    void LoadToolbarArt();
+    void BuildMenu();
+    void ApplyCaptions();
+    // The translated text, or the English one while the language has none.
+    static std::string Text(const char* key, const char* english);
+
+    // MainWindowCommands.cpp
+    void RefreshCommands();
+    void RefreshRecentItems();
+    void SwitchSides();
+    void ShowNotYet();
+    void OpenAddresses(const char* page);
+    void ShowHelpContents();
+    void FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+    void FieldWheelEvent(int delta, Qt::KeyboardModifiers modifiers, QPoint at);
+    void AutoSaveTick();
+    void RedrawField();
+
+    // MainWindowScreen.cpp
+    void SizeField();
+    void ToggleFullScreen();
+    void ResizeWithField();
+    void DisplayChanged();
+    QRect WorkArea() const;
 
     FILE_NAMES names_;
     GameState state_;
+    PlayWindows windows_;
+    FieldImage fieldImage_;
+    TPixelBuffer starStrip_;  // empty: no join star until the join animation art exists
     KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
-    QWidget* field_ = nullptr;  // P_Field
+    TPixelBuffer buttonSheet_;
+    TPixelBuffer skinSheet_;
+    RecentFiles recent_;
+    KeyTracker keys_;
+    ProgressPanel progress_;
+    std::array<QAction*, kMenuItemCount> actions_ {};
+    std::array<QCursor, 2> dragCursors_;  // "DRAGAAA", "DRAGBBB"
+    QMenu* menu_ = nullptr;               // PM_Menu
+    ToolbarPanel* toolbar_ = nullptr;     // P_Toolbar
+    QWidget* field_ = nullptr;            // P_Field
+    FieldWidget* fieldWidget_ = nullptr;  // I_Field
+    QWidget* progressPanel_ = nullptr;    // P_Progress
+    QTimer* autoSaveTimer_ = nullptr;     // T_AutoSave
+    QElapsedTimer sinceAutoSave_;
     bool running_ = false;
+    bool fullScreen_ = false;
+    bool changingFullScreen_ = false;
+    bool singleWin_ = false;  // bSingleWin
+    bool autoSaveEnabled_ = true;
+    int autoSaveIntervalMinutes_ = 10;
+    bool mouseHeld_ = false;
+    int languageListener_ = 0;
 };
 
 }  // namespace kirvo

@@ -16,6 +16,7 @@
 #include "cutting/MaskValues.h"
 #include "cutting/SeedPoints.h"
 #include "cutting/Tessellation.h"
+#include "settings/Translation.h"
 
 namespace kirvo {
 
@@ -441,7 +442,7 @@ void CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& 
     mask = std::move(canvas);
     Step(progress);
     if (failure.piece >= 0)
-        ReportFillFailure(failure, "MS_PaintError");
+        ReportFillFailure(failure, LangText(LangSection::MainForm, "MS_PaintError"));
 }
 
 }  // namespace kirvo

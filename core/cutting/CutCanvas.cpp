@@ -82,8 +82,8 @@ void ReportFillFailure(const FillFailure& failure, std::string_view followUp)
     char text[96];
     std::snprintf(text, sizeof text, "PaintError: Ind = %d, CellX = %d, CellY = %d", failure.piece, failure.at.x,
                   failure.at.y);
-    ShowMessage(text, MessageButtons::Ok, MessageIcon::Error);
-    ShowMessage(followUp, MessageButtons::Ok, MessageIcon::Error);
+    MsgBox(text, MessageButtons::Ok, MessageIcon::Error);
+    MsgBox(followUp, MessageButtons::Ok, MessageIcon::Error);
 }
 
 }  // namespace kirvo

@@ -337,7 +337,7 @@ bool Tessellate(std::span<TessellationNode> nodes, const TBox& cutArea, const Ap
     std::vector<SeedPoint> points = SeedPointsOf(nodes);
     bool triangulated = Triangulate(nodes, points, findApex);
     if (!triangulated)
-        ShowMessage("Finding first edge failed!", MessageButtons::Ok, MessageIcon::Error);
+        MsgBox("Finding first edge failed!", MessageButtons::Ok, MessageIcon::Error);
     std::vector<FanTriangle> fan;
     for (int i = 0; i < int(nodes.size()); ++i) {
         BuildCell(nodes[i], i, points, cutArea, fan);

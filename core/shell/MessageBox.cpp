@@ -1,7 +1,8 @@
 #include "shell/MessageBox.h"
 
-#include <map>
 #include <utility>
+
+#include "settings/TextFormat.h"
 
 namespace kirvo {
 
@@ -11,28 +12,6 @@ MessagePresenter& Presenter()
 {
     static MessagePresenter presenter;
     return presenter;
-}
-
-const std::map<std::string, std::string, std::less<>>& EnglishTexts()
-{
-    static const std::map<std::string, std::string, std::less<>> texts = {
-        {"Q_SaveChanges", "The current game has changed.$DDo you want to save it?"},
-    };
-    return texts;
-}
-
-std::string ReplaceLineBreaks(std::string_view text)
-{
-    std::string result;
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (text.substr(at, 2) == "$D") {
-            result += '\n';
-            ++at;
-        } else {
-            result += text[at];
-        }
-    }
-    return result;
 }
 
 MessageAnswer CautiousAnswer(MessageButtons buttons)
@@ -53,17 +32,11 @@ MessagePresenter SetMessagePresenter(MessagePresenter presenter)
     return std::exchange(Presenter(), std::move(presenter));
 }
 
-std::string MessageText(std::string_view key)
-{
-    auto found = EnglishTexts().find(key);
-    return ReplaceLineBreaks(found != EnglishTexts().end() ? std::string_view(found->second) : key);
-}
-
-MessageAnswer ShowMessage(std::string_view key, MessageButtons buttons, MessageIcon icon)
+MessageAnswer MsgBox(std::string_view text, MessageButtons buttons, MessageIcon icon)
 {
     if (!Presenter())
         return CautiousAnswer(buttons);
-    return Presenter()(MessageRequest{std::string(key), MessageText(key), buttons, icon});
+    return Presenter()(MessageRequest{WideReplace(text, "$D", "\n", kReplaceAll), buttons, icon});
 }
 
 }  // namespace kirvo

@@ -1,6 +1,7 @@
 #include "shell/SaveChangesQuestion.h"
 
 #include "files/Folders.h"
+#include "settings/Translation.h"
 #include "shell/MessageBox.h"
 
 namespace kirvo {
@@ -9,7 +10,8 @@ Proceed AskSaveChanges(bool changed, FILE_NAMES& names, SaveChangesHost& host)
 {
     if (!changed)
         return Proceed::GoOn;
-    switch (ShowMessage("Q_SaveChanges", MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    std::string question = LangText(LangSection::MainForm, "Q_SaveChanges");
+    switch (MsgBox(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
     case MessageAnswer::No: return Proceed::GoOn;
     case MessageAnswer::Yes: break;
     default: return Proceed::Stop;

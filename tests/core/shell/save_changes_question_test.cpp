@@ -57,7 +57,7 @@ TEST_F(SaveChangesQuestionTest, AsksOneYesNoCancelQuestion)
     answer = MessageAnswer::Cancel;
     EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::Stop);
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].key, "Q_SaveChanges");
+    EXPECT_EQ(asked[0].text, "Q_SaveChanges");  // no language applied: the bare key
     EXPECT_EQ(asked[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(asked[0].icon, MessageIcon::Question);
     EXPECT_EQ(asked[0].text.find("$D"), std::string::npos);
@@ -108,11 +108,10 @@ TEST_F(SaveChangesQuestionTest, FailedSaveStopsSoNothingIsLost)
 TEST(MessageBox, WithoutPresenterTheAnswerNeverGoesAhead)
 {
     MessagePresenter previous = SetMessagePresenter(nullptr);
-    EXPECT_EQ(ShowMessage("Q_x", MessageButtons::YesNoCancel, MessageIcon::Question), MessageAnswer::Cancel);
-    EXPECT_EQ(ShowMessage("Q_x", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
-    EXPECT_EQ(ShowMessage("MS_x", MessageButtons::Ok, MessageIcon::Error), MessageAnswer::Ok);
+    EXPECT_EQ(MsgBox("Q_x", MessageButtons::YesNoCancel, MessageIcon::Question), MessageAnswer::Cancel);
+    EXPECT_EQ(MsgBox("Q_x", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
+    EXPECT_EQ(MsgBox("MS_x", MessageButtons::Ok, MessageIcon::Error), MessageAnswer::Ok);
     SetMessagePresenter(previous);
-    EXPECT_EQ(MessageText("MS_Unknown"), "MS_Unknown");
 }
 
 }  // namespace

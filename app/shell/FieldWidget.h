@@ -1,0 +1,36 @@
+// I_Field: shows the field image and hands the mouse to the main window. Holds no game state.
+#pragma once
+
+#include <QWidget>
+
+#include "raster/PixelBuffer.h"
+
+namespace kirvo {
+
+enum class FieldMouse { Press, Move, Release };
+
+class FieldWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FieldWidget(QWidget* parent);
+
+    // The buffer painted; shown without a copy. It must outlive the widget or be replaced.
+    void SetImage(const TPixelBuffer* image) { image_ = image; }
+
+signals:
+    void MouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+    void WheelEvent(int delta, Qt::KeyboardModifiers modifiers, QPoint at);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    const TPixelBuffer* image_ = nullptr;
+};
+
+}  // namespace kirvo

@@ -1,0 +1,254 @@
+// The main window's commands: running them, enabling them, the keys and the field's mouse.
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QUrl>
+
+#include "diagnostics/AboutWindow.h"
+#include "shell/Autosave.h"
+#include "shell/CommandEnabling.h"
+#include "shell/MainWindow.h"
+#include "shell/MessageBox.h"
+#include "shell/ToolbarPanel.h"
+
+namespace kirvo {
+
+namespace {
+
+using enum MenuItem;
+
+// The maker's two sites; both are opened, one after the other.
+constexpr const char* kMakerAddresses[] = {"https://www.moru-games.example", "https://moru-games.example"};
+constexpr const char* kProductPage = "kirvo-pleo3.htm";
+
+int KeyCode(int qtKey)
+{
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || qtKey == Qt::Key_Space)
+        return qtKey;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return kKeyF1 + (qtKey - Qt::Key_F1);
+    return 0;
+}
+
+uint8_t KeyModifiers(Qt::KeyboardModifiers modifiers)
+{
+    return uint8_t((modifiers & Qt::ShiftModifier ? kShift : 0) | (modifiers & Qt::AltModifier ? kAlt : 0)
+                   | (modifiers & Qt::ControlModifier ? kCtrl : 0));
+}
+
+}  // namespace
+
+void MainWindow::RunCommand(MenuItem item)
+{
+    switch (item) {
+    case MI_Menu: {
+        QLabel* app = toolbar_->Button(BI_App);
+        menu_->popup(app->mapToGlobal(QPoint(0, app->height())));
+        return;
+    }
+    case MI_GameWin1:
+    case MI_GameWin2:
+        ShowSide(windows_, state_, item == MI_GameWin1 ? MW_SIDE0 : MW_SIDE1, Carrying::Nothing);
+        break;
+    case MI_PocketsPocket1:
+    case MI_PocketsPocket2:
+    case MI_PocketsPocket3:
+    case MI_PocketsPocket4:
+        TogglePocket(windows_, state_, MW_POCKET0 + (int(item) - int(MI_PocketsPocket1)));
+        break;
+    case MI_PocketsTile: TilePockets(windows_, state_); break;
+    case MI_PocketsCascade: CascadePockets(windows_, state_); break;
+    case MI_FullScreen: ToggleFullScreen(); return;
+    case MI_Min: showMinimized(); return;
+    case MI_Exit: close(); return;
+    case MI_HelpCont: ShowHelpContents(); return;
+    case MI_HelpHomePage: OpenAddresses(""); return;
+    case MI_HelpProductHomePage: OpenAddresses(kProductPage); return;
+    case MI_HelpAbout: {
+        auto* about = new AboutWindow(AboutWindow::Role::Dialog, this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->setWindowModality(Qt::ApplicationModal);
+        about->show();
+        return;
+    }
+    default: ShowNotYet(); return;
+    }
+    RefreshCommands();
+    RedrawField();
+}
+
+void MainWindow::ShowNotYet()
+{
+    state_.busy = true;
+    MsgBox(Text("MS_NotYet", "This command comes with a later version of the game."), MessageButtons::Ok, MessageIcon::Information);
+    state_.busy = false;
+}
+
+void MainWindow::OpenAddresses(const char* page)
+{
+    for (const char* address : kMakerAddresses)
+        QDesktopServices::openUrl(QUrl(QString("%1/%2").arg(address, page)));
+}
+
+void MainWindow::ShowHelpContents()
+{
+    // The help opens at its contents page in whatever viewer the system has for it.
+    QFileInfo help(QString::fromStdString(names_.helpFile));
+    if (names_.helpFile.empty() || !help.exists()) {
+        MsgBox(Text("MS_NoHelp", "The help file could not be found."), MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
+}
+
+void MainWindow::RefreshCommands()
+{
+    CommandEnabling enabling = EnablingFor({.puzzleLoaded = names_.puzzleLoaded,
+                                            .progressShown = progress_.shown,
+                                            .singleWin = singleWin_,
+                                            .selectionExists = state_.selectionExists,
+                                            .solved = state_.solved,
+                                            .recentCount = recent_.count});
+    for (int i = 0; i < kMenuItemCount; ++i)
+        actions_[size_t(i)]->setEnabled(enabling.items[size_t(i)]);
+    for (int b = 0; b < kToolbarButtonCount; ++b)
+        toolbar_->SetEnabled(b, enabling.buttons[size_t(b)]);
+
+    // Checked looks mirror the windows and the mode the buttons stand for.
+    auto check = [this](MenuItem item, int button, bool checked) {
+        actions_[size_t(item)]->setChecked(checked);
+        toolbar_->SetChecked(button, checked);
+    };
+    check(MI_GameWin1, BI_Win1, windows_.shownSide == MW_SIDE0);
+    check(MI_GameWin2, BI_Win2, windows_.shownSide == MW_SIDE1);
+    for (int k = 0; k < 4; ++k) {
+        const TMyWin& pocket = windows_.windows[size_t(MW_POCKET0 + k)];
+        check(MenuItem(int(MI_PocketsPocket1) + k), BI_Pocket1 + k, pocket.visible);
+        toolbar_->SetColumn(BI_Pocket1 + k, PocketButtonImage(pocket));
+    }
+    check(MI_FullScreen, BI_FullScreen, fullScreen_);
+}
+
+void MainWindow::PutRecent(const std::string& fullName)
+{
+    PutRecentFile(recent_, fullName);
+    RefreshRecentItems();
+    RefreshCommands();
+}
+
+void MainWindow::RefreshRecentItems()
+{
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* action = actions_[size_t(MI_FileLast0) + size_t(i)];
+        action->setVisible(i < recent_.count);
+        if (i < recent_.count)
+            action->setText(QString::fromStdString(RecentFileCaption(recent_, i)));
+    }
+    actions_[size_t(MI_FileLastSep)]->setVisible(recent_.count > 0);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat())
+        KeyDown(keys_, KeyCode(event->key()), progress_.shown);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    int key = KeyCode(event->key());
+    if (!KeyUp(keys_, key, progress_.shown))
+        return;
+    ItemFlags enabled;
+    for (int i = 0; i < kMenuItemCount; ++i)
+        enabled[size_t(i)] = actions_[size_t(i)]->isEnabled();
+    if (key == ' ') {
+        if (SpaceSwitchesSides(running_, enabled, singleWin_))
+            SwitchSides();
+        return;
+    }
+    if (std::optional<MenuItem> item = FindShortcut({key, KeyModifiers(event->modifiers())}, enabled))
+        RunCommand(*item);
+}
+
+void MainWindow::SwitchSides()
+{
+    state_.busy = true;
+    Carrying carrying = state_.draggedPiece >= 0 ? Carrying::Pieces : Carrying::Nothing;
+    ShowSide(windows_, state_, windows_.shownSide == MW_SIDE0 ? MW_SIDE1 : MW_SIDE0, carrying);
+    RefreshCommands();
+    RedrawField();
+    state_.busy = false;
+}
+
+void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
+{
+    if (progress_.shown || !running_)
+        return;
+    if (kind != FieldMouse::Move)
+        mouseHeld_ = kind == FieldMouse::Press;
+    // The play field's own handling of presses, moves and releases comes with the play issue;
+    // until then every handled event still ends in the synchronous redraw.
+    state_.busy = true;
+    RedrawField();
+    state_.busy = false;
+}
+
+void MainWindow::FieldWheelEvent(int, Qt::KeyboardModifiers, QPoint at)
+{
+    if (!names_.puzzleLoaded || !fieldWidget_->rect().contains(at))
+        return;
+    // Wheel scrolling of the windows comes with the play issue.
+}
+
+void MainWindow::AutoSaveTick()
+{
+    AutosaveSituation situation {.puzzleLoaded = names_.puzzleLoaded,
+                                 .enabled = autoSaveEnabled_,
+                                 .pending = state_.autosavePending,
+                                 .busy = state_.busy,
+                                 .dragging = mouseHeld_,
+                                 .saveInProgress = QFileInfo::exists(QString::fromStdString(names_.saveTempFile)),
+                                 .minutesSinceLast = sinceAutoSave_.elapsed() / 60000.0,
+                                 .intervalMinutes = autoSaveIntervalMinutes_};
+    if (!AutosaveDue(situation))
+        return;
+    sinceAutoSave_.restart();
+    SaveGame(names_.autosaveFile);
+}
+
+void MainWindow::RedrawField()
+{
+    TBox changed = Redraw(fieldImage_, state_, windows_, starStrip_);
+    if (changed.width > 0 && changed.height > 0)
+        fieldWidget_->repaint(changed.left, changed.top, changed.width, changed.height);
+}
+
+void MainWindow::ShowProgressPanel(int steps)
+{
+    ShowProgress(progress_, steps);
+    progressPanel_->move((field_->width() - progressPanel_->width()) / 2, (field_->height() - progressPanel_->height()) / 2);
+    progressPanel_->show();
+    progressPanel_->raise();
+    RefreshCommands();
+    progressPanel_->repaint();
+}
+
+void MainWindow::StepProgressPanel()
+{
+    StepProgress(progress_);
+    progressPanel_->repaint();
+}
+
+void MainWindow::HideProgressPanel()
+{
+    HideProgress(progress_);
+    progressPanel_->hide();
+    RefreshCommands();
+}
+
+}  // namespace kirvo

@@ -1,0 +1,68 @@
+// P_Toolbar: the skinned background and the 23 image buttons. A button stands for a menu item:
+// clicking it emits Clicked with that item. The panel keeps only how the buttons look (enabled,
+// checked, sheet column, hot); the main window decides them.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+
+#include "raster/PixelBuffer.h"
+#include "shell/Toolbar.h"
+
+namespace kirvo {
+
+inline constexpr int kToolbarHeight = 35;
+
+class ToolbarPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // The sheets are painted from; they must outlive the panel.
+    ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, const TPixelBuffer& skinSheet);
+
+    void SetEnabled(int button, bool enabled);
+    void SetChecked(int button, bool checked);
+    void SetColumn(int button, int column);
+    void SetHint(int button, const QString& hint);
+    void Layout(int width, bool fullScreen);
+    void ReleaseHot();
+
+    QLabel* Button(int button) const { return buttons_[size_t(button)].image; }
+    int HotButton() const { return hot_; }
+
+signals:
+    void Clicked(MenuItem item);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    struct ButtonState {
+        QLabel* image = nullptr;
+        int column = 0;
+        bool checked = false;
+        bool enabled = true;
+    };
+
+    void Paint(int button, bool raised);
+    void Hover(int button);
+    void Press();
+    void Release();
+    bool InCloseCorner(QPoint at) const;
+
+    const TPixelBuffer& buttonSheet_;
+    const TPixelBuffer& skinSheet_;
+    TPixelBuffer background_;
+    std::array<ButtonState, kToolbarButtonCount> buttons_;
+    int hot_ = -1;  // -1 = none
+    bool fullScreen_ = false;
+};
+
+}  // namespace kirvo

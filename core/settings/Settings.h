@@ -1,0 +1,80 @@
+// The player's preferences as plain records, and their one settings file ("kirvo.ini").
+//
+// SettingsLoad reads the file once at start-up, SettingsSave writes it once at exit; in between
+// the Options dialog changes the records in memory only. Everything the file holds is read and
+// written back, also settings whose features are not built yet, so nothing a player set is lost.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "settings/ConfigLines.h"
+#include "shell/FileNames.h"
+#include "shell/RecentFiles.h"
+
+namespace kirvo {
+
+// The two download servers; the second one is the default.
+inline constexpr std::array<const char*, 2> kDownloadServers = {"dl1.kirvo-games.net", "dl2.kirvo-games.net"};
+
+// Defaults offered when a new jigsaw is opened.
+struct JIG_DEFAULTS {
+    bool Rotate = false;
+    int BorderStyle = 0;
+    int ShapeStyle = 3;
+    int Level = 6;
+    int SpreadOut = 0;
+    bool FitToScreen = true;
+};
+
+// Mouse buttons: 0 left, 1 right, 2 middle. Shift sets: 1 Shift, 2 Alt, 4 Ctrl.
+struct PLAY_KEYS {
+    uint8_t RotCW_Button = 1;
+    uint8_t RotCW_Shift = 4;
+    uint8_t RotCCW_Button = 0;
+    uint8_t RotCCW_Shift = 4;
+    uint8_t MoveOW_Button = 1;
+    uint8_t MoveOW_Shift = 0;
+    bool bSingleWin = false;
+    bool bClickToDrag = false;
+};
+
+struct Settings {
+    JIG_DEFAULTS DefJigP;
+    bool AutoSave_bEnabled = true;
+    int AutoSave_iIntervalMin = 10;
+    bool CB_SoundPlay = true;
+    int EmbossStyle = 1;              // 0 None, 1 Paper, 2 Cardboard, 3 Fat Card
+    int WoodStyle = 2;                // 0 None, 1 Wood, 2 Shadows
+    uint32_t WoodColor = 0x49687A;
+    bool CB_VisualShowJoin = true;
+    bool FullScreen = false;
+    PLAY_KEYS PlayKeys;
+    int iStuckKoef = 12;
+    std::string sCurLang = "english";  // language file name without extension
+    bool ShowQuickHelp = true;
+    RecentFiles recentFiles;
+    std::string sDnSrc = kDownloadServers[1];
+    bool bUseSecure = false;
+    int iSecureMethodInd = 5;          // 0 "SSL v2" .. 6 "TLS v1_3"
+};
+
+// Where recent jigsaws and saved games are looked for, whatever folder the file names.
+struct RecentFileFolders {
+    std::string jigsaws;     // with "/" at the end
+    std::string savedGames;
+};
+
+// Fills the records from the lines; anything missing or malformed keeps its default. On a first
+// run the download server and the secure switch are reset whatever the lines say.
+Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folders, bool firstRun);
+// Writes every setting into the lines, keeping all other lines.
+void WriteSettings(const Settings& settings, ConfigLines& config);
+
+// Reads names.settingsFile; the defaults when it does not exist.
+Settings SettingsLoad(const FILE_NAMES& names);
+// Rewrites names.settingsFile, keeping the lines it held that are not settings; false on failure.
+bool SettingsSave(const Settings& settings, const FILE_NAMES& names);
+
+}  // namespace kirvo

@@ -1,0 +1,25 @@
+// Text helpers for translated texts: replacing patterns, filling in arguments.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace kirvo {
+
+enum WideReplaceFlags : unsigned {
+    kReplaceFirst = 0,
+    kReplaceAll = 1,
+    kIgnoreCase = 2,  // ASCII letters only
+};
+
+// Replaces the first (or with kReplaceAll every) occurrence of pattern; an empty pattern changes nothing.
+std::string WideReplace(std::string_view text, std::string_view pattern, std::string_view replacement,
+                        unsigned flags);
+
+// Fills "%s" and "%d" in a translated format with the arguments in order ("%%" is a percent sign).
+// Formats come from language files, so a missing argument leaves its place holder as written
+// instead of reading past the arguments.
+std::string FormatText(std::string_view format, std::initializer_list<std::string> arguments);
+
+}  // namespace kirvo

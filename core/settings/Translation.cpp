@@ -1,0 +1,81 @@
+#include "settings/Translation.h"
+
+#include <map>
+#include <utility>
+
+#include "files/Folders.h"
+#include "settings/TextFormat.h"
+#include "shell/MessageBox.h"
+
+namespace kirvo {
+
+namespace {
+
+LangTable& CurrentTable()
+{
+    static LangTable table;
+    return table;
+}
+
+struct Listeners {
+    int nextId = 0;
+    std::map<int, LanguageListener> byId;
+};
+
+Listeners& AllListeners()
+{
+    static Listeners listeners;
+    return listeners;
+}
+
+}  // namespace
+
+std::string LangText(LangSection section, std::string_view key)
+{
+    std::optional<std::string> found = LangFind(CurrentTable(), section, key);
+    return found ? std::move(*found) : std::string(key);
+}
+
+std::string LangTextBr(LangSection section, std::string_view key)
+{
+    return WideReplace(LangText(section, key), "$D", "\n", kReplaceAll);
+}
+
+bool LangApply(const std::string& path)
+{
+    std::optional<std::vector<char>> bytes = ReadLanguageFile(path);
+    if (!bytes) {
+        MsgBox(FormatText(LangText(LangSection::Options, "MS_CantFindLangFile"), {path}), MessageButtons::Ok,
+               MessageIcon::Warning);
+        return false;
+    }
+    CurrentTable() = ParseLanguageFile(*bytes);
+    // A listener may add or remove listeners while it runs, so it walks a copy.
+    std::map<int, LanguageListener> listeners = AllListeners().byId;
+    for (auto& [id, listener] : listeners)
+        listener();
+    return true;
+}
+
+int AddLanguageListener(LanguageListener listener)
+{
+    Listeners& listeners = AllListeners();
+    listeners.byId.emplace(listeners.nextId, std::move(listener));
+    return listeners.nextId++;
+}
+
+void RemoveLanguageListener(int id) { AllListeners().byId.erase(id); }
+
+void ApplyStartupLanguage(FILE_NAMES& names, const std::string& language)
+{
+    LangApply(LangFilePath(names.languageFolder, "english"));
+    names.helpFile = LangHelpPath(names.languageFolder, "english");
+    if (language == "english")
+        return;
+    if (FileExists(LangFilePath(names.languageFolder, language)))
+        LangApply(LangFilePath(names.languageFolder, language));
+    if (FileExists(LangHelpPath(names.languageFolder, language)))
+        names.helpFile = LangHelpPath(names.languageFolder, language);
+}
+
+}  // namespace kirvo

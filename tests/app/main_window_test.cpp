@@ -1,0 +1,176 @@
+#include "shell/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStandardPaths>
+
+#include <vector>
+
+#include "shell/MessageBox.h"
+#include "shell/ToolbarPanel.h"
+
+namespace kirvo {
+namespace {
+
+using enum MenuItem;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+    {
+        previous = SetMessagePresenter([this](const MessageRequest& request) {
+            shown.push_back(request.text);
+            return MessageAnswer::Ok;
+        });
+        window.SetRunning(true);
+        window.show();
+    }
+    ~MainWindowTest() override { SetMessagePresenter(previous); }
+
+    void Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent event(type, key, modifiers);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    void Tap(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Key(QEvent::KeyPress, key, modifiers);
+        Key(QEvent::KeyRelease, key, modifiers);
+    }
+    void Click(int button)
+    {
+        QLabel* image = window.Toolbar()->Button(button);
+        QPointF at(5, 5);
+        QMouseEvent move(QEvent::MouseMove, at, image->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, image->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, image->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(image, &move);
+        QCoreApplication::sendEvent(image, &press);
+        QCoreApplication::sendEvent(image, &release);
+    }
+    bool Enabled(int button)
+    {
+        // A disabled button never becomes hot.
+        window.Toolbar()->ReleaseHot();
+        QLabel* image = window.Toolbar()->Button(button);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), image->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(image, &move);
+        bool hot = window.Toolbar()->HotButton() == button;
+        window.Toolbar()->ReleaseHot();
+        return hot;
+    }
+
+    bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[1] = {name};
+    QApplication application{argc, argv};
+    bool testMode = (QStandardPaths::setTestModeEnabled(true), true);
+    MainWindow window;
+    std::vector<std::string> shown;
+    MessagePresenter previous;
+};
+
+TEST_F(MainWindowTest, TheMenuHoldsTheCommandTableInOrder)
+{
+    std::vector<QString> top;
+    for (QAction* action : window.Menu()->actions())
+        top.push_back(action->isSeparator() ? "-" : action->objectName());
+    EXPECT_EQ(top, (std::vector<QString> {"MI_File", "MI_Game", "MI_Pockets", "MI_Options", "MI_Help", "-",
+                                          "MI_FullScreen", "MI_Min", "MI_Exit"}));
+    EXPECT_EQ(window.Action(MI_FileSaveAs)->text(), "Save As\tShift+S");
+    EXPECT_EQ(window.Action(MI_PocketsCascade)->parent()->objectName(), "MI_Pockets");
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsAreLaidOutForTheWidthWithHintsFromTheMenu)
+{
+    auto places = ToolbarLayout(window.width(), false);
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
+        QLabel* image = window.Toolbar()->Button(i);
+        EXPECT_EQ(image->objectName(), ToolbarButtons()[size_t(i)].name);
+        EXPECT_EQ(image->x(), places[size_t(i)].x) << i;
+        EXPECT_EQ(image->isVisibleTo(window.Toolbar()), places[size_t(i)].visible) << i;
+    }
+    EXPECT_EQ(window.Toolbar()->Button(BI_Help)->toolTip(), "Contents (F1)");
+    EXPECT_EQ(window.Toolbar()->Button(BI_Save)->toolTip(), "Save (S)");
+}
+
+TEST_F(MainWindowTest, WithoutAPuzzlePlayCommandsAreOffAndTheProgressPanelStopsTheRest)
+{
+    EXPECT_TRUE(Enabled(BI_Open));
+    EXPECT_TRUE(Enabled(BI_FullScreen));
+    EXPECT_FALSE(Enabled(BI_Save));
+    EXPECT_FALSE(Enabled(BI_Win1));
+    EXPECT_FALSE(window.Action(MI_Game)->isEnabled());
+
+    window.ShowProgressPanel(2);
+    EXPECT_FALSE(Enabled(BI_Open));
+    EXPECT_FALSE(Enabled(BI_FullScreen));
+    EXPECT_FALSE(window.Action(MI_FileOpen)->isEnabled());
+    window.HideProgressPanel();
+    EXPECT_TRUE(Enabled(BI_Open));
+}
+
+TEST_F(MainWindowTest, KeysActOnReleaseButNotWhenPressedUnderTheProgressPanel)
+{
+    window.ShowProgressPanel(1);
+    Key(QEvent::KeyPress, Qt::Key_O);
+    window.HideProgressPanel();
+    Key(QEvent::KeyRelease, Qt::Key_O);
+    EXPECT_TRUE(shown.empty());
+
+    Tap(Qt::Key_O);  // Open comes later: it says so
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "This command comes with a later version of the game.");
+    Tap(Qt::Key_1);  // a pocket without a puzzle: disabled, nothing
+    Tap(Qt::Key_Space);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(window.Windows().shownSide, MW_SIDE0);
+}
+
+TEST_F(MainWindowTest, ToolbarClicksRunTheirItems)
+{
+    Click(BI_Options);
+    EXPECT_EQ(shown.size(), 1u);
+    Click(BI_Save);  // disabled
+    EXPECT_EQ(shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, FullScreenShowsMinimiseAndCloseAndLeavingRestoresTheWorkArea)
+{
+    QRect normal = window.geometry();
+    Tap(Qt::Key_U);
+    EXPECT_TRUE(window.IsFullScreen());
+    EXPECT_TRUE(window.Action(MI_FullScreen)->isChecked());
+    EXPECT_TRUE(window.Toolbar()->Button(BI_Close)->isVisibleTo(window.Toolbar()));
+    EXPECT_TRUE(window.Toolbar()->Button(BI_Min)->isVisibleTo(window.Toolbar()));
+
+    Click(BI_FullScreen);
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_FALSE(window.Toolbar()->Button(BI_Close)->isVisibleTo(window.Toolbar()));
+    EXPECT_EQ(window.geometry().size(), normal.size());
+}
+
+TEST_F(MainWindowTest, RecentFilesFillTheFileMenu)
+{
+    for (const char* name : {"/j/a.sv1", "/j/b.sv1", "/j/c.sv1", "/j/d.sv1", "/j/e.sv1"})
+        window.PutRecent(name);
+    EXPECT_EQ(window.Action(MI_FileLast0)->text(), "&1. e.sv1");
+    EXPECT_EQ(window.Action(MI_FileLast3)->text(), "&4. b.sv1");
+    EXPECT_TRUE(window.Action(MI_FileLast3)->isVisible());
+    EXPECT_TRUE(window.Action(MI_FileLast3)->isEnabled());
+
+    window.PutRecent("/j/c.sv1");
+    EXPECT_EQ(window.Action(MI_FileLast0)->text(), "&1. c.sv1");
+    EXPECT_EQ(window.Action(MI_FileLast2)->text(), "&3. d.sv1");
+    EXPECT_EQ(window.Action(MI_FileLast3)->text(), "&4. b.sv1");
+}
+
+}  // namespace
+}  // namespace kirvo

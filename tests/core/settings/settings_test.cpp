@@ -1,0 +1,221 @@
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/TempFolder.h"
+
+namespace kirvo {
+namespace {
+
+const RecentFileFolders kFolders{"/home/p/Jigsaws/", "/home/p/Saved Games/"};
+
+Settings Read(std::vector<std::string> lines, bool firstRun = false)
+{
+    return ReadSettings(ConfigLines{std::move(lines)}, kFolders, firstRun);
+}
+
+std::vector<std::string> Written(const Settings& settings)
+{
+    ConfigLines config;
+    WriteSettings(settings, config);
+    return config.lines;
+}
+
+TEST(Settings, FreshFileListsEntriesInReverseOrderOfWriting)
+{
+    const std::vector<std::string> expected = {
+        "[Main]",
+        "   <FullScreen> 0",
+        "   <ShowConj> 1",
+        "   <Embossing>",
+        "      WoodColor=4810874",
+        "      WoodStyle=2",
+        "      Style=1",
+        "   <Sound> 1",
+        "   <AutoSave>",
+        "      Interval=10",
+        "      Enabled=1",
+        "   <DefJigP>",
+        "      FitToScreen=1",
+        "      SpreadOut=0",
+        "      Level=6",
+        "      ShapeStyle=3",
+        "      BorderStyle=0",
+        "      Rotate=0",
+        "",
+        "",
+        "[Play]",
+        "   <StuckKoef> 12",
+        "   <ClickToDrag> 0",
+        "   <SingleMainWindow> 0",
+        "   <MoveOW>",
+        "      Shift=0",
+        "      Button=1",
+        "   <RotCCW>",
+        "      Shift=4",
+        "      Button=0",
+        "   <RotCW>",
+        "      Shift=4",
+        "      Button=1",
+        "",
+        "",
+        "[Lang]",
+        "   <QuickHelp> 1",
+        "   <Lang> english",
+        "",
+        "",
+        "[Files]",
+        "   <LastFileNum> 0",
+        "",
+        "",
+        "[Download]",
+        "   <SecureMethodInd> 5",
+        "   <UseSecure> 0",
+        "   <DnSrc> " + std::string(kDownloadServers[1]),
+    };
+    EXPECT_EQ(Written(Settings()), expected);
+}
+
+TEST(Settings, EverySettingSurvivesWritingAndReading)
+{
+    Settings s;
+    s.DefJigP = {true, 1, 5, 9, 2, false};
+    s.AutoSave_bEnabled = false;
+    s.AutoSave_iIntervalMin = 45;
+    s.CB_SoundPlay = false;
+    s.EmbossStyle = 3;
+    s.WoodStyle = 0;
+    s.WoodColor = 0x123456;
+    s.CB_VisualShowJoin = false;
+    s.FullScreen = true;
+    s.PlayKeys = {2, 1, 1, 2, 0, 5, true, true};
+    s.iStuckKoef = 30;
+    s.sCurLang = "german";
+    s.ShowQuickHelp = false;
+    s.recentFiles.entries[0] = {"/home/p/Jigsaws/tulips.ast", "tulips.ast"};
+    s.recentFiles.entries[1] = {"/elsewhere/photo.jpg", "photo.jpg"};
+    s.recentFiles.count = 2;
+    s.sDnSrc = kDownloadServers[0];
+    s.bUseSecure = true;
+    s.iSecureMethodInd = 6;
+
+    std::vector<std::string> lines = Written(s);
+    Settings back = Read(lines);
+    EXPECT_EQ(Written(back), lines);
+    EXPECT_EQ(back.DefJigP.Level, 9);
+    EXPECT_EQ(back.PlayKeys.MoveOW_Shift, 5);
+    EXPECT_EQ(back.WoodColor, 0x123456u);
+    EXPECT_EQ(back.sCurLang, "german");
+    ASSERT_EQ(back.recentFiles.count, 2);
+    EXPECT_EQ(back.recentFiles.entries[1].fullName, "/elsewhere/photo.jpg");
+    EXPECT_EQ(back.recentFiles.entries[1].displayName, "photo.jpg");
+    EXPECT_EQ(back.sDnSrc, kDownloadServers[0]);
+}
+
+TEST(Settings, MissingOrMalformedValuesKeepTheirDefaults)
+{
+    Settings soundOff = Read({"[Main]", "<Sound> 0"});
+    EXPECT_FALSE(soundOff.CB_SoundPlay);
+    soundOff.CB_SoundPlay = true;
+    EXPECT_EQ(Written(soundOff), Written(Settings()));
+
+    Settings s = Read({"[Main]", "  <DefJigP>", "\tRotate=2", "\tLevel=abc", "\tShapeStyle=5",
+                       "[Play]", "   <RotCW>", "      Button=300", "   <StuckKoef> 99"});
+    EXPECT_FALSE(s.DefJigP.Rotate);                      // only 0 and 1 are booleans
+    EXPECT_EQ(s.DefJigP.Level, 6);
+    EXPECT_EQ(s.DefJigP.ShapeStyle, 5);                  // tab-indented lines are found
+    EXPECT_EQ(s.PlayKeys.RotCW_Button, 1);               // does not fit the byte it is kept in
+    EXPECT_EQ(s.iStuckKoef, 99);                         // numbers are taken without range checks
+}
+
+TEST(Settings, OldWoodEmbossStyleBecomesAWoodStyle)
+{
+    struct Case {
+        const char* style;
+        int emboss;
+        int wood;
+    };
+    for (Case c : {Case{"4", 0, 1}, Case{"3", 3, 0}, Case{"0", 0, 0}}) {
+        Settings s = Read({"[Main]", "<Embossing>", "Style=" + std::string(c.style), "WoodStyle=0"});
+        EXPECT_EQ(s.EmbossStyle, c.emboss) << c.style;
+        EXPECT_EQ(s.WoodStyle, c.wood) << c.style;
+    }
+}
+
+TEST(Settings, RecentFiles)
+{
+    std::vector<std::string> lines = {"[Files]", "<LastFileNum> 9"};
+    const char* paths[] = {"C:\\Old\\Jigsaws\\Tulips.AST", "/old/games/evening.sv1", "/pictures/photo.jpg",
+                           "/old/x.ast", "/old/4.ast", "/old/5.ast", "/old/6.ast", "/old/7.ast", "/old/8.ast"};
+    for (int i = 0; i < 9; ++i)
+        lines.push_back("<Last" + std::to_string(i) + "> " + paths[i]);
+    Settings s = Read(lines);
+    ASSERT_EQ(s.recentFiles.count, 4);
+    EXPECT_EQ(s.recentFiles.entries[0].fullName, "/home/p/Jigsaws/Tulips.AST");
+    EXPECT_EQ(s.recentFiles.entries[0].displayName, "Tulips.AST");
+    EXPECT_EQ(s.recentFiles.entries[1].fullName, "/home/p/Saved Games/evening.sv1");
+    EXPECT_EQ(s.recentFiles.entries[2].fullName, "/pictures/photo.jpg");
+    EXPECT_EQ(s.recentFiles.entries[3].fullName, "/home/p/Jigsaws/x.ast");
+
+    EXPECT_EQ(Read({"[Files]", "<LastFileNum> -2", "<Last0> /a.ast"}).recentFiles.count, 0);
+    EXPECT_EQ(Read({"[Files]", "<LastFileNum> 2", "<Last1> /a.ast"}).recentFiles.count, 1);  // no empty entries
+}
+
+TEST(Settings, FirstRunResetsTheDownloadServer)
+{
+    std::vector<std::string> lines = {"[Download]", "<DnSrc> other.example", "<UseSecure> 1", "<SecureMethodInd> 2"};
+    Settings copied = Read(lines, true);
+    EXPECT_EQ(copied.sDnSrc, kDownloadServers[1]);
+    EXPECT_FALSE(copied.bUseSecure);
+    EXPECT_EQ(copied.iSecureMethodInd, 2);
+    Settings later = Read(lines, false);
+    EXPECT_EQ(later.sDnSrc, "other.example");
+    EXPECT_TRUE(later.bUseSecure);
+}
+
+TEST(Settings, LanguageNameIsAPlainLowerCaseName)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"German", "german"}, {"../../secret", "english"}, {"a\\b", "english"}, {"..", "english"}, {"", "english"},
+    };
+    for (auto [stored, expected] : cases)
+        EXPECT_EQ(Read({"[Lang]", "<Lang> " + std::string(stored)}).sCurLang, expected) << stored;
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    SettingsFile() { names.settingsFile = folder.Path() + "kirvo.ini"; }
+
+    testing::TempFolder folder;
+    FILE_NAMES names;
+};
+
+// Two runs of the game: what the player changed in the first is what the second starts with, and
+// lines the player wrote into the file stay.
+TEST_F(SettingsFile, SettingsChangedInOneRunAreThereInTheNext)
+{
+    Settings first = SettingsLoad(names);
+    EXPECT_EQ(Written(first), Written(Settings()));
+    ASSERT_TRUE(SaveConfigLines(ConfigLines{{"; my notes", "[Main]", "   <Sound> 1", "[Mine]", "x=y"}},
+                                names.settingsFile));
+    first.CB_SoundPlay = false;
+    first.iStuckKoef = 20;
+    first.sCurLang = "german";
+    ASSERT_TRUE(SettingsSave(first, names));
+
+    Settings second = SettingsLoad(names);
+    EXPECT_FALSE(second.CB_SoundPlay);
+    EXPECT_EQ(second.iStuckKoef, 20);
+    EXPECT_EQ(second.sCurLang, "german");
+    ASSERT_TRUE(SettingsSave(second, names));
+    std::vector<std::string> lines = LoadConfigLines(names.settingsFile).lines;
+    EXPECT_EQ(lines[0], "; my notes");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "[Mine]"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "x=y"), lines.end());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Main]"), 1);
+}
+
+}  // namespace
+}  // namespace kirvo
