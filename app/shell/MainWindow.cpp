@@ -19,6 +19,7 @@
 #include "playfield/CaptionPainter.h"
 #include "raster/PixelImage.h"
 #include "settings/Translation.h"
+#include "shell/MessageBox.h"
 #include "shell/FolderSetup.h"
 #include "shell/PlatformFolders.h"
 #include "shell/ProgressWidget.h"
@@ -218,11 +219,21 @@ void MainWindow::ApplyCaptions()
     }
 }
 
+void MainWindow::LoadSettings()
+{
+    settings_ = SettingsLoad(names_);
+    ApplyStartupLanguage(names_, settings_.sCurLang);
+    RefreshRecentItems();
+    RefreshCommands();
+    if (settings_.FullScreen != fullScreen_)
+        ToggleFullScreen();
+}
+
 void MainWindow::SaveSettings()
 {
-    // The settings file marks every later start as not the first; it holds no settings yet.
-    if (!FileExists(names_.settingsFile))
-        std::ofstream(names_.settingsFile);
+    settings_.FullScreen = fullScreen_;
+    if (!SettingsSave(settings_, names_))
+        MsgBox(Text("MS_CantSaveSettings", "Your settings could not be saved."), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 }  // namespace kirvo

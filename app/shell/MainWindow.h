@@ -16,6 +16,7 @@
 #include "cutting/KnobAtlas.h"
 #include "playfield/FieldImage.h"
 #include "playfield/PlayWindow.h"
+#include "playfield/StarStrip.h"
 #include "shell/Commands.h"
 #include "shell/FieldWidget.h"
 #include "shell/FileNames.h"
@@ -23,6 +24,7 @@
 #include "shell/ProgressPanel.h"
 #include "shell/RecentFiles.h"
 #include "shell/SaveChangesQuestion.h"
+#include "settings/Settings.h"
 #include "shell/Shortcuts.h"
 
 class QAction;
@@ -44,6 +46,8 @@ public:
     // Field input is taken only while running: from start-up until the window goes away.
     void SetRunning(bool running) { running_ = running; }
 
+    // Reads the settings file and applies the language and the saved window state.
+    void LoadSettings();
     void RunCommand(MenuItem item);
     // Puts the file at the head of the recent list and refreshes its menu items.
     void PutRecent(const std::string& fullName);
@@ -98,11 +102,11 @@ private:
     GameState state_;
     PlayWindows windows_;
     FieldImage fieldImage_;
-    TPixelBuffer starStrip_;  // empty: no join star until the join animation art exists
+    TPixelBuffer starStrip_ = DrawStarStrip();
     KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
     TPixelBuffer buttonSheet_;
     TPixelBuffer skinSheet_;
-    RecentFiles recent_;
+    Settings settings_;  // read at start-up, written at exit
     KeyTracker keys_;
     ProgressPanel progress_;
     std::array<QAction*, kMenuItemCount> actions_ {};
@@ -117,9 +121,6 @@ private:
     bool running_ = false;
     bool fullScreen_ = false;
     bool changingFullScreen_ = false;
-    bool singleWin_ = false;  // bSingleWin
-    bool autoSaveEnabled_ = true;
-    int autoSaveIntervalMinutes_ = 10;
     bool mouseHeld_ = false;
     int languageListener_ = 0;
 };

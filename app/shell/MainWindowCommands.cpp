@@ -108,10 +108,10 @@ void MainWindow::RefreshCommands()
 {
     CommandEnabling enabling = EnablingFor({.puzzleLoaded = names_.puzzleLoaded,
                                             .progressShown = progress_.shown,
-                                            .singleWin = singleWin_,
+                                            .singleWin = settings_.PlayKeys.bSingleWin,
                                             .selectionExists = state_.selectionExists,
                                             .solved = state_.solved,
-                                            .recentCount = recent_.count});
+                                            .recentCount = settings_.recentFiles.count});
     for (int i = 0; i < kMenuItemCount; ++i)
         actions_[size_t(i)]->setEnabled(enabling.items[size_t(i)]);
     for (int b = 0; b < kToolbarButtonCount; ++b)
@@ -134,7 +134,7 @@ void MainWindow::RefreshCommands()
 
 void MainWindow::PutRecent(const std::string& fullName)
 {
-    PutRecentFile(recent_, fullName);
+    PutRecentFile(settings_.recentFiles, fullName);
     RefreshRecentItems();
     RefreshCommands();
 }
@@ -143,11 +143,11 @@ void MainWindow::RefreshRecentItems()
 {
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* action = actions_[size_t(MI_FileLast0) + size_t(i)];
-        action->setVisible(i < recent_.count);
-        if (i < recent_.count)
-            action->setText(QString::fromStdString(RecentFileCaption(recent_, i)));
+        action->setVisible(i < settings_.recentFiles.count);
+        if (i < settings_.recentFiles.count)
+            action->setText(QString::fromStdString(RecentFileCaption(settings_.recentFiles, i)));
     }
-    actions_[size_t(MI_FileLastSep)]->setVisible(recent_.count > 0);
+    actions_[size_t(MI_FileLastSep)]->setVisible(settings_.recentFiles.count > 0);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -167,7 +167,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
     for (int i = 0; i < kMenuItemCount; ++i)
         enabled[size_t(i)] = actions_[size_t(i)]->isEnabled();
     if (key == ' ') {
-        if (SpaceSwitchesSides(running_, enabled, singleWin_))
+        if (SpaceSwitchesSides(running_, enabled, settings_.PlayKeys.bSingleWin))
             SwitchSides();
         return;
     }
@@ -208,13 +208,13 @@ void MainWindow::FieldWheelEvent(int, Qt::KeyboardModifiers, QPoint at)
 void MainWindow::AutoSaveTick()
 {
     AutosaveSituation situation {.puzzleLoaded = names_.puzzleLoaded,
-                                 .enabled = autoSaveEnabled_,
+                                 .enabled = settings_.AutoSave_bEnabled,
                                  .pending = state_.autosavePending,
                                  .busy = state_.busy,
                                  .dragging = mouseHeld_,
                                  .saveInProgress = QFileInfo::exists(QString::fromStdString(names_.saveTempFile)),
                                  .minutesSinceLast = sinceAutoSave_.elapsed() / 60000.0,
-                                 .intervalMinutes = autoSaveIntervalMinutes_};
+                                 .intervalMinutes = settings_.AutoSave_iIntervalMin};
     if (!AutosaveDue(situation))
         return;
     sinceAutoSave_.restart();

@@ -1,5 +1,6 @@
 #include "shell/QuitSignals.h"
 
+#include <QApplication>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -42,6 +43,9 @@ void CloseOnQuitSignals(QWidget* window)
     QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
         char byte;
         [[maybe_unused]] ssize_t read = ::read(signalSocket[1], &byte, 1);
+        // A message box waiting for an answer would keep the program alive behind the closed window.
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
         window->close();
     });
 }

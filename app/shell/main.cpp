@@ -38,6 +38,9 @@ int main(int argc, char** argv)
     std::filesystem::remove(mainWindow.FileNames().saveTempFile, ignored);  // left by an interrupted save
     mainWindow.SetRunning(true);
     mainWindow.show();
+    mainWindow.LoadSettings();
+    if (!mainWindow.isVisible())  // closed by a quit signal while a start-up message was up
+        return 0;
     splash->raise();
 
     // The splash stays up until two seconds have passed since the start, without holding up

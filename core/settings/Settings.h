@@ -16,7 +16,7 @@
 namespace kirvo {
 
 // The two download servers; the second one is the default.
-inline constexpr std::array<const char*, 2> kDownloadServers = {"dl1.kirvo-games.net", "dl2.kirvo-games.net"};
+inline constexpr std::array<const char*, 2> kDownloadServers = {"dl1.moru-games.example", "dl2.moru-games.example"};
 
 // Defaults offered when a new jigsaw is opened.
 struct JIG_DEFAULTS {

@@ -29,6 +29,7 @@ protected:
     {
         fs::create_directories(temp.Path() + "program");
         fs::copy_file(KIRVO_EXECUTABLE, Program() + "kirvo");
+        fs::copy(KIRVO_LANGUAGES, Program() + "language");
         temp.Write("program/jigsaws/distjiglist.txt", "dist1.ast\ndist2.ast\n");
         temp.Write("program/jigsaws/dist1.ast");
         temp.Write("program/jigsaws/dist2.ast");
@@ -93,6 +94,13 @@ TEST_F(StartupTest, FirstAndSecondStart)
 
     for (const char* file : {"Jigsaws/dist1.ast", "Jigsaws/first.ast", "Saved Games/sample.sv1", "Saved Games/autosaved.sv1"})
         fs::remove(Game() + file);
+    std::string settings = ReadText(LocalData() + "kirvo.ini");
+    for (auto [from, to] : {std::pair<std::string, std::string>{"<Sound> 1", "<Sound> 0"}, {"<Lang> english", "<Lang> german"}}) {
+        size_t at = settings.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        settings.replace(at, from.size(), to);
+    }
+    temp.Write("home/.local/share/Kirvo Jigsaw Pleo III/kirvo.ini", settings + "[Player Notes]\r\n   mine=1\r\n");
     temp.Write("home/.local/share/Kirvo Jigsaw Pleo III/~kjtemp.bmp");
     temp.Write("home/Documents/Moru Games/Kirvo Jigsaw Pleo III/Saved Games/kirvo.svt");
 
@@ -103,6 +111,10 @@ TEST_F(StartupTest, FirstAndSecondStart)
     EXPECT_FALSE(FileExists(Game() + "Saved Games/sample.sv1"));
     EXPECT_FALSE(FileExists(Game() + "Saved Games/autosaved.sv1"));
     EXPECT_FALSE(FileExists(LocalData() + "~kjtemp.bmp")) << "the extraction temp file is removed at exit";
+    std::string kept = ReadText(LocalData() + "kirvo.ini");
+    EXPECT_NE(kept.find("<Sound> 0"), std::string::npos) << "settings changed between runs are kept";
+    EXPECT_NE(kept.find("<Lang> german"), std::string::npos);
+    EXPECT_NE(kept.find("mine=1"), std::string::npos) << "lines the game does not know survive";
 }
 
 }  // namespace
