@@ -84,10 +84,7 @@ MainWindow::MainWindow()
         connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::DisplayChanged);
     }
     SizeField();
-    InitialisePlayWindows(windows_, state_, u"Pocket %d: %d", u"Thumbnail");
-    CaptionPainter painter;
-    for (TMyWin& window : windows_.windows)
-        RenderCaption(window, painter);
+    InitialisePlayWindows(windows_, state_, u"", u"");  // captions come with the language, ApplyCaptions
 
     BuildMenu();
     ApplyCaptions();
@@ -217,6 +214,13 @@ void MainWindow::ApplyCaptions()
         std::string hint = ToolbarHint(Text(entry.name, entry.caption), ShortcutText(entry.shortcut));
         toolbar_->SetHint(i, QString::fromStdString(hint));
     }
+    auto utf16 = [](const std::string& text) { return QString::fromStdString(text).toStdU16String(); };
+    SetPocketCaptionFormat(windows_, utf16(LangText(LangSection::Pocket, "PocketCaption")));
+    SetCaption(windows_.windows[MW_THUMB], utf16(LangText(LangSection::Thumbnail, "FormCaption")));
+    CaptionPainter painter;
+    for (TMyWin& window : windows_.windows)
+        RenderCaption(window, painter);
+    state_.redrawMode = RedrawMode::WholeField;
 }
 
 void MainWindow::LoadSettings()
