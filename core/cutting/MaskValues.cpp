@@ -83,7 +83,9 @@ void SeparateMaskValues(const TPixelBuffer& canvas, const Descriptor& d, std::ve
     clashes.erase(std::unique(clashes.begin(), clashes.end()), clashes.end());
 
     const std::vector<uint8_t> candidates = CandidateValues();
-    for (auto [later, earlier] : clashes) {
+    for (const auto& clash : clashes) {
+        const int later = clash.first;  // not a structured binding: clang 14 cannot capture those
+        const int earlier = clash.second;
         if (pieces[later].maskValue != pieces[earlier].maskValue)
             continue;
         // Pieces with pixels in its box, and pieces whose box holds its pixels.
