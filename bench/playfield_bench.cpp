@@ -76,7 +76,7 @@ std::unique_ptr<Scene> MakeScene(int pieces)
     SortDrawOrder(state, SortOrder::Ascending);
 
     SetStartField(scene->windows, kWidth, kHeight);
-    InitialisePlayWindows(scene->windows, state, u"Pocket %d: %d", u"Thumbnail");
+    InitialisePlayWindows(scene->windows, state, "Pocket %d: %d", "Thumbnail");
     SetVirtualField(scene->windows, kWidth, kHeight);
     SizeFieldImages(scene->field, kWidth, kHeight, kDefaultBackground);
     return scene;

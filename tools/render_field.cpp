@@ -160,7 +160,7 @@ int main(int argc, char** argv)
 
     PlayWindows windows;
     SetStartField(windows, d.ImageW, d.ImageH);
-    InitialisePlayWindows(windows, state, u"Pocket %d: %d", u"Thumbnail");
+    InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
     SetVirtualField(windows, d.ImageW, d.ImageH);
     for (int i = 0; i < d.TotalTileNum; ++i) {
         PieceRecord& piece = state.pieces[i];

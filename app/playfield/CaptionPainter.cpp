@@ -8,14 +8,14 @@
 
 namespace kirvo {
 
-void CaptionPainter::DrawCaptionText(TPixelBuffer& image, std::u16string_view text)
+void CaptionPainter::DrawCaptionText(TPixelBuffer& image, std::string_view text)
 {
     QImage view = PixImage(image);
     if (view.isNull())
         return;
     QFont font(QStringLiteral("Tahoma"), 8, QFont::Bold);
     const QString line = QFontMetrics(font).elidedText(
-        QString::fromUtf16(text.data(), qsizetype(text.size())), Qt::ElideRight, view.width());
+        QString::fromUtf8(text.data(), qsizetype(text.size())), Qt::ElideRight, view.width());
 
     // Opaque black underneath, so anti-aliased edges come out as grey levels equal to their
     // coverage, whatever alpha the view's format carries.

@@ -9,7 +9,7 @@ namespace kirvo {
 // centred in the image, elided with "…" when wider than the image. Needs a QGuiApplication.
 class CaptionPainter : public TextPainter {
 public:
-    void DrawCaptionText(TPixelBuffer& image, std::u16string_view text) override;
+    void DrawCaptionText(TPixelBuffer& image, std::string_view text) override;
 };
 
 }  // namespace kirvo

@@ -84,7 +84,7 @@ MainWindow::MainWindow()
         connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::DisplayChanged);
     }
     SizeField();
-    InitialisePlayWindows(windows_, state_, u"", u"");  // captions come with the language, ApplyCaptions
+    InitialisePlayWindows(windows_, state_, "", "");  // captions come with the language, ApplyCaptions
 
     BuildMenu();
     ApplyCaptions();
@@ -214,9 +214,8 @@ void MainWindow::ApplyCaptions()
         std::string hint = ToolbarHint(Text(entry.name, entry.caption), ShortcutText(entry.shortcut));
         toolbar_->SetHint(i, QString::fromStdString(hint));
     }
-    auto utf16 = [](const std::string& text) { return QString::fromStdString(text).toStdU16String(); };
-    SetPocketCaptionFormat(windows_, utf16(LangText(LangSection::Pocket, "PocketCaption")));
-    SetCaption(windows_.windows[MW_THUMB], utf16(LangText(LangSection::Thumbnail, "FormCaption")));
+    SetPocketCaptionFormat(windows_, LangText(LangSection::Pocket, "PocketCaption"));
+    SetCaption(windows_.windows[MW_THUMB], LangText(LangSection::Thumbnail, "FormCaption"));
     CaptionPainter painter;
     for (TMyWin& window : windows_.windows)
         RenderCaption(window, painter);

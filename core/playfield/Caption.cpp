@@ -2,7 +2,7 @@
 
 namespace kirvo {
 
-void SetCaption(TMyWin& window, std::u16string_view text)
+void SetCaption(TMyWin& window, std::string_view text)
 {
     window.caption = text;
 }
@@ -31,27 +31,5 @@ void RenderCaption(TMyWin& window, TextPainter& painter)
     window.renderedCaption = window.caption;
 }
 
-std::u16string FillIntegers(std::u16string_view format, std::initializer_list<int> values)
-{
-    std::u16string out;
-    auto next = values.begin();
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == u'%' && i + 1 < format.size()) {
-            if (format[i + 1] == u'%') {
-                out += u'%';
-                ++i;
-                continue;
-            }
-            if (format[i + 1] == u'd' && next != values.end()) {
-                for (char digit : std::to_string(*next++))
-                    out += char16_t(digit);
-                ++i;
-                continue;
-            }
-        }
-        out += format[i];
-    }
-    return out;
-}
 
 }  // namespace kirvo

@@ -18,17 +18,13 @@ public:
     virtual ~TextPainter() = default;
     // Draws text in white bold 8-point "Tahoma" on the black image: one line from the left edge,
     // ending in an ellipsis when it does not fit the width. Anti-aliased grey is fine.
-    virtual void DrawCaptionText(TPixelBuffer& image, std::u16string_view text) = 0;
+    virtual void DrawCaptionText(TPixelBuffer& image, std::string_view text) = 0;
 };
 
 // Stores the text; the image is rendered again by the next RenderCaption.
-void SetCaption(TMyWin& window, std::u16string_view text);
+void SetCaption(TMyWin& window, std::string_view text);
 // Brings the caption image and ink box up to date with the caption text. Windows without a
 // caption bar have none. The drawing code calls this before it blends the caption.
 void RenderCaption(TMyWin& window, TextPainter& painter);
-
-// Fills each "%d" of a translated format with the next value ("%%" is a percent sign). Missing
-// values leave "%d" as it is; extra values are ignored.
-std::u16string FillIntegers(std::u16string_view format, std::initializer_list<int> values);
 
 }  // namespace kirvo

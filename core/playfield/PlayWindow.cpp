@@ -132,8 +132,8 @@ void InitialiseWindow(TMyWin& w, int left, int top, WindowKind kind, int width, 
     LayOut(w, SizeSource::FromFrame);
 }
 
-void InitialisePlayWindows(PlayWindows& windows, GameState& state, std::u16string_view pocketCaptionFormat,
-                           std::u16string_view thumbnailCaption)
+void InitialisePlayWindows(PlayWindows& windows, GameState& state, std::string_view pocketCaptionFormat,
+                           std::string_view thumbnailCaption)
 {
     static constexpr const char* kMenuItems[kPlayWindowCount] = {
         "MI_GameWin1",       "MI_GameWin2",       "MI_PocketsPocket1", "MI_PocketsPocket2",

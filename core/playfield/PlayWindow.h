@@ -149,9 +149,9 @@ struct TMyWin {
     bool dragAnywhere = false;
     bool resizable = false;
     bool keepAspect = false;  // client height follows client width in the maximum size's proportion
-    std::u16string caption;
+    std::string caption;
     TPixelBuffer captionImage;        // 32-bit, kCaptionImageWidth x captionHeight; see Caption.h
-    std::u16string renderedCaption;   // the text captionImage holds
+    std::string renderedCaption;   // the text captionImage holds
     TBox captionInk;                  // non-black pixels of captionImage
     bool backgroundShown = false;
     uint32_t background = kDefaultBackground;  // a 0x00BBGGRR colour, or a picture code 10 to 17
@@ -184,7 +184,7 @@ struct PlayWindows {
     FieldSizes field;
     int shownSide = MW_SIDE0;
     int menuWindow = MW_SIDE0;  // the side or pocket the current-window menu captions name
-    std::u16string pocketCaptionFormat;  // translated; two integers: pocket number, group count
+    std::string pocketCaptionFormat;  // translated; two integers: pocket number, group count
     WindowAction action;
 };
 
@@ -213,8 +213,8 @@ void InitialiseWindow(TMyWin& window, int left, int top, WindowKind kind, int wi
 // The seven windows and the glass as the main window creates them, after the field sizing: sides
 // filling the field, the pockets and the thumbnail window hidden, window-number stacking. Side 0 is
 // shown and current.
-void InitialisePlayWindows(PlayWindows& windows, GameState& state, std::u16string_view pocketCaptionFormat,
-                           std::u16string_view thumbnailCaption);
+void InitialisePlayWindows(PlayWindows& windows, GameState& state, std::string_view pocketCaptionFormat,
+                           std::string_view thumbnailCaption);
 // Sets the client limits (0 maximum = none) and the frame limits that follow from them.
 void SetClientLimits(TMyWin& window, int minWidth, int minHeight, int maxWidth, int maxHeight);
 // Field sizing (start-up, full-screen and display changes): visible and start size.
@@ -289,8 +289,8 @@ void CascadePockets(PlayWindows& windows, GameState& state);
 // On every open: hidden, no groups, caption refreshed, extent from the (new) pieces.
 void ResetPockets(PlayWindows& windows, GameState& state);
 // After a language change.
-void SetPocketCaptionFormat(PlayWindows& windows, std::u16string_view format);
-std::u16string PocketCaption(const PlayWindows& windows, int pocket);
+void SetPocketCaptionFormat(PlayWindows& windows, std::string_view format);
+std::string PocketCaption(const PlayWindows& windows, int pocket);
 
 // --- Moving and resizing with the mouse (WindowMoves.cpp) ---
 

@@ -1,6 +1,7 @@
 #include "playfield/PlayWindow.h"
 
 #include "playfield/Caption.h"
+#include "settings/TextFormat.h"
 
 namespace kirvo {
 
@@ -132,16 +133,17 @@ void ResetPockets(PlayWindows& windows, GameState& state)
     }
 }
 
-void SetPocketCaptionFormat(PlayWindows& windows, std::u16string_view format)
+void SetPocketCaptionFormat(PlayWindows& windows, std::string_view format)
 {
     windows.pocketCaptionFormat = format;
     for (int n = MW_POCKET0; n <= MW_POCKET3; ++n)
         SetCaption(windows.windows[n], PocketCaption(windows, n));
 }
 
-std::u16string PocketCaption(const PlayWindows& windows, int pocket)
+std::string PocketCaption(const PlayWindows& windows, int pocket)
 {
-    return FillIntegers(windows.pocketCaptionFormat, {PocketNumber(pocket), windows.windows[pocket].groupCount});
+    return FormatText(windows.pocketCaptionFormat,
+                      {std::to_string(PocketNumber(pocket)), std::to_string(windows.windows[pocket].groupCount)});
 }
 
 }  // namespace kirvo

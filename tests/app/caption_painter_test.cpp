@@ -12,7 +12,7 @@ class CaptionPainterTest : public ::testing::Test {
 protected:
     CaptionPainterTest() { InitialiseWindow(pocket, 0, 0, WindowKind::Pocket, 100, 100); }
 
-    void Render(std::u16string_view text)
+    void Render(std::string_view text)
     {
         SetCaption(pocket, text);
         RenderCaption(pocket, painter);
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(CaptionPainterTest, WhiteTextWhoseCoverageBecomesAlpha)
 {
-    Render(u"Pocket 1: 12");
+    Render("Pocket 1: 12");
     const TPixelBuffer& image = pocket.captionImage;
     const TBox& ink = pocket.captionInk;
     ASSERT_FALSE(BoxIsEmpty(ink));
@@ -62,7 +62,7 @@ TEST_F(CaptionPainterTest, WhiteTextWhoseCoverageBecomesAlpha)
 
 TEST_F(CaptionPainterTest, TooLongTextEndsInAnEllipsis)
 {
-    Render(std::u16string(80, u'W'));
+    Render(std::string(80, u'W'));
     const TPixelBuffer& image = pocket.captionImage;
     const TBox& ink = pocket.captionInk;
     ASSERT_FALSE(BoxIsEmpty(ink));

@@ -8,7 +8,7 @@ namespace {
 // Writes a few known pixels instead of text and counts its calls.
 class PixelPainter : public TextPainter {
 public:
-    void DrawCaptionText(TPixelBuffer& image, std::u16string_view text) override
+    void DrawCaptionText(TPixelBuffer& image, std::string_view text) override
     {
         ++calls;
         lastText = text;
@@ -19,7 +19,7 @@ public:
         PixAddress(image, 100, 15)[2] = 255;  // red only: no coverage in the first byte
     }
     int calls = 0;
-    std::u16string lastText;
+    std::string lastText;
 };
 
 TMyWin Pocket()
@@ -33,11 +33,11 @@ TEST(Caption, FirstByteBecomesAlphaAndInkBoxBoundsIt)
 {
     TMyWin pocket = Pocket();
     PixelPainter painter;
-    SetCaption(pocket, u"Pocket 1 (0)");
+    SetCaption(pocket, "Pocket 1 (0)");
     RenderCaption(pocket, painter);
 
     ASSERT_EQ(painter.calls, 1);
-    EXPECT_EQ(painter.lastText, u"Pocket 1 (0)");
+    EXPECT_EQ(painter.lastText, "Pocket 1 (0)");
     const TPixelBuffer& image = pocket.captionImage;
     ASSERT_EQ(image.width, kCaptionImageWidth);
     ASSERT_EQ(image.height, kPocketCaption);
@@ -53,14 +53,14 @@ TEST(Caption, RendersAgainOnlyWhenTheTextChanged)
 {
     TMyWin pocket = Pocket();
     PixelPainter painter;
-    SetCaption(pocket, u"a");
+    SetCaption(pocket, "a");
     RenderCaption(pocket, painter);
     RenderCaption(pocket, painter);
     EXPECT_EQ(painter.calls, 1);
-    SetCaption(pocket, u"b");
+    SetCaption(pocket, "b");
     RenderCaption(pocket, painter);
     EXPECT_EQ(painter.calls, 2);
-    EXPECT_EQ(painter.lastText, u"b");
+    EXPECT_EQ(painter.lastText, "b");
 }
 
 TEST(Caption, WindowsWithoutACaptionBarHaveNoImage)
@@ -68,7 +68,7 @@ TEST(Caption, WindowsWithoutACaptionBarHaveNoImage)
     TMyWin side;
     InitialiseWindow(side, 0, 0, WindowKind::Side, 100, 100);
     PixelPainter painter;
-    SetCaption(side, u"x");
+    SetCaption(side, "x");
     RenderCaption(side, painter);
     EXPECT_EQ(painter.calls, 0);
     EXPECT_EQ(side.captionImage.width, 0);
@@ -77,30 +77,11 @@ TEST(Caption, WindowsWithoutACaptionBarHaveNoImage)
 TEST(Caption, BlankTextLeavesAnEmptyInkBox)
 {
     class BlankPainter : public TextPainter {
-        void DrawCaptionText(TPixelBuffer&, std::u16string_view) override {}
+        void DrawCaptionText(TPixelBuffer&, std::string_view) override {}
     } painter;
     TMyWin pocket = Pocket();
     RenderCaption(pocket, painter);
     EXPECT_TRUE(BoxIsEmpty(pocket.captionInk));
-}
-
-TEST(Caption, FillIntegers)
-{
-    struct Case {
-        std::u16string_view format;
-        std::initializer_list<int> values;
-        std::u16string_view expected;
-    };
-    const Case cases[] = {
-        {u"Pocket %d (%d)", {1, 3}, u"Pocket 1 (3)"},
-        {u"%d%% done", {-7}, u"-7% done"},
-        {u"%d and %d", {5}, u"5 and %d"},
-        {u"no numbers", {1}, u"no numbers"},
-        {u"ends with %", {1}, u"ends with %"},
-        {u"%s stays", {1}, u"%s stays"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(FillIntegers(c.format, c.values), c.expected);
 }
 
 }  // namespace

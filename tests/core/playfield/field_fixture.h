@@ -22,7 +22,7 @@ protected:
     FieldTest()
     {
         SetStartField(windows, kFieldWidth, kFieldHeight);
-        InitialisePlayWindows(windows, state, u"Pocket %d: %d", u"Thumbnail");
+        InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
         SizeFieldImages(field, kFieldWidth, kFieldHeight, kSentinel);
         MakePicture(48, 44);
     }

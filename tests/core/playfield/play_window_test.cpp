@@ -10,7 +10,7 @@ protected:
     void SetUp() override
     {
         SetStartField(windows, 800, 600);
-        InitialisePlayWindows(windows, state, u"Pocket %d: %d", u"Thumbnail");
+        InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
     }
 
     // Pieces given as {window, group, x, y, width, height}.
@@ -49,8 +49,8 @@ TEST_F(PlayWindowTest, CreationShowsSideZeroAndHidesTheRest)
     EXPECT_EQ(windows.windows[MW_SIDE1].frame, BoxFromOrigin(frame, 0, 0, 800, 600));
     EXPECT_EQ(windows.windows[4].frame.left, 100);
     EXPECT_EQ(windows.windows[4].frame.top, 100);
-    EXPECT_EQ(windows.windows[4].caption, u"Pocket 3: 0");
-    EXPECT_EQ(windows.windows[MW_THUMB].caption, u"Thumbnail");
+    EXPECT_EQ(windows.windows[4].caption, "Pocket 3: 0");
+    EXPECT_EQ(windows.windows[MW_THUMB].caption, "Thumbnail");
     EXPECT_EQ(windows.windows[5].toolbarButton, 12);
     EXPECT_STREQ(windows.windows[5].menuItem, "MI_PocketsPocket4");
 }
@@ -157,7 +157,7 @@ TEST_F(PlayWindowTest, RecountCountsDistinctGroupsAndRenamesThePocket)
     SetPieces({{3, 5, 0, 0, 1, 1}, {3, 5, 0, 0, 1, 1}, {3, 1, 0, 0, 1, 1}, {2, 1, 0, 0, 1, 1}, {3, 9, 0, 0, 1, 1}});
     Recount(windows, state, 3);
     EXPECT_EQ(windows.windows[3].groupCount, 3);
-    EXPECT_EQ(windows.windows[3].caption, u"Pocket 2: 3");
+    EXPECT_EQ(windows.windows[3].caption, "Pocket 2: 3");
     EXPECT_EQ(PocketButtonImage(windows.windows[3]), 10);
     Recount(windows, state, 4);
     EXPECT_EQ(windows.windows[4].groupCount, 0);

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         SetStartField(windows, 800, 600);
-        InitialisePlayWindows(windows, state, u"Pocket %d (%d)", u"Thumbnail");
+        InitialisePlayWindows(windows, state, "Pocket %d (%d)", "Thumbnail");
         state.descriptor.TotalTileNum = 0;
         AllocatePieceTable(state, 0);
     }
@@ -147,7 +147,7 @@ TEST_F(PocketsTest, ResetHidesAndEmptiesEveryPocket)
     ResetPockets(windows, state);
     EXPECT_FALSE(windows.windows[3].visible);
     EXPECT_EQ(windows.windows[3].groupCount, 0);
-    EXPECT_EQ(windows.windows[3].caption, u"Pocket 2 (0)");
+    EXPECT_EQ(windows.windows[3].caption, "Pocket 2 (0)");
     EXPECT_EQ(windows.windows[3].extentWidth, 0);
     EXPECT_EQ(state.currentWindow, MW_SIDE0);
 }
@@ -155,9 +155,9 @@ TEST_F(PocketsTest, ResetHidesAndEmptiesEveryPocket)
 TEST_F(PocketsTest, CaptionFormatChangeRenamesEveryPocket)
 {
     PutPiece(5, 0, 0);
-    SetPocketCaptionFormat(windows, u"Tasche %d - %d");
-    EXPECT_EQ(windows.windows[2].caption, u"Tasche 1 - 0");
-    EXPECT_EQ(windows.windows[5].caption, u"Tasche 4 - 1");
+    SetPocketCaptionFormat(windows, "Tasche %d - %d");
+    EXPECT_EQ(windows.windows[2].caption, "Tasche 1 - 0");
+    EXPECT_EQ(windows.windows[5].caption, "Tasche 4 - 1");
 }
 
 }  // namespace

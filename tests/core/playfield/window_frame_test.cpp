@@ -138,7 +138,7 @@ TEST_F(WindowFrame, ActivityHoverAndPressingShowInTheArt)
 class BlockPainter : public TextPainter {
 public:
     explicit BlockPainter(int width) : width(width) {}
-    void DrawCaptionText(TPixelBuffer& image, std::u16string_view) override
+    void DrawCaptionText(TPixelBuffer& image, std::string_view) override
     {
         PixFillRect(image, 5, 4, width, 9, 0xFFFFFF);
     }
@@ -169,7 +169,7 @@ TEST_F(WindowFrame, CaptionInkIsCentredOverTheFrameInsideTheCaptionTextBox)
         const std::vector<int64_t> plain = Pixels();
 
         BlockPainter painter(c.inkWidth);
-        SetCaption(pocket, u"text");
+        SetCaption(pocket, "text");
         RenderCaption(pocket, painter);
         Draw(pocket, whole);
         TBox caption;

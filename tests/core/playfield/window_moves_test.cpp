@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         SetStartField(windows, 800, 600);
-        InitialisePlayWindows(windows, state, u"Pocket %d", u"Thumbnail");
+        InitialisePlayWindows(windows, state, "Pocket %d", "Thumbnail");
         TMyWin& pocket = windows.windows[kPocket];
         pocket.visible = true;
         BoxMoveTo(pocket.frame, 100, 50);
