@@ -8,7 +8,7 @@
 #include "base/Rounding.h"
 #include "cutting/Cut.h"
 #include "cutting/CutCanvas.h"
-#include "cutting/Despeckle.h"
+#include "cutting/MaskSmoothing.h"
 #include "cutting/Knob.h"
 #include "cutting/KnobChoice.h"
 #include "cutting/KnobTemplates.h"

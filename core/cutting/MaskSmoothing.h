@@ -1,4 +1,4 @@
-// Despeckle: removes the stray pixels the outlines leave in the artistic cut's mask.
+// Mask smoothing (Despeckle): removes the stray pixels the outlines leave in the artistic cut's mask.
 #pragma once
 
 #include "raster/Box.h"

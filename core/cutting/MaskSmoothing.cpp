@@ -1,4 +1,4 @@
-#include "cutting/Despeckle.h"
+#include "cutting/MaskSmoothing.h"
 
 #include <array>
 #include <cstddef>
