@@ -1,6 +1,7 @@
 #include "settings/ConfigLines.h"
 
 #include "files/ListFile.h"
+#include "settings/TextFormat.h"
 
 #include <charconv>
 #include <filesystem>
@@ -9,15 +10,6 @@
 namespace kirvo {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 std::string Bracketed(char open, std::string_view name, char close)
 {

@@ -9,6 +9,7 @@
 #include "files/Folders.h"
 #include "files/ListFile.h"
 #include "settings/TextDecoding.h"
+#include "settings/TextFormat.h"
 
 namespace kirvo {
 
@@ -19,15 +20,6 @@ constexpr std::array<std::string_view, kLangSectionCount> kSectionNames = {
     "Options",       "Info",      "Credits",   "About",          "Thumbnail",
     "Download",      "Finish",    "Quick Help", "Color Picker",
 };
-
-std::string_view Trimmed(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t";
-    size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 std::string LowerAscii(std::string_view text)
 {

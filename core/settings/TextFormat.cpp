@@ -4,6 +4,15 @@
 
 namespace kirvo {
 
+std::string_view Trimmed(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t";
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 namespace {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }

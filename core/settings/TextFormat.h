@@ -1,4 +1,4 @@
-// Text helpers for translated texts: replacing patterns, filling in arguments.
+// Text helpers for translated texts and text files: trimming, replacing patterns, filling in arguments.
 #pragma once
 
 #include <initializer_list>
@@ -6,6 +6,9 @@
 #include <string_view>
 
 namespace kirvo {
+
+// The text without the blanks and tabs at its ends.
+std::string_view Trimmed(std::string_view text);
 
 enum WideReplaceFlags : unsigned {
     kReplaceFirst = 0,
