@@ -131,15 +131,6 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
     return bool(file) && !bytes.empty();
 }
 
-Result<> LoadPicture(TPixelBuffer& picture, const std::vector<uint8_t>& bytes)
-{
-    if (bytes.size() >= 8 && bytes[0] == 0x89 && bytes[1] == 'P')
-        return PixLoadPng(picture, bytes);
-    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
-        return PixLoadBmp(picture, bytes);
-    return PixLoadJpeg(picture, bytes);
-}
-
 // Neighbouring indices get far-apart hues, so adjacent pieces are easy to tell apart.
 uint32_t PieceHue(int index)
 {
@@ -255,7 +246,7 @@ int main(int argc, char** argv)
             return 1;
         }
         TPixelBuffer picture;
-        if (Result<> loaded = LoadPicture(picture, *bytes); !loaded) {
+        if (Result<> loaded = PixLoadPicture(picture, *bytes); !loaded) {
             std::fprintf(stderr, "kirvo-cut: %s: %s\n", options->image.c_str(), loaded.error().c_str());
             return 1;
         }

@@ -2,6 +2,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -61,7 +62,54 @@ bool DecodeJpeg(JpegReader& reader, std::span<const uint8_t> bytes, TPixelBuffer
     return true;
 }
 
+struct JpegWriter {
+    jpeg_compress_struct info{};
+    JpegErrors errors{};
+    unsigned char* output = nullptr;  // libjpeg's memory destination
+    unsigned long size = 0;
+    ~JpegWriter()
+    {
+        jpeg_destroy_compress(&info);
+        std::free(output);
+    }
+};
+
+// The same setjmp discipline as DecodeJpeg; writing fails only when memory runs out.
+bool EncodeJpeg(JpegWriter& writer, const TPixelBuffer& buffer, int quality)
+{
+    jpeg_compress_struct& info = writer.info;
+    if (setjmp(writer.errors.jump))
+        return false;
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &writer.output, &writer.size);
+    info.image_width = JDIMENSION(buffer.width);
+    info.image_height = JDIMENSION(buffer.height);
+    info.input_components = buffer.bytesPerPixel;
+    info.in_color_space = buffer.hasAlpha ? JCS_EXT_BGRX : JCS_EXT_BGR;
+    jpeg_set_defaults(&info);  // YCbCr with a JFIF header
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = PixRow(buffer, int(info.next_scanline));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
 }  // namespace
+
+std::vector<uint8_t> PixEncodeJpeg(const TPixelBuffer& buffer, int quality)
+{
+    if (buffer.width == 0)
+        return {};
+    JpegWriter writer;
+    writer.info.err = jpeg_std_error(&writer.errors.manager);
+    writer.errors.manager.error_exit = OnJpegError;
+    if (!EncodeJpeg(writer, buffer, quality))
+        return {};
+    return std::vector<uint8_t>(writer.output, writer.output + writer.size);
+}
 
 Result<> PixLoadJpeg(TPixelBuffer& buffer, std::span<const uint8_t> bytes)
 {

@@ -103,5 +103,9 @@ Result<> PixLoadBmp(TPixelBuffer& buffer, std::span<const uint8_t> bytes);
 std::vector<uint8_t> PixEncodeBmp(const TPixelBuffer& buffer);
 // A PNG file of the buffer (with alpha when it has alpha); nothing for an empty buffer.
 std::vector<uint8_t> PixEncodePng(const TPixelBuffer& buffer);
+// A JFIF JPEG file of the buffer's colours (quality 1 to 100); nothing for an empty buffer.
+std::vector<uint8_t> PixEncodeJpeg(const TPixelBuffer& buffer, int quality);
+// Decodes a PNG, Windows bitmap or JPEG file, told apart by their first bytes.
+Result<> PixLoadPicture(TPixelBuffer& buffer, std::span<const uint8_t> bytes);
 
 }  // namespace kirvo

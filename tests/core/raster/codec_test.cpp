@@ -258,6 +258,40 @@ TEST(PngCodec, EncodeThenDecodeGivesThePictureAndItsAlpha)
     EXPECT_TRUE(PixEncodePng(TPixelBuffer{}).empty());
 }
 
+TEST(JpegCodec, EncodedFileIsJfifAndDecodesCloseToThePicture)
+{
+    TPixelBuffer source;
+    PixCreate24(source, 16, 8);
+    PixFillRect(source, 0, 0, 8, 8, MakeColour(200, 40, 30));
+    PixFillRect(source, 8, 0, 8, 8, MakeColour(20, 90, 220));
+    std::vector<uint8_t> file = PixEncodeJpeg(source, 95);
+    ASSERT_GT(file.size(), 10u);
+    EXPECT_EQ(std::string(file.begin() + 6, file.begin() + 10), "JFIF");
+    TPixelBuffer decoded;
+    ASSERT_TRUE(PixLoadPicture(decoded, file).ok());
+    ASSERT_EQ(decoded.width, 16);
+    for (auto [x, expected] : {std::pair{2, Rgb{200, 40, 30}}, {13, Rgb{20, 90, 220}}}) {
+        Rgb got = SplitColour(uint32_t(PixGetPixel(decoded, x, 4)));
+        EXPECT_NEAR(got.red, expected.red, 6);
+        EXPECT_NEAR(got.green, expected.green, 6);
+        EXPECT_NEAR(got.blue, expected.blue, 6);
+    }
+    EXPECT_TRUE(PixEncodeJpeg(TPixelBuffer{}, 90).empty());
+}
+
+TEST(Codecs, PictureFilesAreToldApartByTheirFirstBytes)
+{
+    TPixelBuffer source = Numbered(3, 2, false);
+    for (const std::vector<uint8_t>& file : {PixEncodePng(source), PixEncodeBmp(source)}) {
+        TPixelBuffer decoded;
+        ASSERT_TRUE(PixLoadPicture(decoded, file).ok());
+        ExpectSamePixels(decoded, source);
+    }
+    TPixelBuffer untouched;
+    const uint8_t garbage[] = {1, 2, 3};
+    EXPECT_FALSE(PixLoadPicture(untouched, garbage).ok());
+}
+
 TEST(BmpCodec, EncodeThenDecodeGivesThePicture)
 {
     for (bool alpha : {false, true}) {

@@ -1,0 +1,189 @@
+// kirvo-pack: makes a jigsaw file of a picture, or checks one.
+//
+//   kirvo-pack PICTURE [--info TEXTFILE | --info-text "..."] [--max-size WxH] -o NAME.ast
+//   kirvo-pack --check FILE.ast
+//
+// The picture may be a JPEG, PNG or Windows bitmap; it goes into the jigsaw as a JFIF JPEG (a
+// JFIF file that needs no scaling is taken as it stands), with a preview of about 240 x 180 and
+// the information text as UTF-8. The file is written beside its final name and renamed over it,
+// so a failed run never leaves half a jigsaw. --check reads a file the way the game does.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/JigsawFile.h"
+#include "files/JigsawWriter.h"
+#include "raster/PixelBuffer.h"
+
+namespace {
+
+using namespace kirvo;
+
+constexpr const char* kUsage =
+    "usage: kirvo-pack PICTURE [--info TEXTFILE | --info-text \"...\"] [--max-size WxH] -o NAME.ast\n"
+    "       kirvo-pack --check FILE.ast\n";
+constexpr int kPreviewWidth = 240;
+constexpr int kPreviewHeight = 180;
+constexpr int kPictureQuality = 92;
+constexpr int kPreviewQuality = 85;
+
+struct Options {
+    std::string picture;
+    std::string infoFile;
+    std::optional<std::string> infoText;
+    int maxWidth = 0;  // 0 = no limit
+    int maxHeight = 0;
+    std::string output;
+    std::string check;
+};
+
+std::optional<Options> ParseOptions(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (arg == "--check" && hasValue)
+            options.check = argv[++i];
+        else if (arg == "--info" && hasValue)
+            options.infoFile = argv[++i];
+        else if (arg == "--info-text" && hasValue)
+            options.infoText = argv[++i];
+        else if (arg == "-o" && hasValue)
+            options.output = argv[++i];
+        else if (arg == "--max-size" && hasValue) {
+            if (std::sscanf(argv[++i], "%dx%d", &options.maxWidth, &options.maxHeight) != 2 || options.maxWidth < 1
+                || options.maxHeight < 1)
+                return std::nullopt;
+        } else if (!arg.starts_with("-") && options.picture.empty())
+            options.picture = arg;
+        else
+            return std::nullopt;
+    }
+    if (!options.check.empty())
+        return options.picture.empty() && options.output.empty() ? std::optional(options) : std::nullopt;
+    if (options.picture.empty() || options.output.empty() || (!options.infoFile.empty() && options.infoText))
+        return std::nullopt;
+    return options;
+}
+
+std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The picture scaled down to fit width x height, keeping its shape; as it is when it fits.
+TPixelBuffer FitWithin(const TPixelBuffer& picture, int width, int height)
+{
+    double scale = std::min({1.0, double(width) / picture.width, double(height) / picture.height});
+    TPixelBuffer fitted;
+    PixCreate24(fitted, std::max(1, int(picture.width * scale)), std::max(1, int(picture.height * scale)));
+    PixScale(fitted, picture);
+    return fitted;
+}
+
+int Check(const std::string& path)
+{
+    Result<JigsawFile> select = ReadJigsawFile(path, JigsawReadMode::Select);
+    if (!select) {
+        std::printf("%s: not a valid jigsaw: %s\n", path.c_str(), select.error().c_str());
+        return 1;
+    }
+    Result<JigsawFile> start = ReadJigsawFile(path, JigsawReadMode::Start);
+    if (!start) {
+        std::printf("%s: not a valid jigsaw: %s\n", path.c_str(), start.error().c_str());
+        return 1;
+    }
+    std::printf("%s: valid jigsaw, picture %dx%d, preview %dx%d, info %zu bytes\n", path.c_str(), start.value().ImageW,
+                start.value().ImageH, select.value().preview.width, select.value().preview.height,
+                start.value().info.size());
+    return 0;
+}
+
+int Pack(const Options& options)
+{
+    std::optional<std::vector<uint8_t>> pictureFile = ReadFile(options.picture);
+    if (!pictureFile) {
+        std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.picture.c_str());
+        return 1;
+    }
+    TPixelBuffer picture;
+    if (Result<> loaded = PixLoadPicture(picture, *pictureFile); !loaded) {
+        std::fprintf(stderr, "kirvo-pack: %s: %s\n", options.picture.c_str(), loaded.error().c_str());
+        return 1;
+    }
+    std::string info = options.infoText.value_or("");
+    if (!options.infoFile.empty()) {
+        std::optional<std::vector<uint8_t>> text = ReadFile(options.infoFile);
+        if (!text) {
+            std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.infoFile.c_str());
+            return 1;
+        }
+        info.assign(text->begin(), text->end());
+    }
+    if (!info.starts_with("\xEF\xBB\xBF"))
+        info.insert(0, "\xEF\xBB\xBF");
+
+    bool fits = options.maxWidth == 0 || (picture.width <= options.maxWidth && picture.height <= options.maxHeight);
+    std::vector<uint8_t> pictureEntry;
+    if (fits && IsJfifFile(*pictureFile)) {
+        pictureEntry = std::move(*pictureFile);
+    } else {
+        if (!fits)
+            picture = FitWithin(picture, options.maxWidth, options.maxHeight);
+        pictureEntry = PixEncodeJpeg(picture, kPictureQuality);
+    }
+    std::vector<uint8_t> preview = PixEncodeJpeg(FitWithin(picture, kPreviewWidth, kPreviewHeight), kPreviewQuality);
+    if (pictureEntry.empty() || preview.empty()) {
+        std::fprintf(stderr, "kirvo-pack: cannot encode the picture\n");
+        return 1;
+    }
+
+    JigsawParts parts;
+    parts.ImageW = picture.width;
+    parts.ImageH = picture.height;
+    parts.preview = preview;
+    parts.info = std::span(reinterpret_cast<const uint8_t*>(info.data()), info.size());
+    parts.picture = pictureEntry;
+    std::vector<uint8_t> bytes = EncodeJigsawFile(parts);
+
+    std::string partial = options.output + ".part";
+    {
+        std::ofstream file(partial, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (!file.flush()) {
+            std::fprintf(stderr, "kirvo-pack: cannot write %s\n", options.output.c_str());
+            std::filesystem::remove(partial);
+            return 1;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, options.output, error);
+    if (error) {
+        std::fprintf(stderr, "kirvo-pack: cannot write %s: %s\n", options.output.c_str(), error.message().c_str());
+        std::filesystem::remove(partial);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::optional<Options> options = ParseOptions(argc, argv);
+    if (!options) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    return options->check.empty() ? Pack(*options) : Check(options->check);
+}
