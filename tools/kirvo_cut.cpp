@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +23,7 @@
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
+#include "files/Folders.h"
 #include "shell/GameState.h"
 #include "shell/MessageBox.h"
 
@@ -114,14 +114,6 @@ std::optional<Options> ParseOptions(int argc, char** argv)
     if (options.image.empty() == (options.width == 0))
         return std::nullopt;
     return options;
-}
-
-std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
@@ -240,7 +232,7 @@ int main(int argc, char** argv)
     d.ImageW = options->width;
     d.ImageH = options->height;
     if (!options->image.empty()) {
-        std::optional<std::vector<uint8_t>> bytes = ReadFile(options->image);
+        std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(options->image);
         if (!bytes) {
             std::fprintf(stderr, "kirvo-cut: cannot read %s\n", options->image.c_str());
             return 1;

@@ -12,11 +12,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
 #include "raster/PixelBuffer.h"
@@ -73,14 +73,6 @@ std::optional<Options> ParseOptions(int argc, char** argv)
     return options;
 }
 
-std::optional<std::vector<uint8_t>> ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 // The picture scaled down to fit width x height, keeping its shape; as it is when it fits.
 TPixelBuffer FitWithin(const TPixelBuffer& picture, int width, int height)
 {
@@ -111,7 +103,7 @@ int Check(const std::string& path)
 
 int Pack(const Options& options)
 {
-    std::optional<std::vector<uint8_t>> pictureFile = ReadFile(options.picture);
+    std::optional<std::vector<uint8_t>> pictureFile = ReadFileBytes(options.picture);
     if (!pictureFile) {
         std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.picture.c_str());
         return 1;
@@ -123,7 +115,7 @@ int Pack(const Options& options)
     }
     std::string info = options.infoText.value_or("");
     if (!options.infoFile.empty()) {
-        std::optional<std::vector<uint8_t>> text = ReadFile(options.infoFile);
+        std::optional<std::vector<uint8_t>> text = ReadFileBytes(options.infoFile);
         if (!text) {
             std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.infoFile.c_str());
             return 1;

@@ -1,11 +1,10 @@
 #include "raster/ImageControl.h"
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include <QPixmap>
 
+#include "files/Folders.h"
 #include "raster/PixelImage.h"
 #include "shell/MessageBox.h"
 
@@ -36,10 +35,9 @@ void ImageSetBitmap(QLabel* image, int width, int height, uint32_t colour, Fill 
 
 bool ImageLoadJpeg(QLabel* image, const std::string& fileName, Report report)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(fileName);
     TPixelBuffer buffer;
-    Result<> loaded = file ? PixLoadJpeg(buffer, bytes) : Result<>(Fail("Cannot read " + fileName));
+    Result<> loaded = bytes ? PixLoadJpeg(buffer, *bytes) : Result<>(Fail("Cannot read " + fileName));
     if (!loaded) {
         if (report == Report::Yes)
             MsgBox(loaded.error(), MessageButtons::Ok, MessageIcon::Error);

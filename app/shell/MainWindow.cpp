@@ -11,8 +11,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "files/Folders.h"
@@ -32,10 +30,10 @@ namespace {
 
 constexpr int kAutoSaveTickMilliseconds = 5000;
 
+// Missing program data reads as no bytes; the decoders then refuse it.
 std::vector<uint8_t> ReadFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return ReadFileBytes(path).value_or(std::vector<uint8_t>{});
 }
 
 // A cursor drawn with magenta as the transparent colour, its hot spot in the middle.

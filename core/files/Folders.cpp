@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -34,6 +36,18 @@ bool FileExists(const std::string& path)
 {
     std::error_code error;
     return fs::exists(path, error);
+}
+
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return std::nullopt;
+    std::ifstream file(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.is_open() || file.bad())
+        return std::nullopt;
+    return bytes;
 }
 
 bool CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after)

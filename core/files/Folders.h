@@ -5,6 +5,8 @@
 // where a file in it is actually needed.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ enum class AfterCopy { KeepSource, DeleteSource };
 bool CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after = AfterCopy::KeepSource);
 
 bool FileExists(const std::string& path);
+
+// The whole content of a file; nothing when it is not a readable ordinary file.
+std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path);
 
 // Entries of the folder (files and sub-folders) whose extension, dot included, is exactly
 // `extension`, compared case-sensitively. Bare names, or folder + name with FullPath, sorted

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "base/ByteReader.h"
@@ -131,16 +129,10 @@ Result<JigsawFile> ReadJigsawFile(const std::string& path, JigsawReadMode mode)
 {
     if (!HasJigsawExtension(path))
         return Fail("Invalid jigsaw file: " + path + " is not a .ast file");
-    std::vector<uint8_t> bytes;
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file)
-            return Fail("Invalid jigsaw file: cannot open " + path);
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        if (file.bad())
-            return Fail("Invalid jigsaw file: cannot read " + path);
-    }
-    return DecodeJigsawFile(bytes, mode);
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes)
+        return Fail("Invalid jigsaw file: cannot open " + path);
+    return DecodeJigsawFile(*bytes, mode);
 }
 
 void FillPendingDescriptor(const JigsawFile& jigsaw, Descriptor& pending)

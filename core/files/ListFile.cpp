@@ -1,7 +1,6 @@
 #include "files/ListFile.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 
 #include "files/Folders.h"
@@ -33,13 +32,10 @@ std::vector<std::string> ParseListFile(std::span<const char> text)
 
 std::optional<std::vector<std::string>> LoadListFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return std::nullopt;
-    return ParseListFile(text);
+    return ParseListFile(std::span(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 bool IsDistributedJigsaw(const std::vector<std::string>& distributedJigsaws, const std::string& fileName)

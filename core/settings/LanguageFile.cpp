@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "files/Folders.h"
 #include "files/ListFile.h"
@@ -80,14 +77,10 @@ std::string_view LangSectionName(LangSection section) { return kSectionNames[siz
 
 std::optional<std::vector<char>> ReadLanguageFile(const std::string& path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.is_open() || file.bad())
-        return std::nullopt;
-    return bytes;
+    return std::vector<char>(bytes->begin(), bytes->end());
 }
 
 LangTable ParseLanguageFile(std::span<const char> bytes)

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
-
-#include <jpeglib.h>
 
 #include "base/ByteReader.h"
 #include "files/JigsawWriter.h"
@@ -25,32 +22,13 @@ Bytes BitmapFile(int width, int height, uint32_t colour)
     return PixEncodeBmp(buffer);
 }
 
-// A grey JFIF JPEG, as libjpeg writes it.
+// A grey JFIF JPEG.
 Bytes JpegFile(int width, int height)
 {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* memory = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &memory, &size);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
-    jpeg_start_compress(&info, TRUE);
-    Bytes row(size_t(width), 0x80);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rowPointer = row.data();
-        jpeg_write_scanlines(&info, &rowPointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    Bytes out(memory, memory + size);
-    jpeg_destroy_compress(&info);
-    std::free(memory);
-    return out;
+    TPixelBuffer buffer;
+    PixCreate24(buffer, width, height);
+    PixFillRect(buffer, 0, 0, width, height, MakeColour(128, 128, 128));
+    return PixEncodeJpeg(buffer, 90);
 }
 
 // The same JPEG with its first segment marked APP1, as an Exif file starts.
