@@ -1,12 +1,14 @@
-// kirvo-pack: makes a jigsaw file of a picture, or checks one.
+// kirvo-pack: makes a jigsaw file of a picture, checks one, or makes a thumbnail of a picture.
 //
 //   kirvo-pack PICTURE [--info TEXTFILE | --info-text "..."] [--max-size WxH] -o NAME.ast
 //   kirvo-pack --check FILE.ast
+//   kirvo-pack PICTURE --thumbnail WxH -o NAME.jpg
 //
 // The picture may be a JPEG, PNG or Windows bitmap; it goes into the jigsaw as a JFIF JPEG (a
 // JFIF file that needs no scaling is taken as it stands), with a preview of about 240 x 180 and
-// the information text as UTF-8. The file is written beside its final name and renamed over it,
-// so a failed run never leaves half a jigsaw. --check reads a file the way the game does.
+// the information text as UTF-8. --thumbnail writes a JPEG of exactly W x H instead: the middle of
+// the picture with that shape, scaled. Files are written beside their final name and renamed over
+// it, so a failed run never leaves half a file. --check reads a file the way the game does.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -27,11 +29,13 @@ using namespace kirvo;
 
 constexpr const char* kUsage =
     "usage: kirvo-pack PICTURE [--info TEXTFILE | --info-text \"...\"] [--max-size WxH] -o NAME.ast\n"
-    "       kirvo-pack --check FILE.ast\n";
+    "       kirvo-pack --check FILE.ast\n"
+    "       kirvo-pack PICTURE --thumbnail WxH -o NAME.jpg\n";
 constexpr int kPreviewWidth = 240;
 constexpr int kPreviewHeight = 180;
 constexpr int kPictureQuality = 92;
 constexpr int kPreviewQuality = 85;
+constexpr int kThumbnailQuality = 85;
 
 struct Options {
     std::string picture;
@@ -39,9 +43,16 @@ struct Options {
     std::optional<std::string> infoText;
     int maxWidth = 0;  // 0 = no limit
     int maxHeight = 0;
+    int thumbnailWidth = 0;  // 0 = a jigsaw, not a thumbnail
+    int thumbnailHeight = 0;
     std::string output;
     std::string check;
 };
+
+bool ParseSize(const char* text, int& width, int& height)
+{
+    return std::sscanf(text, "%dx%d", &width, &height) == 2 && width >= 1 && height >= 1;
+}
 
 std::optional<Options> ParseOptions(int argc, char** argv)
 {
@@ -58,8 +69,10 @@ std::optional<Options> ParseOptions(int argc, char** argv)
         else if (arg == "-o" && hasValue)
             options.output = argv[++i];
         else if (arg == "--max-size" && hasValue) {
-            if (std::sscanf(argv[++i], "%dx%d", &options.maxWidth, &options.maxHeight) != 2 || options.maxWidth < 1
-                || options.maxHeight < 1)
+            if (!ParseSize(argv[++i], options.maxWidth, options.maxHeight))
+                return std::nullopt;
+        } else if (arg == "--thumbnail" && hasValue) {
+            if (!ParseSize(argv[++i], options.thumbnailWidth, options.thumbnailHeight))
                 return std::nullopt;
         } else if (!arg.starts_with("-") && options.picture.empty())
             options.picture = arg;
@@ -69,6 +82,9 @@ std::optional<Options> ParseOptions(int argc, char** argv)
     if (!options.check.empty())
         return options.picture.empty() && options.output.empty() ? std::optional(options) : std::nullopt;
     if (options.picture.empty() || options.output.empty() || (!options.infoFile.empty() && options.infoText))
+        return std::nullopt;
+    bool jigsawOnly = !options.infoFile.empty() || options.infoText || options.maxWidth != 0;
+    if (options.thumbnailWidth != 0 && jigsawOnly)
         return std::nullopt;
     return options;
 }
@@ -81,6 +97,68 @@ TPixelBuffer FitWithin(const TPixelBuffer& picture, int width, int height)
     PixCreate24(fitted, std::max(1, int(picture.width * scale)), std::max(1, int(picture.height * scale)));
     PixScale(fitted, picture);
     return fitted;
+}
+
+// The middle of the picture with the shape of width x height, as large as it fits, scaled to
+// exactly that size.
+TPixelBuffer CropToFill(const TPixelBuffer& picture, int width, int height)
+{
+    int cropWidth = picture.width;
+    int cropHeight = picture.height;
+    if (int64_t(cropWidth) * height > int64_t(cropHeight) * width)
+        cropWidth = std::max(1, int(int64_t(cropHeight) * width / height));
+    else
+        cropHeight = std::max(1, int(int64_t(cropWidth) * height / width));
+    TPixelBuffer middle;
+    PixAttach(PixAddress(picture, (picture.width - cropWidth) / 2, (picture.height - cropHeight) / 2), cropWidth,
+              cropHeight, picture.bytesPerPixel, picture.stride, middle);
+    TPixelBuffer filled;
+    PixCreate24(filled, width, height);
+    PixScale(filled, middle);
+    return filled;
+}
+
+// Writes the bytes beside path and renames them over it: path ends up whole or as it was.
+bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::string partial = path + ".part";
+    {
+        std::ofstream file(partial, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (!file.flush()) {
+            std::fprintf(stderr, "kirvo-pack: cannot write %s\n", path.c_str());
+            std::filesystem::remove(partial);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, path, error);
+    if (error) {
+        std::fprintf(stderr, "kirvo-pack: cannot write %s: %s\n", path.c_str(), error.message().c_str());
+        std::filesystem::remove(partial);
+        return false;
+    }
+    return true;
+}
+
+struct Picture {
+    std::vector<uint8_t> file;
+    TPixelBuffer pixels;
+};
+
+std::optional<Picture> LoadPicture(const std::string& path)
+{
+    std::optional<std::vector<uint8_t>> file = ReadFileBytes(path);
+    if (!file) {
+        std::fprintf(stderr, "kirvo-pack: cannot read %s\n", path.c_str());
+        return std::nullopt;
+    }
+    Picture picture{std::move(*file), {}};
+    if (Result<> loaded = PixLoadPicture(picture.pixels, picture.file); !loaded) {
+        std::fprintf(stderr, "kirvo-pack: %s: %s\n", path.c_str(), loaded.error().c_str());
+        return std::nullopt;
+    }
+    return picture;
 }
 
 int Check(const std::string& path)
@@ -103,16 +181,10 @@ int Check(const std::string& path)
 
 int Pack(const Options& options)
 {
-    std::optional<std::vector<uint8_t>> pictureFile = ReadFileBytes(options.picture);
-    if (!pictureFile) {
-        std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.picture.c_str());
+    std::optional<Picture> loaded = LoadPicture(options.picture);
+    if (!loaded)
         return 1;
-    }
-    TPixelBuffer picture;
-    if (Result<> loaded = PixLoadPicture(picture, *pictureFile); !loaded) {
-        std::fprintf(stderr, "kirvo-pack: %s: %s\n", options.picture.c_str(), loaded.error().c_str());
-        return 1;
-    }
+    TPixelBuffer& picture = loaded->pixels;
     std::string info = options.infoText.value_or("");
     if (!options.infoFile.empty()) {
         std::optional<std::vector<uint8_t>> text = ReadFileBytes(options.infoFile);
@@ -127,8 +199,8 @@ int Pack(const Options& options)
 
     bool fits = options.maxWidth == 0 || (picture.width <= options.maxWidth && picture.height <= options.maxHeight);
     std::vector<uint8_t> pictureEntry;
-    if (fits && IsJfifFile(*pictureFile)) {
-        pictureEntry = std::move(*pictureFile);
+    if (fits && IsJfifFile(loaded->file)) {
+        pictureEntry = std::move(loaded->file);
     } else {
         if (!fits)
             picture = FitWithin(picture, options.maxWidth, options.maxHeight);
@@ -146,26 +218,21 @@ int Pack(const Options& options)
     parts.preview = preview;
     parts.info = std::span(reinterpret_cast<const uint8_t*>(info.data()), info.size());
     parts.picture = pictureEntry;
-    std::vector<uint8_t> bytes = EncodeJigsawFile(parts);
+    return WriteWhole(options.output, EncodeJigsawFile(parts)) ? 0 : 1;
+}
 
-    std::string partial = options.output + ".part";
-    {
-        std::ofstream file(partial, std::ios::binary);
-        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (!file.flush()) {
-            std::fprintf(stderr, "kirvo-pack: cannot write %s\n", options.output.c_str());
-            std::filesystem::remove(partial);
-            return 1;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, options.output, error);
-    if (error) {
-        std::fprintf(stderr, "kirvo-pack: cannot write %s: %s\n", options.output.c_str(), error.message().c_str());
-        std::filesystem::remove(partial);
+int Thumbnail(const Options& options)
+{
+    std::optional<Picture> loaded = LoadPicture(options.picture);
+    if (!loaded)
+        return 1;
+    std::vector<uint8_t> thumbnail = PixEncodeJpeg(
+        CropToFill(loaded->pixels, options.thumbnailWidth, options.thumbnailHeight), kThumbnailQuality);
+    if (thumbnail.empty()) {
+        std::fprintf(stderr, "kirvo-pack: cannot encode the thumbnail\n");
         return 1;
     }
-    return 0;
+    return WriteWhole(options.output, thumbnail) ? 0 : 1;
 }
 
 }  // namespace
@@ -177,5 +244,7 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
-    return options->check.empty() ? Pack(*options) : Check(options->check);
+    if (!options->check.empty())
+        return Check(options->check);
+    return options->thumbnailWidth != 0 ? Thumbnail(*options) : Pack(*options);
 }
