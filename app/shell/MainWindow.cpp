@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -49,6 +50,7 @@ QCursor LoadCursor(const std::string& path)
 }  // namespace
 
 MainWindow::MainWindow()
+    : random_(uint32_t(QDateTime::currentMSecsSinceEpoch()))
 {
     SetUpFolders(names_, QCoreApplication::applicationDirPath().toStdString(), PlatformUserFolders());
     LoadKnobAtlasFile();

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "cutting/KnobAtlas.h"
+#include "cutting/Random.h"
 #include "playfield/FieldImage.h"
 #include "playfield/PlayWindow.h"
 #include "playfield/StarStrip.h"
@@ -51,13 +52,23 @@ public:
     void RunCommand(MenuItem item);
     // Puts the file at the head of the recent list and refreshes its menu items.
     void PutRecent(const std::string& fullName);
-    void ShowProgressPanel(int steps);
+    // Asks to save the changes, lets the player choose a jigsaw (name preselected when given) and
+    // starts it. With direct set, a saved game is opened without asking.
+    void OpenWithBrowser(const std::string& name, bool direct);
+    // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
+    // puzzle in play, if any, stays as it was.
+    bool OpenFile(const std::string& name);
+    // The start-up offer: the chooser on the most recent file.
+    void OpenMostRecent();
+    void ShowProgressPanel(const std::string& caption, int steps);
     void StepProgressPanel();
     void HideProgressPanel();
     bool IsFullScreen() const { return fullScreen_; }
 
     // For tests: what the window shows.
     const PlayWindows& Windows() const { return windows_; }
+    const GameState& State() const { return state_; }
+    const FieldImage& Field() const { return fieldImage_; }
     QAction* Action(MenuItem item) const { return actions_[size_t(item)]; }
     ToolbarPanel* Toolbar() const { return toolbar_; }
     QMenu* Menu() const { return menu_; }
@@ -91,6 +102,13 @@ private:
     void AutoSaveTick();
     void RedrawField();
 
+    // MainWindowOpen.cpp
+    std::optional<std::string> ChooseJigsaw(const std::string& preselected);
+    // What the browser does on selecting a jigsaw: the pending descriptor and the stored thumbnail.
+    Result<> SelectJigsaw(const std::string& name);
+    bool OpenJigsaw(const std::string& name);
+    void ClearDragState();
+
     // MainWindowScreen.cpp
     void SizeField();
     void ToggleFullScreen();
@@ -103,6 +121,10 @@ private:
     PlayWindows windows_;
     FieldImage fieldImage_;
     TPixelBuffer starStrip_ = DrawStarStrip();
+    Random random_;        // seeded from the clock at start-up; every new game draws from it
+    Descriptor pending_;   // the selected jigsaw with the player's choices, until a game starts
+    TPixelBuffer storedThumb_;  // the preview of the jigsaw in play
+    std::string infoText_;      // the information text of the jigsaw in play
     KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
     TPixelBuffer buttonSheet_;
     TPixelBuffer skinSheet_;

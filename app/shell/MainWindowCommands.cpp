@@ -1,5 +1,6 @@
 // The main window's commands: running them, enabling them, the keys and the field's mouse.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -61,6 +62,16 @@ void MainWindow::RunCommand(MenuItem item)
         break;
     case MI_PocketsTile: TilePockets(windows_, state_); break;
     case MI_PocketsCascade: CascadePockets(windows_, state_); break;
+    case MI_FileOpen: OpenWithBrowser("", false); return;
+    case MI_FileLast0:
+    case MI_FileLast1:
+    case MI_FileLast2:
+    case MI_FileLast3: {
+        const int index = int(item) - int(MI_FileLast0);
+        if (index < settings_.recentFiles.count)
+            OpenWithBrowser(settings_.recentFiles.entries[size_t(index)].fullName, true);
+        return;
+    }
     case MI_FullScreen: ToggleFullScreen(); return;
     case MI_Min: showMinimized(); return;
     case MI_Exit: close(); return;
@@ -228,9 +239,10 @@ void MainWindow::RedrawField()
         fieldWidget_->repaint(changed.left, changed.top, changed.width, changed.height);
 }
 
-void MainWindow::ShowProgressPanel(int steps)
+void MainWindow::ShowProgressPanel(const std::string& caption, int steps)
 {
-    ShowProgress(progress_, steps);
+    ShowProgress(progress_, steps, caption);
+    state_.loading = true;
     progressPanel_->move((field_->width() - progressPanel_->width()) / 2, (field_->height() - progressPanel_->height()) / 2);
     progressPanel_->show();
     progressPanel_->raise();
@@ -242,11 +254,14 @@ void MainWindow::StepProgressPanel()
 {
     StepProgress(progress_);
     progressPanel_->repaint();
+    // Paint and timer events go on while the puzzle is built; the player's input waits.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::HideProgressPanel()
 {
     HideProgress(progress_);
+    state_.loading = false;
     progressPanel_->hide();
     RefreshCommands();
 }

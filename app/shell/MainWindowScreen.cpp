@@ -3,6 +3,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 
+#include "playfield/GroupsIntoView.h"
 #include "shell/GroupRescale.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
@@ -47,8 +48,11 @@ void MainWindow::ToggleFullScreen()
     }
     SizeField();
     if (names_.puzzleLoaded) {
-        for (int window = MW_SIDE0; window <= MW_POCKET3; ++window)
+        SetVirtualField(windows_, state_.descriptor.ImageW, state_.descriptor.ImageH);
+        for (int window = MW_SIDE0; window <= MW_POCKET3; ++window) {
             RescaleGroups(state_, window, oldWidth, oldHeight, windows_.field.visibleWidth, windows_.field.visibleHeight);
+            BringGroupsIntoView(state_, windows_, window, Pulling::On);
+        }
     }
     changingFullScreen_ = false;
     ResizeWithField();

@@ -27,6 +27,9 @@ void ProgressWidget::paintEvent(QPaintEvent*)
     painter.drawImage(kProgressBarLeft, kProgressBarTop, PixImage(emptyBar_));
     int done = ProgressDoneWidth(panel_, kProgressPanelWidth);
     painter.drawImage(QPoint(kProgressBarLeft, kProgressBarTop), PixImage(fullBar_), QRect(0, 0, done, kProgressBarHeight));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(kProgressBarLeft, 0, ProgressBarWidth(width()), kProgressBarTop), Qt::AlignCenter,
+                     QString::fromStdString(panel_.caption));
 }
 
 }  // namespace kirvo

@@ -1,6 +1,7 @@
 // The program entry: the splash, the windows in their order, the event loop.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 #include <filesystem>
@@ -44,9 +45,14 @@ int main(int argc, char** argv)
     splash->raise();
 
     // The splash stays up until two seconds have passed since the start, without holding up
-    // the window behind it.
+    // the window behind it; then the player chooses what to play.
     int remaining = std::max<qint64>(0, kSplashMilliseconds - sinceStart.elapsed());
-    QTimer::singleShot(remaining, splash, &QWidget::close);
+    QTimer::singleShot(remaining, &mainWindow, [splash = QPointer<QWidget>(splash), &mainWindow] {
+        if (splash)
+            splash->close();
+        if (mainWindow.isVisible())
+            mainWindow.OpenMostRecent();
+    });
 
     return application.exec();
 }

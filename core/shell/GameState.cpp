@@ -4,6 +4,11 @@
 
 namespace kirvo {
 
+int BorderPieceIndex(const GameState& state)
+{
+    return IsBorderPuzzle(state.descriptor) ? state.descriptor.TotalTileNum - 1 : -1;
+}
+
 void AllocatePieceTable(GameState& state, int recordCount)
 {
     assert(recordCount >= 0);

@@ -58,6 +58,9 @@ struct GameState {
     RedrawMode redrawMode = RedrawMode::Nothing;
 };
 
+// The frame piece: the last record of a puzzle with a border, else -1.
+int BorderPieceIndex(const GameState& state);
+
 // Replaces the piece table with recordCount + 1 default records and empties the draw order.
 void AllocatePieceTable(GameState& state, int recordCount);
 void FreePieceTable(GameState& state);

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include <cstdint>
+#include <utility>
 
 namespace kirvo {
 
-void ShowProgress(ProgressPanel& panel, int steps)
+void ShowProgress(ProgressPanel& panel, int steps, std::string caption)
 {
-    panel = {true, std::max(steps, 1), 0};
+    panel = ProgressPanel {.shown = true, .total = std::max(steps, 1), .position = 0, .caption = std::move(caption)};
 }
 
 void StepProgress(ProgressPanel& panel)

@@ -2,6 +2,8 @@
 // narrowed to the part of the steps done.
 #pragma once
 
+#include <string>
+
 namespace kirvo {
 
 inline constexpr int kProgressBarLeft = 35;  // inside the panel
@@ -12,9 +14,10 @@ struct ProgressPanel {
     bool shown = false;
     int total = 100;
     int position = 0;
+    std::string caption;  // what is being done, shown above the bar
 };
 
-void ShowProgress(ProgressPanel& panel, int steps);  // steps below 1 count as 1
+void ShowProgress(ProgressPanel& panel, int steps, std::string caption = {});  // steps below 1 count as 1
 void StepProgress(ProgressPanel& panel);             // stops at the total
 void HideProgress(ProgressPanel& panel);
 

@@ -8,10 +8,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QFileDialog>
 #include <QStandardPaths>
+#include <QTimer>
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
+#include "files/JigsawWriter.h"
 #include "shell/MessageBox.h"
 #include "shell/ToolbarPanel.h"
 
@@ -109,7 +114,7 @@ TEST_F(MainWindowTest, WithoutAPuzzlePlayCommandsAreOffAndTheProgressPanelStopsT
     EXPECT_FALSE(Enabled(BI_Win1));
     EXPECT_FALSE(window.Action(MI_Game)->isEnabled());
 
-    window.ShowProgressPanel(2);
+    window.ShowProgressPanel("", 2);
     EXPECT_FALSE(Enabled(BI_Open));
     EXPECT_FALSE(Enabled(BI_FullScreen));
     EXPECT_FALSE(window.Action(MI_FileOpen)->isEnabled());
@@ -119,13 +124,13 @@ TEST_F(MainWindowTest, WithoutAPuzzlePlayCommandsAreOffAndTheProgressPanelStopsT
 
 TEST_F(MainWindowTest, KeysActOnReleaseButNotWhenPressedUnderTheProgressPanel)
 {
-    window.ShowProgressPanel(1);
+    window.ShowProgressPanel("", 1);
     Key(QEvent::KeyPress, Qt::Key_O);
     window.HideProgressPanel();
     Key(QEvent::KeyRelease, Qt::Key_O);
     EXPECT_TRUE(shown.empty());
 
-    Tap(Qt::Key_O);  // Open comes later: it says so
+    Tap(Qt::Key_D);  // Download comes later: it says so
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "This command comes with a later version of the game.");
     Tap(Qt::Key_1);  // a pocket without a puzzle: disabled, nothing
@@ -170,6 +175,87 @@ TEST_F(MainWindowTest, RecentFilesFillTheFileMenu)
     EXPECT_EQ(window.Action(MI_FileLast0)->text(), "&1. c.sv1");
     EXPECT_EQ(window.Action(MI_FileLast2)->text(), "&3. d.sv1");
     EXPECT_EQ(window.Action(MI_FileLast3)->text(), "&4. b.sv1");
+}
+
+// A jigsaw of a picture in stripes of colour, in the player's jigsaws folder.
+std::string MakeJigsaw(const MainWindow& window, const std::string& name, int width, int height)
+{
+    TPixelBuffer picture;
+    PixCreate24(picture, width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            PixSetPixel(picture, x, y, x < width / 2 ? 0x2040E0 : 0x30C050);
+    std::vector<uint8_t> jpeg = PixEncodeJpeg(picture, 90);
+    std::vector<uint8_t> info = {'S', 't', 'r', 'i', 'p', 'e', 's'};
+    std::filesystem::create_directories(window.FileNames().personalJigsawsFolder);
+    std::string path = window.FileNames().personalJigsawsFolder + name;
+    EXPECT_TRUE(WriteJigsawFile(path, {.ImageW = width, .ImageH = height, .preview = jpeg, .info = info, .picture = jpeg}));
+    return path;
+}
+
+// Answers the file chooser the next time it comes up; remembers the folder it offered.
+void ChooseFileWhenAsked(const std::string& path, QString* offeredFolder)
+{
+    QTimer::singleShot(0, [path, offeredFolder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        *offeredFolder = dialog->directory().absolutePath() + "/";
+        dialog->selectFile(QString::fromStdString(path));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+// Pixels of the field that are neither the background nor a frame: the pieces.
+int PiecePixels(const MainWindow& window)
+{
+    const TPixelBuffer& image = window.Field().image;
+    const TBox& client = window.Windows().windows[MW_SIDE0].client;
+    int count = 0;
+    for (int y = client.top; y <= client.bottom; ++y)
+        for (int x = client.left; x <= client.right; ++x)
+            count += PixGetPixel(image, x, y) != kDefaultBackground;
+    return count;
+}
+
+// Open offers the player's jigsaws and starts the chosen one with the standing choices: the
+// pieces lie on the first side, the game commands are on and closing would ask nothing.
+TEST_F(MainWindowTest, OpenStartsTheChosenJigsawOnTheFirstSide)
+{
+    const std::string path = MakeJigsaw(window, "stripes.ast", 320, 240);
+    QString offered;
+    ChooseFileWhenAsked(path, &offered);
+    Tap(Qt::Key_O);
+
+    EXPECT_TRUE(shown.empty()) << shown.front();
+    EXPECT_EQ(offered.toStdString(), window.FileNames().personalJigsawsFolder);
+    const GameState& state = window.State();
+    EXPECT_GT(state.descriptor.TotalTileNum, 1);
+    EXPECT_EQ(state.descriptor.Level, 6);
+    EXPECT_FALSE(state.changed);
+    EXPECT_FALSE(state.loading);
+    EXPECT_EQ(window.FileNames().sJigName, "stripes");
+    EXPECT_TRUE(window.Action(MI_FileSave)->isEnabled());
+    EXPECT_TRUE(window.Action(MI_Game)->isEnabled());
+    EXPECT_EQ(window.Action(MI_FileLast0)->text(), "&1. stripes.ast");
+    EXPECT_GT(PiecePixels(window), 320 * 240 / 2);
+}
+
+// A jigsaw that cannot be read is refused with its reason; the game in play stays as it was.
+TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    const std::vector<PieceRecord> pieces = window.State().pieces;
+
+    const std::string broken = MakeJigsaw(window, "broken.ast", 200, 150);
+    std::filesystem::resize_file(broken, std::filesystem::file_size(broken) - 40);
+    EXPECT_FALSE(window.OpenFile(broken));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("broken.ast cannot be opened"), std::string::npos) << shown[0];
+    EXPECT_EQ(window.State().pieces, pieces);
+    EXPECT_EQ(window.FileNames().sJigName, "good");
+    EXPECT_TRUE(window.FileNames().puzzleLoaded);
+    EXPECT_TRUE(Enabled(BI_Open)) << "no progress panel stays up";
+    EXPECT_TRUE(window.Action(MI_Game)->isEnabled());
 }
 
 }  // namespace
