@@ -22,6 +22,7 @@
 #include "shell/FolderSetup.h"
 #include "shell/PlatformFolders.h"
 #include "shell/ProgressWidget.h"
+#include "shell/SoundPlayer.h"
 #include "shell/Toolbar.h"
 #include "shell/ToolbarPanel.h"
 
@@ -93,6 +94,7 @@ MainWindow::MainWindow()
     RefreshRecentItems();
     RefreshCommands();
 
+    sounds_ = new SoundPlayer(names_.programFolder, this);
     autoSaveTimer_ = new QTimer(this);
     autoSaveTimer_->setObjectName("T_AutoSave");
     autoSaveTimer_->setInterval(kAutoSaveTickMilliseconds);

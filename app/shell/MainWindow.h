@@ -16,6 +16,8 @@
 #include "cutting/KnobAtlas.h"
 #include "cutting/Random.h"
 #include "playfield/FieldImage.h"
+#include "playfield/GlassSkin.h"
+#include "playfield/PlayMouse.h"
 #include "playfield/PlayWindow.h"
 #include "playfield/StarStrip.h"
 #include "shell/Commands.h"
@@ -34,6 +36,7 @@ class QTimer;
 
 namespace kirvo {
 
+class SoundPlayer;
 class ToolbarPanel;
 
 class MainWindow : public QWidget, private SaveChangesHost {
@@ -101,6 +104,8 @@ private:
     void FieldWheelEvent(int delta, Qt::KeyboardModifiers modifiers, QPoint at);
     void AutoSaveTick();
     void RedrawField();
+    void ApplyPlayOutcome(const PlayOutcome& outcome);
+    PlayOptions CurrentPlayOptions() const;
 
     // MainWindowOpen.cpp
     std::optional<std::string> ChooseJigsaw(const std::string& preselected);
@@ -108,6 +113,13 @@ private:
     Result<> SelectJigsaw(const std::string& name);
     bool OpenJigsaw(const std::string& name);
     void ClearDragState();
+
+    // MainWindowFinish.cpp
+    void PlaySound(const char* fileName);
+    void Finish();
+    void SaveSolvedImageAs();
+    void ShowInfo();
+    void ShowCredits();
 
     // MainWindowScreen.cpp
     void SizeField();
@@ -120,6 +132,8 @@ private:
     GameState state_;
     PlayWindows windows_;
     FieldImage fieldImage_;
+    PlayDrag drag_;
+    TPixelBuffer glassSkin_ = DrawGlassSkin();
     TPixelBuffer starStrip_ = DrawStarStrip();
     Random random_;        // seeded from the clock at start-up; every new game draws from it
     Descriptor pending_;   // the selected jigsaw with the player's choices, until a game starts
@@ -139,6 +153,7 @@ private:
     FieldWidget* fieldWidget_ = nullptr;  // I_Field
     QWidget* progressPanel_ = nullptr;    // P_Progress
     QTimer* autoSaveTimer_ = nullptr;     // T_AutoSave
+    SoundPlayer* sounds_ = nullptr;
     QElapsedTimer sinceAutoSave_;
     bool running_ = false;
     bool fullScreen_ = false;

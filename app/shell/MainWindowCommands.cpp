@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
+#include <QThread>
 
 #include "diagnostics/AboutWindow.h"
 #include "shell/Autosave.h"
@@ -78,6 +79,9 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_HelpCont: ShowHelpContents(); return;
     case MI_HelpHomePage: OpenAddresses(""); return;
     case MI_HelpProductHomePage: OpenAddresses(kProductPage); return;
+    case MI_FileSaveImage: SaveSolvedImageAs(); return;
+    case MI_GameInfo: ShowInfo(); return;
+    case MI_HelpCredits: ShowCredits(); return;
     case MI_HelpAbout: {
         auto* about = new AboutWindow(AboutWindow::Role::Dialog, this);
         about->setAttribute(Qt::WA_DeleteOnClose);
@@ -196,24 +200,96 @@ void MainWindow::SwitchSides()
     state_.busy = false;
 }
 
-void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
+namespace {
+
+int PlayButton(Qt::MouseButton button)
 {
-    if (progress_.shown || !running_)
+    switch (button) {
+    case Qt::RightButton: return kRightButton;
+    case Qt::MiddleButton: return kMiddleButton;
+    default: return kLeftButton;
+    }
+}
+
+Qt::CursorShape SizingShape(SizingCursor cursor)
+{
+    switch (cursor) {
+    case SizingCursor::WestEast: return Qt::SizeHorCursor;
+    case SizingCursor::NorthSouth: return Qt::SizeVerCursor;
+    case SizingCursor::NorthWestSouthEast: return Qt::SizeFDiagCursor;
+    case SizingCursor::NorthEastSouthWest: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+uint8_t PlayModifiers(Qt::KeyboardModifiers modifiers)
+{
+    return uint8_t((modifiers & Qt::ShiftModifier ? kModifierShift : 0) | (modifiers & Qt::AltModifier ? kModifierAlt : 0)
+                   | (modifiers & Qt::ControlModifier ? kModifierCtrl : 0));
+}
+
+}  // namespace
+
+PlayOptions MainWindow::CurrentPlayOptions() const
+{
+    return {.keys = settings_.PlayKeys, .snapStrength = settings_.iStuckKoef, .showJoin = settings_.CB_VisualShowJoin};
+}
+
+void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at)
+{
+    if (progress_.shown || !running_ || !names_.puzzleLoaded)
         return;
     if (kind != FieldMouse::Move)
         mouseHeld_ = kind == FieldMouse::Press;
-    // The play field's own handling of presses, moves and releases comes with the play issue;
-    // until then every handled event still ends in the synchronous redraw.
     state_.busy = true;
-    RedrawField();
+    const PlayOptions options = CurrentPlayOptions();
+    PlayContext play {state_, windows_, fieldImage_, drag_, options, glassSkin_, {width(), height()}};
+    PlayOutcome outcome;
+    switch (kind) {
+    case FieldMouse::Press: outcome = PlayMouseDown(play, PlayButton(button), PlayModifiers(modifiers), at.x(), at.y()); break;
+    case FieldMouse::Move:
+        outcome = PlayMouseMove(play, mouseHeld_, at.x(), at.y());
+        break;
+    case FieldMouse::Release: outcome = PlayMouseUp(play, PlayButton(button), PlayModifiers(modifiers), at.x(), at.y()); break;
+    }
+    ApplyPlayOutcome(outcome);
     state_.busy = false;
 }
 
-void MainWindow::FieldWheelEvent(int, Qt::KeyboardModifiers, QPoint at)
+void MainWindow::FieldWheelEvent(int delta, Qt::KeyboardModifiers, QPoint at)
 {
-    if (!names_.puzzleLoaded || !fieldWidget_->rect().contains(at))
+    if (progress_.shown || !running_ || !names_.puzzleLoaded || !fieldWidget_->rect().contains(at))
         return;
-    // Wheel scrolling of the windows comes with the play issue.
+    state_.busy = true;
+    const PlayOptions options = CurrentPlayOptions();
+    PlayContext play {state_, windows_, fieldImage_, drag_, options, glassSkin_, {width(), height()}};
+    ApplyPlayOutcome(PlayWheel(play, delta, at.x(), at.y()));
+    state_.busy = false;
+}
+
+void MainWindow::ApplyPlayOutcome(const PlayOutcome& outcome)
+{
+    switch (outcome.cursor) {
+    case PlayCursor::Unchanged: break;
+    case PlayCursor::Normal: fieldWidget_->unsetCursor(); break;
+    case PlayCursor::HandScroll: fieldWidget_->setCursor(dragCursors_[1]); break;
+    case PlayCursor::Sizing: fieldWidget_->setCursor(SizingShape(outcome.sizing)); break;
+    }
+    if (outcome.mainWindowSize && !fullScreen_)
+        resize(outcome.mainWindowSize->width, outcome.mainWindowSize->height);
+    RefreshCommands();
+    RedrawField();
+    if (outcome.joined)
+        PlaySound("set.wav");
+    if (outcome.animating) {
+        do {
+            RedrawField();
+            QThread::msleep(kJoinStepMilliseconds);
+        } while (NextJoinStep(fieldImage_, state_, windows_));
+        RedrawField();
+    }
+    if (outcome.solved)
+        Finish();
 }
 
 void MainWindow::AutoSaveTick()

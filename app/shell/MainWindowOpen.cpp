@@ -148,6 +148,7 @@ bool MainWindow::OpenJigsaw(const std::string& name)
 
 void MainWindow::ClearDragState()
 {
+    drag_ = PlayDrag {.clickToDragStart = true};
     state_.draggedPiece = -1;
     state_.selectionExists = false;
     state_.solved = false;

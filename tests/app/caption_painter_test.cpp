@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <string>
 
+#include "support/GuiApplication.h"
+
 namespace kirvo {
 namespace {
 
@@ -18,18 +20,8 @@ protected:
         RenderCaption(pocket, painter);
     }
 
-    static QGuiApplication& Application()
-    {
-        static int argc = 1;
-        static char name[] = "tests";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication application(argc, argv);
-        return application;
-    }
 
-    QGuiApplication& application = Application();
+    QGuiApplication& application = testing::GuiApplication();
     TMyWin pocket;
     CaptionPainter painter;
 };

@@ -11,12 +11,20 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <filesystem>
+#include <optional>
+#include <utility>
 #include <fstream>
 #include <vector>
 
+#include "diagnostics/FinishDialog.h"
+#include "files/Folders.h"
 #include "files/JigsawWriter.h"
+#include "playfield/FieldImage.h"
+#include "settings/Settings.h"
+#include "shell/FieldWidget.h"
 #include "shell/MessageBox.h"
 #include "shell/ToolbarPanel.h"
 
@@ -226,7 +234,7 @@ TEST_F(MainWindowTest, OpenStartsTheChosenJigsawOnTheFirstSide)
     ChooseFileWhenAsked(path, &offered);
     Tap(Qt::Key_O);
 
-    EXPECT_TRUE(shown.empty()) << shown.front();
+    EXPECT_EQ(shown, std::vector<std::string> {});
     EXPECT_EQ(offered.toStdString(), window.FileNames().personalJigsawsFolder);
     const GameState& state = window.State();
     EXPECT_GT(state.descriptor.TotalTileNum, 1);
@@ -256,6 +264,129 @@ TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
     EXPECT_TRUE(window.FileNames().puzzleLoaded);
     EXPECT_TRUE(Enabled(BI_Open)) << "no progress panel stays up";
     EXPECT_TRUE(window.Action(MI_Game)->isEnabled());
+}
+
+// Plays a sample jigsaw from start to finish as a player would, with the mouse on the field:
+// every piece is joined by carrying the growing group onto it, turned to match it first; the
+// finish offers to save the solved picture, which is then checked.
+class SolveBySamplesTest : public MainWindowTest {
+protected:
+    FieldWidget* Field() { return window.findChild<FieldWidget*>(); }
+
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button)
+    {
+        Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, at, Field()->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(Field(), &event);
+    }
+
+    void Drag(QPoint from, QPoint to)
+    {
+        Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        Mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+    }
+
+    void WheelDown(QPoint at)
+    {
+        QWheelEvent event(at, Field()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(Field(), &event);
+    }
+
+    const PieceRecord& Piece(int k) { return window.State().pieces[size_t(k)]; }
+
+    // A point of the side where the topmost piece belongs to piece 0's group.
+    std::optional<QPoint> PointOnGroup()
+    {
+        const TBox& client = window.Windows().windows[MW_SIDE0].client;
+        for (int y = client.top + 2; y < client.bottom; y += 3)
+            for (int x = client.left + 2; x < client.right; x += 3) {
+                int piece = PieceAtPoint(window.State(), window.Windows(), x, y);
+                if (piece >= 0 && Piece(piece).group == Piece(0).group)
+                    return QPoint(x, y);
+            }
+        return std::nullopt;
+    }
+
+    // A loose piece that meets the group.
+    int NextPiece()
+    {
+        const int count = window.State().descriptor.TotalTileNum;
+        for (int k = 1; k < count; ++k) {
+            if (Piece(k).group == Piece(0).group)
+                continue;
+            for (int16_t q : Piece(k).neighbours)
+                if (q >= 0 && Piece(q).group == Piece(0).group)
+                    return k;
+        }
+        return -1;
+    }
+};
+
+TEST_F(SolveBySamplesTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
+{
+    Settings settings;
+    settings.DefJigP = {.Rotate = true, .BorderStyle = 0, .ShapeStyle = 0, .Level = 13, .SpreadOut = 0, .FitToScreen = true};
+    settings.CB_VisualShowJoin = false;
+    ASSERT_TRUE(SettingsSave(settings, window.FileNames()));
+    window.LoadSettings();
+    shown.clear();  // the tests' program folder has no language files
+    ASSERT_TRUE(window.OpenFile(KIRVO_SAMPLE_JIGSAW));
+    const int count = window.State().descriptor.TotalTileNum;
+    ASSERT_GE(count, 9);
+    ASSERT_LE(count, 30);
+
+    std::filesystem::create_directories(window.FileNames().picturesFolder);
+    const std::string picture = window.FileNames().picturesFolder + "ladybird.bmp";  // the name offered
+    std::filesystem::remove(picture);
+    bool finishShown = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* finish = qobject_cast<FinishDialog*>(modal)) {
+            finishShown = true;
+            finish->accept();
+        } else if (auto* save = qobject_cast<QFileDialog*>(modal)) {
+            QMetaObject::invokeMethod(save, "done", Q_ARG(int, QDialog::Accepted));
+        }
+    });
+    answer.start(10);
+
+    for (int k = NextPiece(); k >= 0; k = NextPiece()) {
+        for (int turns = 0; turns < 4 && Piece(0).rotation != Piece(k).rotation; ++turns) {
+            std::optional<QPoint> grip = PointOnGroup();
+            ASSERT_TRUE(grip) << "the group is always on top and in view";
+            WheelDown(*grip);
+        }
+        std::optional<QPoint> grip = PointOnGroup();
+        ASSERT_TRUE(grip);
+        const PieceRecord& held = Piece(PieceAtPoint(window.State(), window.Windows(), grip->x(), grip->y()));
+        QPoint shift((Piece(k).x - Piece(k).rotatedSourceX) - (held.x - held.rotatedSourceX),
+                     (Piece(k).y - Piece(k).rotatedSourceY) - (held.y - held.rotatedSourceY));
+        Drag(*grip, *grip + shift);
+        ASSERT_EQ(Piece(k).group, Piece(0).group) << "piece " << k << " joined";
+    }
+    for (int k = 1; k < count; ++k)
+        ASSERT_EQ(Piece(k).group, Piece(0).group) << "every piece meets the group through its neighbours";
+    for (int turns = 0; turns < 4 && !window.State().solved; ++turns)
+        WheelDown(*PointOnGroup());
+
+    EXPECT_TRUE(window.State().solved);
+    EXPECT_TRUE(finishShown);
+    EXPECT_EQ(shown, std::vector<std::string> {});
+    EXPECT_TRUE(window.Action(MI_FileSaveImage)->isEnabled());
+    TPixelBuffer saved;
+    ASSERT_TRUE(PixLoadBmp(saved, ReadFileBytes(picture).value_or(std::vector<uint8_t> {})));
+    const Descriptor& d = window.State().descriptor;
+    EXPECT_EQ(saved.width, d.ImageW + 2);
+    EXPECT_EQ(saved.height, d.ImageH + 52);
+    EXPECT_EQ(PixGetPixel(saved, 0, 0), 0) << "the black margin";
+    const TPixelBuffer& source = window.State().buffers[kPictureBuffer];
+    for (auto [x, y] : {std::pair {d.ImageW / 3, d.ImageH / 2}, std::pair {d.ImageW - 5, 4}, std::pair {7, d.ImageH - 3}})
+        EXPECT_EQ(PixGetPixel(saved, x + 1, y + 1), PixGetPixel(source, x, y)) << x << "," << y;
 }
 
 }  // namespace

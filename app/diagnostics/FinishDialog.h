@@ -1,0 +1,16 @@
+// TF_Finish: the congratulations when the puzzle is solved, asking whether to save the solved
+// picture. exec() gives QDialog::Accepted for Save and QDialog::Rejected for Cancel or Escape.
+#pragma once
+
+#include <QDialog>
+
+namespace kirvo {
+
+class FinishDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit FinishDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace kirvo

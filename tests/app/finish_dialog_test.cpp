@@ -1,0 +1,54 @@
+#include "diagnostics/FinishDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <functional>
+
+namespace kirvo {
+namespace {
+
+class FinishDialogTest : public ::testing::Test {
+protected:
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[1] = {name};
+    QApplication application{argc, argv};
+};
+
+void Press(QWidget* widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+TEST_F(FinishDialogTest, SaveAndEnterAcceptWhileCancelAndEscapeReject)
+{
+    struct Case {
+        const char* what;
+        std::function<void(FinishDialog&)> act;
+        int result;
+    };
+    const Case cases[] = {
+        {"Save", [](FinishDialog& d) { d.findChild<QPushButton*>("B_Save")->click(); }, QDialog::Accepted},
+        {"Cancel", [](FinishDialog& d) { d.findChild<QPushButton*>("B_Cancel")->click(); }, QDialog::Rejected},
+        {"Enter", [](FinishDialog& d) { Press(d.focusWidget(), Qt::Key_Return); }, QDialog::Accepted},
+        {"Escape", [](FinishDialog& d) { Press(d.focusWidget(), Qt::Key_Escape); }, QDialog::Rejected},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FinishDialog dialog;
+        dialog.setResult(-1);
+        dialog.show();
+        ASSERT_NE(dialog.focusWidget(), nullptr);
+        c.act(dialog);
+        EXPECT_EQ(dialog.result(), c.result);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+}  // namespace
+}  // namespace kirvo
