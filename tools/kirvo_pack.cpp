@@ -1,14 +1,16 @@
-// kirvo-pack: makes a jigsaw file of a picture, checks one, or makes a thumbnail of a picture.
+// kirvo-pack: makes a jigsaw file of a picture, checks a jigsaw or a saved game, or makes a
+// thumbnail of a picture.
 //
 //   kirvo-pack PICTURE [--info TEXTFILE | --info-text "..."] [--max-size WxH] -o NAME.ast
-//   kirvo-pack --check FILE.ast
+//   kirvo-pack --check FILE.ast|FILE.sv1
 //   kirvo-pack PICTURE --thumbnail WxH -o NAME.jpg
 //
 // The picture may be a JPEG, PNG or Windows bitmap; it goes into the jigsaw as a JFIF JPEG (a
 // JFIF file that needs no scaling is taken as it stands), with a preview of about 240 x 180 and
 // the information text as UTF-8. --thumbnail writes a JPEG of exactly W x H instead: the middle of
 // the picture with that shape, scaled. Files are written beside their final name and renamed over
-// it, so a failed run never leaves half a file. --check reads a file the way the game does.
+// it, so a failed run never leaves half a file. --check reads a file the way the game does: a
+// ".sv1" file as a saved game being resumed, any other as a jigsaw.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +23,7 @@
 #include "files/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
+#include "files/SavedGame.h"
 #include "raster/PixelBuffer.h"
 
 namespace {
@@ -29,7 +32,7 @@ using namespace kirvo;
 
 constexpr const char* kUsage =
     "usage: kirvo-pack PICTURE [--info TEXTFILE | --info-text \"...\"] [--max-size WxH] -o NAME.ast\n"
-    "       kirvo-pack --check FILE.ast\n"
+    "       kirvo-pack --check FILE.ast|FILE.sv1\n"
     "       kirvo-pack PICTURE --thumbnail WxH -o NAME.jpg\n";
 constexpr int kPreviewWidth = 240;
 constexpr int kPreviewHeight = 180;
@@ -161,8 +164,23 @@ std::optional<Picture> LoadPicture(const std::string& path)
     return picture;
 }
 
+int CheckSavedGame(const std::string& path)
+{
+    Result<SavedGame> read = ReadSavedGame(path, SavedGameReadMode::Start);
+    if (!read) {
+        std::printf("%s: not a valid saved game: %s\n", path.c_str(), read.error().c_str());
+        return 1;
+    }
+    const SavedGame& game = read.value();
+    std::printf("%s: valid saved game, picture %dx%d, %zu pieces\n", path.c_str(), game.picture.width,
+                game.picture.height, game.pieces.size());
+    return 0;
+}
+
 int Check(const std::string& path)
 {
+    if (HasSavedGameExtension(path))
+        return CheckSavedGame(path);
     Result<JigsawFile> select = ReadJigsawFile(path, JigsawReadMode::Select);
     if (!select) {
         std::printf("%s: not a valid jigsaw: %s\n", path.c_str(), select.error().c_str());

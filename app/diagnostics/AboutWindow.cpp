@@ -1,10 +1,12 @@
 #include "diagnostics/AboutWindow.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 
+#include "diagnostics/DialogText.h"
 #include "diagnostics/Version.h"
 
 namespace kirvo {
@@ -52,10 +54,23 @@ AboutWindow::AboutWindow(Role role, QWidget* parent)
       role_(role)
 {
     setObjectName("TF_AboutKirvoPleo3");
-    setWindowTitle("About");
+    setWindowTitle(role == Role::Dialog ? DialogText(LangSection::About, "FormCaption", "About") : QString("About"));
     setFixedSize(kWidth, kHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
+
+void AboutWindow::mousePressEvent(QMouseEvent*)
+{
+    if (role_ == Role::Dialog)
+        close();
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (role_ == Role::Dialog && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape))
+        close();
 }
 
 void AboutWindow::paintEvent(QPaintEvent*)

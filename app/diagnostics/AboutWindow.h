@@ -13,6 +13,9 @@ public:
     explicit AboutWindow(Role role, QWidget* parent = nullptr);
 
 protected:
+    // In its dialog form a click, Enter or Escape closes it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

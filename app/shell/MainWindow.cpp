@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "diagnostics/DialogText.h"
 #include "files/Folders.h"
 #include "playfield/CaptionPainter.h"
 #include "raster/PixelImage.h"
@@ -124,19 +125,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool MainWindow::SaveGame(const std::string&)
-{
-    // Games cannot be written yet; refusing keeps the puzzle rather than losing it.
-    return false;
-}
-
 std::optional<std::string> MainWindow::ChooseSaveName()
 {
-    QString name = QFileDialog::getSaveFileName(this, kApplicationTitle, QString::fromStdString(names_.savedGamesFolder),
-                                                "*" + QString::fromStdString(names_.savedGameExtension));
-    if (name.isEmpty())
+    // Until the jigsaw browser exists, the plain file chooser stands in for it, in the saved games.
+    EnsureFolder(names_.savedGamesFolder);
+    QFileDialog dialog(this, DialogText(LangSection::LoadSave, "Cap_Save", "Save Game"),
+                       QString::fromStdString(names_.savedGamesFolder),
+                       "*" + QString::fromStdString(names_.savedGameExtension));
+    dialog.setObjectName("SaveGameDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromStdString(names_.savedGameExtension).mid(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return name.toStdString();
+    return dialog.selectedFiles().front().toStdString();
 }
 
 void MainWindow::LoadKnobAtlasFile()

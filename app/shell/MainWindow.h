@@ -15,6 +15,7 @@
 
 #include "cutting/KnobAtlas.h"
 #include "cutting/Random.h"
+#include "files/SavedGame.h"
 #include "playfield/FieldImage.h"
 #include "playfield/GlassSkin.h"
 #include "playfield/PlayMouse.h"
@@ -97,6 +98,7 @@ private:
     void RefreshCommands();
     void RefreshRecentItems();
     void SwitchSides();
+    void RedrawAfterWindowChange();
     void ShowNotYet();
     void OpenAddresses(const char* page);
     void ShowHelpContents();
@@ -113,6 +115,14 @@ private:
     Result<> SelectJigsaw(const std::string& name);
     bool OpenJigsaw(const std::string& name);
     void ClearDragState();
+
+    // MainWindowSave.cpp
+    enum class SaveKind { OnRequest, Autosave };
+    SavedGame CurrentSavedGame() const;
+    bool SaveGameTo(const std::string& path, SaveKind kind);
+    void SaveCommand(bool chooseName);
+    void ShowSaveError(const std::string& reason);
+    bool OpenSavedGame(const std::string& name);
 
     // MainWindowFinish.cpp
     void PlaySound(const char* fileName);
@@ -139,6 +149,8 @@ private:
     Descriptor pending_;   // the selected jigsaw with the player's choices, until a game starts
     TPixelBuffer storedThumb_;  // the preview of the jigsaw in play
     std::string infoText_;      // the information text of the jigsaw in play
+    BackgroundRecord backgroundRecord_ {};  // kept as a saved game brought it
+    int resumedSide_ = MW_SIDE0;            // the side a resumed game opens on
     KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
     TPixelBuffer buttonSheet_;
     TPixelBuffer skinSheet_;

@@ -64,6 +64,8 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_PocketsTile: TilePockets(windows_, state_); break;
     case MI_PocketsCascade: CascadePockets(windows_, state_); break;
     case MI_FileOpen: OpenWithBrowser("", false); return;
+    case MI_FileSave: SaveCommand(false); return;
+    case MI_FileSaveAs: SaveCommand(true); return;
     case MI_FileLast0:
     case MI_FileLast1:
     case MI_FileLast2:
@@ -91,8 +93,18 @@ void MainWindow::RunCommand(MenuItem item)
     }
     default: ShowNotYet(); return;
     }
+    RedrawAfterWindowChange();
     RefreshCommands();
     RedrawField();
+}
+
+void MainWindow::RedrawAfterWindowChange()
+{
+    // What is carried must be drawn over the field as it now is.
+    if (drag_.state == DragState::Carrying && state_.draggedPiece >= 0)
+        PrepareDragImagesAgain(fieldImage_, Carried::Pieces, state_, windows_);
+    else
+        state_.redrawMode = RedrawMode::WholeField;
 }
 
 void MainWindow::ShowNotYet()
@@ -193,8 +205,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 void MainWindow::SwitchSides()
 {
     state_.busy = true;
-    Carrying carrying = state_.draggedPiece >= 0 ? Carrying::Pieces : Carrying::Nothing;
-    ShowSide(windows_, state_, windows_.shownSide == MW_SIDE0 ? MW_SIDE1 : MW_SIDE0, carrying);
+    const bool carrying = drag_.state == DragState::Carrying && state_.draggedPiece >= 0;
+    ShowSide(windows_, state_, windows_.shownSide == MW_SIDE0 ? MW_SIDE1 : MW_SIDE0,
+             carrying ? Carrying::Pieces : Carrying::Nothing);
+    RedrawAfterWindowChange();
     RefreshCommands();
     RedrawField();
     state_.busy = false;
@@ -305,7 +319,7 @@ void MainWindow::AutoSaveTick()
     if (!AutosaveDue(situation))
         return;
     sinceAutoSave_.restart();
-    SaveGame(names_.autosaveFile);
+    SaveGameTo(names_.autosaveFile, SaveKind::Autosave);
 }
 
 void MainWindow::RedrawField()

@@ -9,7 +9,9 @@
 #include <filesystem>
 
 #include "browser/JigsawChoices.h"
+#include "diagnostics/DialogText.h"
 #include "files/JigsawFile.h"
+#include "files/SavedGame.h"
 #include "settings/TextFormat.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageBox.h"
@@ -18,18 +20,6 @@
 
 namespace kirvo {
 
-namespace {
-
-std::string LowerExtension(const std::string& name)
-{
-    std::string extension = std::filesystem::path(name).extension().string();
-    for (char& c : extension)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
-}  // namespace
-
 void MainWindow::OpenWithBrowser(const std::string& name, bool direct)
 {
     state_.busy = true;
@@ -37,7 +27,7 @@ void MainWindow::OpenWithBrowser(const std::string& name, bool direct)
         state_.busy = false;
         return;
     }
-    if (direct && LowerExtension(name) == names_.savedGameExtension && QFileInfo::exists(QString::fromStdString(name))) {
+    if (direct && HasSavedGameExtension(name) && QFileInfo::exists(QString::fromStdString(name))) {
         OpenFile(name);
         state_.busy = false;
         return;
@@ -58,12 +48,13 @@ void MainWindow::OpenMostRecent()
 std::optional<std::string> MainWindow::ChooseJigsaw(const std::string& preselected)
 {
     // Until the jigsaw browser exists, the plain file chooser stands in for it, in the folder of
-    // the player's jigsaws.
+    // the player's jigsaws; saved games can be chosen too.
     QFileInfo file(QString::fromStdString(preselected));
     QString folder = !preselected.empty() && file.dir().exists() ? file.absolutePath()
                                                                   : QString::fromStdString(names_.personalJigsawsFolder);
-    QFileDialog dialog(this, QString::fromStdString(Text("Cap_Load", "Open Jigsaw")), folder,
-                       QString("*") + QString::fromStdString(names_.jigsawExtension));
+    QFileDialog dialog(this, DialogText(LangSection::LoadSave, "Cap_Load", "Open Jigsaw"), folder,
+                       QString("*%1 *%2").arg(QString::fromStdString(names_.jigsawExtension),
+                                              QString::fromStdString(names_.savedGameExtension)));
     dialog.setObjectName("OpenJigsawDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -92,15 +83,17 @@ Result<> MainWindow::SelectJigsaw(const std::string& name)
 
 bool MainWindow::OpenFile(const std::string& name)
 {
-    if (LowerExtension(name) == names_.savedGameExtension) {
-        ShowNotYet();
+    int side = MW_SIDE0;
+    if (HasSavedGameExtension(name)) {
+        if (!OpenSavedGame(name))
+            return false;
+        side = resumedSide_;
+    } else if (!OpenJigsaw(name)) {
         return false;
     }
-    if (!OpenJigsaw(name))
-        return false;
 
     PutRecent(name);
-    ShowSide(windows_, state_, MW_SIDE0, Carrying::Nothing);
+    ShowSide(windows_, state_, side, Carrying::Nothing);
     ClearDragState();
     RefreshCommands();
     state_.redrawMode = RedrawMode::WholeField;

@@ -17,11 +17,11 @@ Result<Entry> ExtractEntry(ByteReader& reader, uint8_t startKey, KeyMode mode)
 {
     int32_t length = reader.I32();
     if (reader.Failed())
-        return Fail("Invalid jigsaw file: truncated entry length");
+        return Fail("truncated entry length");
     // A short entry would only make the decoder behind it fail later, with a vaguer message.
     if (length < 0 || size_t(length) > reader.Remaining())
-        return Fail("Invalid jigsaw file: entry of " + std::to_string(length) + " bytes with only "
-                    + std::to_string(reader.Remaining()) + " left");
+        return Fail("entry of " + std::to_string(length) + " bytes with only " + std::to_string(reader.Remaining())
+                    + " left");
     std::span<const uint8_t> scrambled = reader.Take(size_t(length));
     Entry entry{std::vector<uint8_t>(scrambled.begin(), scrambled.end()), reader.Position()};
     ScrambleBytes(entry.data, startKey, mode);

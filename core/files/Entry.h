@@ -25,7 +25,8 @@ struct Entry {
 void ScrambleBytes(std::span<uint8_t> bytes, uint8_t& key, KeyMode mode);
 
 // Reads the entry at the reader's position and leaves the reader just past its data. Fails on a
-// negative length or one reaching past the end of the bytes, before allocating anything.
+// negative length or one reaching past the end of the bytes, before allocating anything; the
+// message names the problem only, for the caller to put its format's name before it.
 Result<Entry> ExtractEntry(ByteReader& reader, uint8_t startKey, KeyMode mode);
 
 // Appends an entry of plain bytes, scrambled.

@@ -102,7 +102,7 @@ Result<JigsawFile> DecodeJigsawFile(std::span<const uint8_t> bytes, JigsawReadMo
 
     Result<Entry> preview = ExtractEntry(reader, kPreviewKey, KeyMode::Fixed);
     if (!preview)
-        return Fail(preview.error());
+        return Fail("Invalid jigsaw file: " + preview.error());
     jigsaw.infoOffset = preview.value().endOffset;
     if (mode != JigsawReadMode::Start) {
         if (Result<> decoded = DecodePreview(preview.value().data, jigsaw.preview); !decoded)
@@ -113,13 +113,13 @@ Result<JigsawFile> DecodeJigsawFile(std::span<const uint8_t> bytes, JigsawReadMo
     // Every file made here has one side, played as side 0.
     Result<Entry> info = ExtractEntry(reader, kInfoKeyBase, KeyMode::Rotating);
     if (!info)
-        return Fail(info.error());
+        return Fail("Invalid jigsaw file: " + info.error());
     const std::vector<uint8_t>& text = info.value().data;
     jigsaw.info = DecodeText(std::span(reinterpret_cast<const char*>(text.data()), text.size()));
 
     Result<Entry> picture = ExtractEntry(reader, kPictureKeyBase, KeyMode::Rotating);
     if (!picture)
-        return Fail(picture.error());
+        return Fail("Invalid jigsaw file: " + picture.error());
     if (Result<> decoded = DecodePicture(picture.value().data, width, height, jigsaw.picture); !decoded)
         return Fail(decoded.error());
     return jigsaw;

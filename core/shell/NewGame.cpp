@@ -9,6 +9,7 @@
 #include "settings/TextFormat.h"
 #include "shell/DrawOrder.h"
 #include "shell/PieceGeometry.h"
+#include "shell/TurnedBuffers.h"
 
 namespace kirvo {
 
@@ -18,34 +19,6 @@ constexpr int kBaseSteps = 13;      // read, field, thumbnail window, piece tabl
 constexpr int kTurnSteps = 6;       // three picture and three mask turns
 constexpr int kEffectSteps = 1;     // one per rotation
 constexpr int kTurnedEffectSteps = 3;
-
-void Step(const ProgressStep& step)
-{
-    if (step)
-        step();
-}
-
-// Buffers 1 to 3 and 5 to 7: the picture and the mask turned one quarter turn at a time, the
-// mask keeping its margin at the right and bottom.
-void MakeTurnedBuffers(GameState& state, const ProgressStep& step)
-{
-    for (int r = 1; r <= 3; ++r) {
-        PixRotate90(state.buffers[kPictureBuffer + r], state.buffers[kPictureBuffer + r - 1]);
-        Step(step);
-    }
-    for (int r = 1; r <= 3; ++r) {
-        PixRotate90Banded(state.buffers[kMaskBuffer + r], state.buffers[kMaskBuffer + r - 1], kMaskMargin);
-        Step(step);
-    }
-}
-
-void FreeTurnedBuffers(GameState& state)
-{
-    for (int r = 1; r <= 3; ++r) {
-        PixFree(state.buffers[kPictureBuffer + r]);
-        PixFree(state.buffers[kMaskBuffer + r]);
-    }
-}
 
 // Each piece alone in its group on the first side, turned at random when rotation is on.
 void DealPieces(GameState& state, Random& random)

@@ -5,7 +5,6 @@
 // choices and seed always give the same pieces, rotations and positions.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,11 +14,9 @@
 #include "playfield/PlayWindow.h"
 #include "raster/PixelBuffer.h"
 #include "shell/GameState.h"
+#include "shell/ProgressPanel.h"
 
 namespace kirvo {
-
-// One call per progress step; may be empty.
-using ProgressStep = std::function<void()>;
 
 struct NewGameChoices {
     Descriptor pending;                   // the selected jigsaw's size and the player's choices, level applied

@@ -2,6 +2,7 @@
 // narrowed to the part of the steps done.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace kirvo {
@@ -9,6 +10,15 @@ namespace kirvo {
 inline constexpr int kProgressBarLeft = 35;  // inside the panel
 inline constexpr int kProgressBarTop = 56;
 inline constexpr int kProgressBarHeight = 20;
+
+// One call per progress step of a long operation; may be empty.
+using ProgressStep = std::function<void()>;
+
+inline void Step(const ProgressStep& step)
+{
+    if (step)
+        step();
+}
 
 struct ProgressPanel {
     bool shown = false;

@@ -266,10 +266,42 @@ TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
     EXPECT_TRUE(window.Action(MI_Game)->isEnabled());
 }
 
-// Plays a sample jigsaw from start to finish as a player would, with the mouse on the field:
-// every piece is joined by carrying the growing group onto it, turned to match it first; the
-// finish offers to save the solved picture, which is then checked.
-class SolveBySamplesTest : public MainWindowTest {
+// Saved under a new name, the game is mirrored into the autosave file; saved again it is rewritten
+// in place; after another jigsaw, opening the save resumes the game as it was left.
+TEST_F(MainWindowTest, SaveAndResume)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "stripes.ast", 200, 150)));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile("evening");
+        QMetaObject::invokeMethod(dialog, "done", Q_ARG(int, QDialog::Accepted));
+    });
+    Tap(Qt::Key_S, Qt::ShiftModifier);
+    const std::string saved = window.FileNames().savedGamesFolder + "evening.sv1";
+    ASSERT_TRUE(std::filesystem::exists(saved)) << (shown.empty() ? "" : shown.front());
+    EXPECT_FALSE(window.State().changed);
+    EXPECT_EQ(window.FileNames().sSolve, saved);
+    EXPECT_EQ(ReadFileBytes(saved).value(), ReadFileBytes(window.FileNames().autosaveFile).value());
+    EXPECT_FALSE(std::filesystem::exists(window.FileNames().saveTempFile));
+
+    const std::vector<PieceRecord> pieces = window.State().pieces;
+    const auto size = std::filesystem::file_size(saved);
+    Tap(Qt::Key_S);
+    EXPECT_EQ(std::filesystem::file_size(saved), size) << "the second save rewrites the play state in place";
+
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "other.ast", 160, 120)));
+    ASSERT_TRUE(window.OpenFile(saved));
+    EXPECT_EQ(window.FileNames().sJigName, "stripes");
+    EXPECT_EQ(window.FileNames().sSolve, saved);
+    EXPECT_FALSE(window.State().changed);
+    for (size_t k = 0; k + 1 < pieces.size(); ++k)
+        EXPECT_EQ(window.State().pieces[k], pieces[k]) << "piece " << k;
+    EXPECT_TRUE(shown.empty());
+}
+
+// Games played with the mouse on the field.
+class PlayTest : public MainWindowTest {
 protected:
     FieldWidget* Field() { return window.findChild<FieldWidget*>(); }
 
@@ -326,7 +358,36 @@ protected:
     }
 };
 
-TEST_F(SolveBySamplesTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
+// An autosave writes the autosave file but leaves the game unsaved: closing still asks.
+TEST_F(PlayTest, AnAutosaveKeepsTheGameUnsaved)
+{
+    Settings settings;
+    settings.AutoSave_iIntervalMin = 0;
+    ASSERT_TRUE(SettingsSave(settings, window.FileNames()));
+    window.LoadSettings();
+    shown.clear();
+    std::filesystem::remove(window.FileNames().autosaveFile);
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "stripes.ast", 200, 150)));
+    const PieceRecord& piece = Piece(2);
+    const TMyWin& side = window.Windows().windows[MW_SIDE0];
+    QPoint from;
+    for (int y = piece.y; y < piece.y + piece.height && from.isNull(); ++y)
+        for (int x = piece.x; x < piece.x + piece.width && from.isNull(); ++x)
+            if (PieceAtPoint(window.State(), window.Windows(), x + side.client.left, y + side.client.top) == 2)
+                from = QPoint(x + side.client.left, y + side.client.top);
+    Drag(from, from + QPoint(30, 20));
+    ASSERT_TRUE(window.State().changed);
+
+    window.findChild<QTimer*>("T_AutoSave")->timeout({});
+    EXPECT_TRUE(std::filesystem::exists(window.FileNames().autosaveFile));
+    EXPECT_TRUE(window.State().changed);
+    EXPECT_FALSE(window.State().autosavePending);
+}
+
+// Plays a sample jigsaw from start to finish as a player would: every piece is joined by carrying
+// the growing group onto it, turned to match it first; the finish offers to save the solved
+// picture, which is then checked.
+TEST_F(PlayTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
 {
     Settings settings;
     settings.DefJigP = {.Rotate = true, .BorderStyle = 0, .ShapeStyle = 0, .Level = 13, .SpreadOut = 0, .FitToScreen = true};

@@ -12,15 +12,12 @@
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
 #include "shell/MessageBox.h"
+#include "support/DrawnAtlas.h"
 
 namespace kirvo {
 namespace {
 
-const KnobAtlas& Atlas()
-{
-    static const KnobAtlas atlas = KnobAtlasFromPicture(DrawKnobAtlas()).value();
-    return atlas;
-}
+using testing::DrawnAtlas;
 
 struct CutCase {
     int width;
@@ -70,7 +67,7 @@ CutResult Cut(const Descriptor& descriptor, uint32_t seed)
         return MessageAnswer::Ok;
     });
     Random random(seed);
-    CutPieces(result.descriptor, result.pieces, result.mask, random, Atlas(), [&] { ++result.steps; });
+    CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(), [&] { ++result.steps; });
     SetMessagePresenter(previous);
     result.endState = random.state;
     return result;
@@ -378,7 +375,7 @@ TEST(CutPieces, AShortPieceTableGrowsToHoldTheFramePiece)
     std::vector<PieceRecord> pieces(3);
     TPixelBuffer mask;
     Random random(8);
-    CutPieces(d, pieces, mask, random, Atlas());
+    CutPieces(d, pieces, mask, random, DrawnAtlas());
     ASSERT_EQ(int(pieces.size()), d.TotalTileNum);
     EXPECT_EQ(pieces.back().maskValue, 5);
 }

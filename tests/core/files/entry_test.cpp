@@ -93,7 +93,6 @@ TEST(Entry, LengthsThatDoNotFitFail)
         ByteReader reader(c.file);
         Result<Entry> entry = ExtractEntry(reader, 0, KeyMode::Rotating);
         ASSERT_FALSE(entry);
-        EXPECT_NE(entry.error().find("Invalid jigsaw file: "), std::string::npos) << entry.error();
         EXPECT_NE(entry.error().find(c.problem), std::string::npos) << entry.error();
     }
 }

@@ -7,6 +7,7 @@
 #include "browser/JigsawChoices.h"
 #include "playfield/Joining.h"
 #include "shell/NewGame.h"
+#include "support/DrawnAtlas.h"
 
 namespace kirvo {
 namespace {
@@ -14,14 +15,10 @@ namespace {
 constexpr int kFieldWidth = 640;
 constexpr int kFieldHeight = 480;
 
-const KnobAtlas& Atlas()
-{
-    static const KnobAtlas atlas = KnobAtlasFromPicture(DrawKnobAtlas()).value();
-    return atlas;
-}
+using testing::DrawnAtlas;
 
 // A freshly opened game of a small picture, played with the mouse on the field.
-class PlayMouseTest : public testing::Test {
+class PlayMouseTest : public ::testing::Test {
 protected:
     void Open(bool rotate, bool clickToDrag = false)
     {
@@ -39,7 +36,7 @@ protected:
         PixCreate24(picture, 240, 180);
         PixFillRect(picture, 0, 0, 240, 180, 0x808080);
         Random random;
-        ASSERT_TRUE(StartNewGame(state, windows, choices, std::move(picture), random, Atlas()));
+        ASSERT_TRUE(StartNewGame(state, windows, choices, std::move(picture), random, DrawnAtlas()));
         options.keys.bClickToDrag = clickToDrag;
         Redraw(field, state, windows, TPixelBuffer {});
     }

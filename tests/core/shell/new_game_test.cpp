@@ -9,15 +9,12 @@
 #include "browser/JigsawChoices.h"
 #include "cutting/PieceSizeTable.h"
 #include "playfield/PlayWindow.h"
+#include "support/DrawnAtlas.h"
 
 namespace kirvo {
 namespace {
 
-const KnobAtlas& Atlas()
-{
-    static const KnobAtlas atlas = KnobAtlasFromPicture(DrawKnobAtlas()).value();
-    return atlas;
-}
+using testing::DrawnAtlas;
 
 TPixelBuffer Picture(int width, int height)
 {
@@ -53,7 +50,7 @@ struct Game {
 
     Result<> Start(const NewGameChoices& choices, int width, int height)
     {
-        return StartNewGame(state, windows, choices, Picture(width, height), random, Atlas(), [this] { ++steps; });
+        return StartNewGame(state, windows, choices, Picture(width, height), random, DrawnAtlas(), [this] { ++steps; });
     }
 };
 
@@ -76,7 +73,7 @@ struct ChoiceCase {
 
 void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << c.name; }
 
-class NewGameChoicesTest : public testing::TestWithParam<ChoiceCase> {};
+class NewGameChoicesTest : public ::testing::TestWithParam<ChoiceCase> {};
 
 // Opening one jigsaw twice with the same seed and choices must give the same puzzle: the player's
 // seed is how a game is shared or replayed.
@@ -145,10 +142,10 @@ TEST_P(NewGameChoicesTest, PiecesAreDealtOntoTheFirstSide)
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, NewGameChoicesTest,
-    testing::Values(ChoiceCase {"Plain", {.Rotate = false, .BorderStyle = 0, .ShapeStyle = 0, .Level = 10, .SpreadOut = 0}},
+    ::testing::Values(ChoiceCase {"Plain", {.Rotate = false, .BorderStyle = 0, .ShapeStyle = 0, .Level = 10, .SpreadOut = 0}},
                     ChoiceCase {"RotatedWithFrame", {.Rotate = true, .BorderStyle = 1, .ShapeStyle = 3, .Level = 9, .SpreadOut = 0}},
                     ChoiceCase {"GridCutSpreadOut", {.Rotate = true, .BorderStyle = 0, .ShapeStyle = 5, .Level = 8, .SpreadOut = 1}}),
-    [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 
 // Spread out, no two loose pieces share a place.
 TEST(NewGameTest, SpreadOutGivesEveryPieceAPlaceOfItsOwn)
