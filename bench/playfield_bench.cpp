@@ -1,16 +1,19 @@
 // The field of a 1920 x 1080 screen holding a cut 1920 x 1080 picture of about 1000 and of 3999
-// pieces scattered over side 0: a full compose, one drag step of a 50-piece group, the hit test,
-// and a memcpy of the field image to compare them with.
+// pieces scattered over side 0: a full compose, also with the pieces embossed and shadowed, one
+// drag step of a 50-piece group, the hit test, and a memcpy of the field image to compare them
+// with.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
+#include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"
 #include "cutting/Random.h"
 #include "playfield/FieldImage.h"
@@ -42,7 +45,7 @@ int LevelNear(int pieces)
     return best;
 }
 
-std::unique_ptr<Scene> MakeScene(int pieces)
+std::unique_ptr<Scene> MakeScene(int pieces, bool effects)
 {
     SetMessagePresenter([](const MessageRequest&) { return MessageAnswer::Ok; });
     auto scene = std::make_unique<Scene>();
@@ -73,7 +76,9 @@ std::unique_ptr<Scene> MakeScene(int pieces)
     for (int i = d.TotalTileNum - kGroupSize; i < d.TotalTileNum; ++i)
         state.pieces[i].group = d.TotalTileNum - 1;
     state.draggedPiece = d.TotalTileNum - 1;
-    SortDrawOrder(state, SortOrder::Ascending);
+    if (effects)
+        state.look = {.embossStyle = kEmbossCardboard, .woodStyle = kWoodShadow};
+    ApplyEffects(state);
 
     SetStartField(scene->windows, kWidth, kHeight);
     InitialisePlayWindows(scene->windows, state, "Pocket %d: %d", "Thumbnail");
@@ -82,12 +87,12 @@ std::unique_ptr<Scene> MakeScene(int pieces)
     return scene;
 }
 
-Scene& SceneOf(int pieces)
+Scene& SceneOf(int pieces, bool effects = false)
 {
-    static std::map<int, std::unique_ptr<Scene>> scenes;
-    std::unique_ptr<Scene>& scene = scenes[pieces];
+    static std::map<std::pair<int, bool>, std::unique_ptr<Scene>> scenes;
+    std::unique_ptr<Scene>& scene = scenes[{pieces, effects}];
     if (!scene)
-        scene = MakeScene(pieces);
+        scene = MakeScene(pieces, effects);
     return *scene;
 }
 
@@ -106,6 +111,17 @@ void FullCompose(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(FullCompose)->Arg(1000)->Arg(3999)->Unit(benchmark::kMillisecond);
+
+void FullComposeWithEffects(benchmark::State& run)
+{
+    Scene& scene = SceneOf(int(run.range(0)), true);
+    for (auto _ : run) {
+        Compose(scene.field, Layer::Field, FieldBox(scene.windows), What::All, scene.state, scene.windows);
+        benchmark::ClobberMemory();
+    }
+    Counters(run, scene);
+}
+BENCHMARK(FullComposeWithEffects)->Arg(3999)->Unit(benchmark::kMillisecond);
 
 void DragStep(benchmark::State& run)
 {

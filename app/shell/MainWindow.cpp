@@ -20,6 +20,7 @@
 #include "raster/PixelImage.h"
 #include "settings/Translation.h"
 #include "shell/MessageBox.h"
+#include "shell/ChangeLook.h"
 #include "shell/FolderSetup.h"
 #include "shell/PlatformFolders.h"
 #include "shell/ProgressWidget.h"
@@ -230,10 +231,27 @@ void MainWindow::LoadSettings()
 {
     settings_ = SettingsLoad(names_);
     ApplyStartupLanguage(names_, settings_.sCurLang);
+    ApplyPieceLook();
     RefreshRecentItems();
     RefreshCommands();
     if (settings_.FullScreen != fullScreen_)
         ToggleFullScreen();
+}
+
+void MainWindow::ApplyPieceLook()
+{
+    const PieceLook look {.embossStyle = settings_.EmbossStyle, .woodStyle = settings_.WoodStyle,
+                          .woodColor = settings_.WoodColor, .edgeWidth = state_.look.edgeWidth};
+    if (!names_.puzzleLoaded) {
+        state_.look = look;
+        return;
+    }
+    ShowProgressPanel(Text("Prog_ChangeEmboss", "Changing the look of the pieces..."),
+                      ChangeLookStepCount(state_.look, look, state_.descriptor.Rotate == 1));
+    ChangeLook(state_, look, [this] { StepProgressPanel(); });
+    HideProgressPanel();
+    state_.redrawMode = RedrawMode::WholeField;
+    RedrawField();
 }
 
 void MainWindow::SaveSettings()

@@ -53,6 +53,8 @@ public:
 
     // Reads the settings file and applies the language and the saved window state.
     void LoadSettings();
+    // The pieces take the emboss and wood styles of the settings; a game in play is redrawn.
+    void ApplyPieceLook();
     void RunCommand(MenuItem item);
     // Puts the file at the head of the recent list and refreshes its menu items.
     void PutRecent(const std::string& fullName);

@@ -118,7 +118,7 @@ bool MainWindow::OpenJigsaw(const std::string& name)
     if (Result<> selected = SelectJigsaw(name); !selected)
         return refuse(selected.error());
 
-    ShowProgressPanel(Text("Prog_OpenJig", "Opening the jigsaw..."), NewGameStepCount(pending_, false));
+    ShowProgressPanel(Text("Prog_OpenJig", "Opening the jigsaw..."), NewGameStepCount(pending_, HasEffects(state_.look)));
     Result<JigsawFile> jigsaw = ReadJigsawFile(name, JigsawReadMode::Start);
     if (!jigsaw)
         return refuse(jigsaw.error());

@@ -111,7 +111,7 @@ bool MainWindow::OpenSavedGame(const std::string& name)
         return false;
     }
     SavedGame& game = saved.value();
-    ShowProgressPanel(Text("Prog_OpenJig", "Opening the jigsaw..."), ResumeStepCount(game.descriptor, false));
+    ShowProgressPanel(Text("Prog_OpenJig", "Opening the jigsaw..."), ResumeStepCount(game.descriptor, HasEffects(state_.look)));
     storedThumb_ = std::move(game.thumbnail);
     infoText_ = std::move(game.info);
     backgroundRecord_ = game.backgrounds;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 
@@ -41,13 +42,70 @@ bool ClipCopy(const TBox& box, int sourceWidth, int sourceHeight, int& x, int& y
     return w > 0 && h > 0 && BoxClipBlit(box, x, y, w, h, srcX, srcY);
 }
 
-void ClipAndBlit(TPixelBuffer& target, const TBox& box, const PieceRecord& piece, const TPixelBuffer& picture,
-                 const TPixelBuffer& mask, int x, int y, int w, int h, int srcX, int srcY)
+// The band of a wooden edge or shadow lies in the mask's margin beyond the picture, so pieces with
+// one are clipped to the mask; without, to the picture too.
+void ClipAndBlit(TPixelBuffer& target, const TBox& box, const PieceRecord& piece, const PieceSource& source, int x,
+                 int y, int w, int h, int srcX, int srcY)
 {
-    const int sourceWidth = MinInt(picture.width, mask.width);
-    const int sourceHeight = MinInt(picture.height, mask.height);
+    const bool band = source.edges != nullptr;
+    const int sourceWidth = band ? source.mask.width : MinInt(source.picture.width, source.mask.width);
+    const int sourceHeight = band ? source.mask.height : MinInt(source.picture.height, source.mask.height);
     if (ClipCopy(box, sourceWidth, sourceHeight, x, y, w, h, srcX, srcY))
-        BlitPiece(target, x, y, piece, picture, mask, srcX, srcY, w, h);
+        BlitPiece(target, x, y, piece, source, srcX, srcY, w, h);
+}
+
+uint8_t Clamp(int value)
+{
+    return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value);
+}
+
+// One pixel of the band at depth k: the wooden edge darkens by 10 a step, the shadow lightens off.
+void PaintBand(uint8_t* out, int k, const PieceLook& look)
+{
+    if (look.woodStyle == kWoodEdge) {
+        const int fade = 10 * (k - 1);
+        out[0] = Clamp(int((look.woodColor >> 16) & 0xFF) - fade);
+        out[1] = Clamp(int((look.woodColor >> 8) & 0xFF) - fade);
+        out[2] = Clamp(int(look.woodColor & 0xFF) - fade);
+        return;
+    }
+    const int steps = look.edgeWidth > 1 ? 112 / (look.edgeWidth - 1) : 0;
+    const int shade = std::clamp(128 - (k - 1) * steps, 0, 256);
+    for (int c = 0; c < 3; ++c)
+        out[c] = uint8_t(out[c] * (256 - shade) >> 8);
+}
+
+// The slow path of a piece with relief or a band: pixel by pixel, the picture pixel raised or
+// lowered by the relief, the band painted where the edge buffer puts this piece's band.
+void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source,
+                     int srcX, int srcY, int width, int height)
+{
+    const uint8_t value = piece.maskValue;
+    const uint8_t invert = piece.selected ? 0xFF : 0x00;
+    const bool relief = source.look.embossStyle != kEmbossNone;
+    const EdgeBuffer* edges = source.edges;
+    const uint16_t edgeBit = uint16_t(piece.edgeBit);
+    for (int row = 0; row < height; ++row) {
+        uint8_t* out = PixAddress(target, x, y + row);
+        const uint8_t* owner = PixAddress(source.mask, srcX, srcY + row);
+        const bool pictureRow = srcY + row < source.picture.height;
+        for (int i = 0; i < width; ++i, out += 3, owner += 3) {
+            if (owner[0] == value && pictureRow && srcX + i < source.picture.width) {
+                const uint8_t* in = PixAddress(source.picture, srcX + i, srcY + row);
+                const int d = relief ? owner[2] - 128 : 0;
+                for (int c = 0; c < 3; ++c)
+                    out[c] = Clamp(in[c] + d) ^ invert;
+                continue;
+            }
+            if (edges == nullptr)
+                continue;
+            const uint8_t* cell = EdgeCell(*edges, srcX + i, srcY + row);
+            if ((EdgeBits(cell) & edgeBit) != edgeBit)
+                continue;
+            if (const int k = EdgeDepth(cell, piece.edgeSlot); k > 0)
+                PaintBand(out, k, source.look);
+        }
+    }
 }
 
 }  // namespace
@@ -62,16 +120,16 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
         return;
 
     const PieceRecord& piece = state.pieces[index];
-    const TPixelBuffer& picture = state.buffers[kPictureBuffer + piece.rotation];
-    const TPixelBuffer& mask = state.buffers[kMaskBuffer + piece.rotation];
+    const PieceSource source = SourceOf(state, piece.rotation);
     const int x = window.client.left + piece.x - window.scrollX;
     const int y = window.client.top + piece.y - window.scrollY;
     const int sx = piece.rotatedSourceX;
     const int sy = piece.rotatedSourceY;
+    const int e = source.edges ? state.look.edgeWidth : 0;
 
     const Descriptor& d = state.descriptor;
     if (!IsBorderPuzzle(d) || index != d.TotalTileNum - 1) {
-        ClipAndBlit(target, box, piece, picture, mask, x, y, piece.width, piece.height, sx, sy);
+        ClipAndBlit(target, box, piece, source, x, y, piece.width + e, piece.height + e, sx, sy);
         return;
     }
     // The frame's box is the whole picture; its bars alone hold its pixels, so scanning the
@@ -79,25 +137,41 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
     struct Bar {
         int left, top, width, height;
     };
+    // With a band the bars grow by its width, so the frame's edge shows all round.
     const Bar bars[] = {
-        {0, 0, d.ImageW, kBorderBar},
-        {0, d.ImageH - kBorderBar, d.ImageW, kBorderBar},
-        {0, kBorderBar, kBorderBar, d.ImageH - 2 * kBorderBar},
-        {d.ImageW - kBorderBar, kBorderBar, kBorderBar, d.ImageH - 2 * kBorderBar},
+        {0, 0, d.ImageW + e, kBorderBar + e},
+        {0, d.ImageH - kBorderBar, d.ImageW + e, kBorderBar + e},
+        {0, kBorderBar, kBorderBar + e, d.ImageH - 2 * kBorderBar + e},
+        {d.ImageW - kBorderBar, kBorderBar, kBorderBar + e, d.ImageH - 2 * kBorderBar + e},
     };
     for (const Bar& bar : bars)
-        ClipAndBlit(target, box, piece, picture, mask, x + bar.left, y + bar.top, bar.width, bar.height, sx + bar.left,
+        ClipAndBlit(target, box, piece, source, x + bar.left, y + bar.top, bar.width, bar.height, sx + bar.left,
                     sy + bar.top);
 }
 
-// Callers must clip.
-void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const TPixelBuffer& picture,
-               const TPixelBuffer& mask, int srcX, int srcY, int width, int height)
+PieceSource SourceOf(const GameState& state, int rotation)
 {
+    const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const bool band = state.look.woodStyle != kWoodNone && edges.width > 0;
+    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band ? &edges : nullptr,
+            state.look};
+}
+
+// Callers must clip.
+void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
+               int srcY, int width, int height)
+{
+    const TPixelBuffer& picture = source.picture;
+    const TPixelBuffer& mask = source.mask;
     assert(target.bytesPerPixel == 3 && picture.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
     assert(x >= 0 && y >= 0 && width <= target.width - x && height <= target.height - y);
-    assert(srcX >= 0 && srcY >= 0 && width <= picture.width - srcX && height <= picture.height - srcY);
-    assert(width <= mask.width - srcX && height <= mask.height - srcY);
+    assert(srcX >= 0 && srcY >= 0 && width <= mask.width - srcX && height <= mask.height - srcY);
+    assert(source.edges || (width <= picture.width - srcX && height <= picture.height - srcY));
+    assert(!source.edges || (source.edges->width == mask.width && source.edges->height == mask.height));
+    if (source.edges || source.look.embossStyle != kEmbossNone) {
+        BlitWithEffects(target, x, y, piece, source, srcX, srcY, width, height);
+        return;
+    }
 
     const uint8_t value = piece.maskValue;
     const uint8_t invert = piece.selected ? 0xFF : 0x00;

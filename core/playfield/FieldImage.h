@@ -19,8 +19,7 @@
 // Frames, caption bars, scroll bars, size grips and close buttons are blended from the window skin
 // (WindowSkin.h), inside the frame box and outside the client box.
 //
-// Not drawn yet: background pictures, the thumbnail picture, the glass, the weight sprite, emboss
-// and wood edges.
+// Not drawn yet: background pictures, the thumbnail picture, the glass and the weight sprite.
 #pragma once
 
 #include <cstdint>
@@ -113,11 +112,23 @@ void DrawWindowFrame(TPixelBuffer& target, const TPixelBuffer& skin, const TMyWi
 // One piece at its place in the window, clipped to the client box and the clip box; the border
 // piece as its four 20-pixel bars.
 void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, const GameState& state, int piece);
-// Copies the piece's pixels of a width x height area from (srcX, srcY) of its picture and mask
-// buffers to (x, y) of the target, inverted when the piece is selected; all three are 24-bit.
-// Callers must clip.
-void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const TPixelBuffer& picture,
-               const TPixelBuffer& mask, int srcX, int srcY, int width, int height);
+// What a piece is drawn from: the picture and mask buffers of one rotation, its edge buffer while
+// pieces have a band, and the look.
+struct PieceSource {
+    const TPixelBuffer& picture;
+    const TPixelBuffer& mask;
+    const EdgeBuffer* edges;  // null without a band
+    const PieceLook& look;
+};
+PieceSource SourceOf(const GameState& state, int rotation);
+
+// Copies the piece's pixels of a width x height area from (srcX, srcY) of its source to (x, y) of
+// the target: the picture raised or lowered by the relief when there is an emboss style, inverted
+// when the piece is selected, and where the edge buffer puts its band the wooden edge or the
+// shadow. Without effects, runs of the piece's pixels are copied whole. All buffers 24-bit; a band
+// may reach into the mask's margin beyond the picture. Callers must clip.
+void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
+               int srcY, int width, int height);
 
 // --- Hit testing (HitTest.cpp) ---
 

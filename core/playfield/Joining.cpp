@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/Rounding.h"
+#include "cutting/PieceEffects.h"
 #include "shell/DrawOrder.h"
 #include "shell/PieceGeometry.h"
 
@@ -96,6 +97,12 @@ void Join(GameState& state, int32_t a, int32_t m, Offset correction)
         frameInM |= g == m && k == frame;
     }
     const bool moveOther = frameInA || (sizeM < sizeA && !frameInM);
+    if (state.look.woodStyle != kWoodNone) {
+        const int32_t moving = moveOther ? m : a;
+        for (int k = 0; k < PieceCount(state); ++k)
+            if (state.pieces[size_t(k)].group == moving)
+                HideBandsAtJoin(state, k, moveOther ? a : m);
+    }
     for (int k = 0; k < PieceCount(state); ++k) {
         PieceRecord& p = state.pieces[size_t(k)];
         if (moveOther && p.group == m) {

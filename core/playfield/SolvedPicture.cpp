@@ -18,9 +18,12 @@ TPixelBuffer DrawSolvedPicture(const GameState& state)
     PixCreate24(image, d.ImageW + 2 * kMargin,
                 d.ImageH + 2 * kMargin + kSolvedCaptionLines * (kSolvedBandHeight + kMargin));
 
-    // Whatever their rotation, pieces are taken from the unturned buffers, which always exist.
-    const TPixelBuffer& picture = state.buffers[kPictureBuffer];
-    const TPixelBuffer& mask = state.buffers[kMaskBuffer];
+    // Whatever their rotation, pieces are taken from the unturned buffers, which always exist,
+    // with their relief; bands between joined pieces are hidden, and those round the outside fall
+    // beyond the picture.
+    const PieceSource pieces = SourceOf(state, 0);
+    const TPixelBuffer& picture = pieces.picture;
+    const TPixelBuffer& mask = pieces.mask;
     TBox readable;
     BoxFromOrigin(readable, 0, 0, MinInt(d.ImageW, MinInt(picture.width, mask.width)),
                   MinInt(d.ImageH, MinInt(picture.height, mask.height)));
@@ -31,7 +34,7 @@ TPixelBuffer DrawSolvedPicture(const GameState& state)
         TBox box;
         BoxFromOrigin(source, piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
         if (BoxIntersect(source, readable, &box))
-            BlitPiece(image, box.left + kMargin, box.top + kMargin, piece, picture, mask, box.left, box.top, box.width,
+            BlitPiece(image, box.left + kMargin, box.top + kMargin, piece, pieces, box.left, box.top, box.width,
                       box.height);
     }
 

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "cutting/EdgeBuffer.h"
+#include "cutting/PieceLook.h"
 #include "raster/PixelBuffer.h"
 #include "shell/Descriptor.h"
 #include "shell/PieceRecord.h"
@@ -45,6 +47,8 @@ struct GameState {
     // (ImageH + kMaskMargin) unturned, its blue byte the owning piece's maskValue, its red byte
     // 128 + relief. Rotations 1 to 3 exist only when descriptor.Rotate is 1.
     std::array<TPixelBuffer, 8> buffers;
+    std::array<EdgeBuffer, 4> edgeBuffers;  // by rotation; only while the look has a wood style
+    PieceLook look;                         // the styles the pieces are drawn with
 
     bool changed = false;          // unsaved changes: closing asks to save
     bool autosavePending = false;  // changed since the last save of any kind

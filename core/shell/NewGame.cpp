@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cutting/Cut.h"
+#include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"
 #include "playfield/Spread.h"
 #include "settings/TextFormat.h"
@@ -109,7 +110,7 @@ Result<> StartNewGame(GameState& state, PlayWindows& windows, const NewGameChoic
     SpreadPieces(state, windows, MW_SIDE0, state.descriptor.SpreadOut == 1 ? SpreadLayout::Grid : SpreadLayout::Random,
                  random);
     PlaceFrame(state, windows);
-    SortDrawOrder(state, SortOrder::Ascending);
+    ApplyEffects(state, step);
     ResetPockets(windows, state);
     state.weightedPiece = -1;
     ResetPlayFlags(state);

@@ -34,7 +34,7 @@ int32_t ChooseSeed(const std::optional<std::string>& seedText, Random& random);
 // Replaces the puzzle in play with a new game of the picture, decoded from the jigsaw file at
 // the pending size (ImageW x ImageH). Fails, touching nothing, when the picture has another size
 // or the chosen level cannot be cut; afterwards the descriptor, buffers, pieces, field size and
-// pockets are those of the new game, with every play flag clear.
+// pockets are those of the new game, with every play flag clear, and the effects of state.look applied.
 Result<> StartNewGame(GameState& state, PlayWindows& windows, const NewGameChoices& choices, TPixelBuffer picture,
                       Random& random, const KnobAtlas& atlas, const ProgressStep& step = {});
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "cutting/PieceEffects.h"
 #include "playfield/GroupsIntoView.h"
 #include "shell/DrawOrder.h"
 #include "shell/TurnedBuffers.h"
@@ -19,18 +20,6 @@ TPixelBuffer View(const TPixelBuffer& buffer)
     if (buffer.width > 0)
         PixAttach(buffer.bits, buffer.width, buffer.height, buffer.bytesPerPixel, buffer.stride, view);
     return view;
-}
-
-// Red 128 and green 0 in every pixel: flat, before the effects are worked out again.
-void ResetRelief(TPixelBuffer& mask)
-{
-    for (int y = 0; y < mask.height; ++y) {
-        uint8_t* pixel = PixRow(mask, y);
-        for (int x = 0; x < mask.width; ++x, pixel += mask.bytesPerPixel) {
-            pixel[1] = 0;
-            pixel[2] = 128;
-        }
-    }
 }
 
 void RestorePockets(PlayWindows& windows, GameState& state, const std::array<PocketRecord, 4>& pockets)
@@ -102,7 +91,7 @@ int ResumeGame(GameState& state, PlayWindows& windows, SavedGame&& game, const P
     Step(step);
     state.buffers[kMaskBuffer] = std::move(game.mask);
     Step(step);
-    ResetRelief(state.buffers[kMaskBuffer]);
+    ResetRelief(state.buffers[kMaskBuffer]);  // worked out again for the look of this machine
     Step(step);
     if (state.descriptor.Rotate == 1)
         MakeTurnedBuffers(state, step);
@@ -117,6 +106,7 @@ int ResumeGame(GameState& state, PlayWindows& windows, SavedGame&& game, const P
     RestorePockets(windows, state, game.pockets);
     state.weightedPiece = game.weightedPiece;
     Step(step);
+    ApplyEffects(state, step);
 
     for (int n = MW_SIDE0; n <= MW_POCKET3; ++n)
         BringGroupsIntoView(state, windows, n, Pulling::On);

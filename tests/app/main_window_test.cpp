@@ -392,6 +392,8 @@ TEST_F(PlayTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
     Settings settings;
     settings.DefJigP = {.Rotate = true, .BorderStyle = 0, .ShapeStyle = 0, .Level = 13, .SpreadOut = 0, .FitToScreen = true};
     settings.CB_VisualShowJoin = false;
+    settings.EmbossStyle = 0;  // the saved picture then holds the picture's own pixels
+    settings.WoodStyle = 0;
     ASSERT_TRUE(SettingsSave(settings, window.FileNames()));
     window.LoadSettings();
     shown.clear();  // the tests' program folder has no language files

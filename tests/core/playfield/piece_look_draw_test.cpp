@@ -1,0 +1,100 @@
+// Drawing pieces with their relief, wooden edge or shadow.
+#include <gtest/gtest.h>
+
+#include "field_fixture.h"
+
+namespace kirvo {
+namespace {
+
+class PieceLookDrawTest : public FieldTest {
+protected:
+    // A 10 x 10 piece from (4, 4) of the picture, on the side at (30, 40), with a band of the
+    // given depths stamped by hand diagonally beyond its lower-right corner.
+    int Piece(int edgeWidth)
+    {
+        Own(4, 4, 10, 10, 9);
+        const int piece = AddPiece(4, 4, 10, 10, 9, MW_SIDE0, 30, 40);
+        state.pieces[size_t(piece)].edgeSlot = 2;
+        state.pieces[size_t(piece)].edgeBit = 4;
+        state.look.edgeWidth = edgeWidth;
+        MakeEdgeBuffer(state.edgeBuffers[0], state.buffers[kMaskBuffer].width, state.buffers[kMaskBuffer].height);
+        for (int k = 1; k <= edgeWidth; ++k)
+            Stamp(13 + k, 13 + k, 2, k);
+        return piece;
+    }
+
+    void Stamp(int x, int y, int slot, int depth)
+    {
+        uint8_t* cell = EdgeCell(state.edgeBuffers[0], x, y);
+        cell[0] |= uint8_t(1 << slot);
+        const uint32_t depths = EdgeDepths(cell) | uint32_t(depth) << (3 * slot);
+        for (int b = 0; b < 4; ++b)
+            cell[2 + b] = uint8_t(depths >> (8 * b));
+    }
+
+    // Where picture pixel (x, y) of the piece lands on the field.
+    int FieldX(int x) { return windows.windows[MW_SIDE0].client.left + 30 + x - 4; }
+    int FieldY(int y) { return windows.windows[MW_SIDE0].client.top + 40 + y - 4; }
+};
+
+// The red byte of the mask lifts or lowers every channel by its distance from 128, clamped, and a
+// selected piece inverts the result.
+TEST_F(PieceLookDrawTest, ReliefRaisesAndLowersThePicture)
+{
+    Piece(0);
+    state.look.embossStyle = kEmbossPaper;
+    PixSetPixel(state.buffers[kMaskBuffer], 4, 4, MakeColour(128 + 40, 0, 9));
+    PixSetPixel(state.buffers[kMaskBuffer], 13, 13, MakeColour(128 - 127, 0, 9));
+    ComposeAll();
+    const uint32_t lit = PictureColour(4, 4);
+    EXPECT_EQ(At(FieldX(4), FieldY(4)),
+              MakeColour(std::min(255, int(lit & 0xFF) + 40), std::min(255, int(lit >> 8 & 0xFF) + 40),
+                         std::min(255, int(lit >> 16) + 40)));
+    EXPECT_EQ(At(FieldX(13), FieldY(13)), MakeColour(0, 0, 0)) << "clamped at 0";
+    EXPECT_EQ(At(FieldX(8), FieldY(8)), PictureColour(8, 8)) << "flat pixels stay as they are";
+
+    state.pieces[0].selected = true;
+    ComposeAll();
+    EXPECT_EQ(At(FieldX(4), FieldY(4)), Inverted(MakeColour(std::min(255, int(lit & 0xFF) + 40),
+                                                            std::min(255, int(lit >> 8 & 0xFF) + 40),
+                                                            std::min(255, int(lit >> 16) + 40))));
+}
+
+// The wooden edge is the wood colour next to the piece, 10 darker a step further out.
+TEST_F(PieceLookDrawTest, TheWoodenEdgeDarkensOutwards)
+{
+    Piece(3);
+    state.look.woodStyle = kWoodEdge;
+    state.look.woodColor = MakeColour(100, 80, 5);
+    ComposeAll();
+    EXPECT_EQ(At(FieldX(14), FieldY(14)), MakeColour(100, 80, 5));
+    EXPECT_EQ(At(FieldX(15), FieldY(15)), MakeColour(90, 70, 0));
+    EXPECT_EQ(At(FieldX(16), FieldY(16)), MakeColour(80, 60, 0));
+    EXPECT_EQ(At(FieldX(17), FieldY(17)), kDefaultBackground) << "beyond the band";
+}
+
+// The shadow halves the background next to the piece; four steps out about 83 % is left.
+TEST_F(PieceLookDrawTest, TheShadowFadesOutwards)
+{
+    Piece(5);
+    state.look.woodStyle = kWoodShadow;
+    ComposeAll();
+    const int grey = kDefaultBackground & 0xFF;  // 0x98
+    EXPECT_EQ(At(FieldX(14), FieldY(14)) & 0xFF, uint32_t(grey * 128 >> 8));
+    EXPECT_EQ(At(FieldX(17), FieldY(17)) & 0xFF, uint32_t(grey * (256 - 44) >> 8));
+    EXPECT_NEAR((At(FieldX(17), FieldY(17)) & 0xFF) / double(grey), 0.83, 0.01);
+}
+
+// Another piece's band in the same cell is not this piece's: only its own edge bit draws.
+TEST_F(PieceLookDrawTest, OnlyThePiecesOwnBandIsDrawn)
+{
+    Piece(3);
+    state.look.woodStyle = kWoodEdge;
+    state.look.woodColor = MakeColour(100, 80, 5);
+    Stamp(20, 20, 5, 1);
+    ComposeAll();
+    EXPECT_EQ(At(FieldX(20), FieldY(20)), kDefaultBackground);
+}
+
+}  // namespace
+}  // namespace kirvo

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Measures the peak resident memory of the game playing the finest cut of a 1920 x 1080 jigsaw
+# with rotation, relief and shadows on: the game runs in a private home folder under a virtual
+# 1920 x 1080 screen, opens the jigsaw through its file chooser, waits, and is asked to quit.
+#
+#   tools/measure_game_memory.sh [BUILD]      (needs xvfb, xauth and xdotool)
+set -euo pipefail
+
+build=$(realpath "${1:-build}")
+picture=$(dirname "$0")/../data/pictures/dandelion-meadow.jpg
+for tool in xvfb-run xdotool /usr/bin/time; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: apt-get install xvfb xauth xdotool time" >&2; exit 1; }
+done
+
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+jigsaws="$home/Documents/Moru Games/Kirvo Jigsaw Pleo III/Jigsaws"
+settings="$home/.local/share/Kirvo Jigsaw Pleo III"
+mkdir -p "$jigsaws" "$settings" "$home/runtime"
+chmod 700 "$home/runtime"
+"$build/tools/kirvo-pack" "$picture" --max-size 1920x1080 --info-text "Memory" -o "$jigsaws/wide.ast" >/dev/null
+cat >"$settings/kirvo.ini" <<'INI'
+[Main]
+   <DefJigP>
+      Rotate=1
+      BorderStyle=1
+      ShapeStyle=0
+      Level=0
+      SpreadOut=0
+      FitToScreen=0
+   <Embossing>
+      Style=2
+      WoodStyle=2
+INI
+
+# The game alone is timed, not the virtual screen.
+cat >"$home/play.sh" <<PLAY
+/usr/bin/time -v -o "$home/time.txt" "$build/kirvo" &
+timer=\$!
+sleep 4
+xdotool type --delay 20 "wide.ast"
+xdotool key Return
+sleep 8
+kill -TERM "\$(pgrep -P "\$timer")"
+wait "\$timer"
+PLAY
+HOME="$home" XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-screen 0 1920x1080x24" bash "$home/play.sh"
+grep -E "Maximum resident|Exit status" "$home/time.txt"
