@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstring>
 
@@ -59,21 +60,34 @@ uint8_t Clamp(int value)
     return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value);
 }
 
-// One pixel of the band at depth k: the wooden edge darkens by 10 a step, the shadow lightens off.
-void PaintBand(uint8_t* out, int k, const PieceLook& look)
-{
-    if (look.woodStyle == kWoodEdge) {
-        const int fade = 10 * (k - 1);
-        out[0] = Clamp(int((look.woodColor >> 16) & 0xFF) - fade);
-        out[1] = Clamp(int((look.woodColor >> 8) & 0xFF) - fade);
-        out[2] = Clamp(int(look.woodColor & 0xFF) - fade);
-        return;
+// What the band does at each depth: the wooden edge is the wood colour darkened by 10 a step, the
+// shadow keeps a share of the pixel beneath, half next to the piece and more further out.
+struct Band {
+    bool wood = false;
+    std::array<std::array<uint8_t, 3>, kMaxEdgeDepth + 1> colour {};  // blue, green, red
+    std::array<int, kMaxEdgeDepth + 1> keep {};                        // of 256
+
+    explicit Band(const PieceLook& look) : wood(look.woodStyle == kWoodEdge)
+    {
+        const int steps = look.edgeWidth > 1 ? 112 / (look.edgeWidth - 1) : 0;
+        for (int k = 1; k <= kMaxEdgeDepth; ++k) {
+            const int fade = 10 * (k - 1);
+            colour[size_t(k)] = {Clamp(int((look.woodColor >> 16) & 0xFF) - fade),
+                                 Clamp(int((look.woodColor >> 8) & 0xFF) - fade), Clamp(int(look.woodColor & 0xFF) - fade)};
+            keep[size_t(k)] = 256 - std::clamp(128 - (k - 1) * steps, 0, 256);
+        }
     }
-    const int steps = look.edgeWidth > 1 ? 112 / (look.edgeWidth - 1) : 0;
-    const int shade = std::clamp(128 - (k - 1) * steps, 0, 256);
-    for (int c = 0; c < 3; ++c)
-        out[c] = uint8_t(out[c] * (256 - shade) >> 8);
-}
+
+    void Paint(uint8_t* out, int k) const
+    {
+        if (wood) {
+            std::memcpy(out, colour[size_t(k)].data(), 3);
+            return;
+        }
+        for (int c = 0; c < 3; ++c)
+            out[c] = uint8_t(out[c] * keep[size_t(k)] >> 8);
+    }
+};
 
 // The slow path of a piece with relief or a band: pixel by pixel, the picture pixel raised or
 // lowered by the relief, the band painted where the edge buffer puts this piece's band.
@@ -85,25 +99,41 @@ void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piec
     const bool relief = source.look.embossStyle != kEmbossNone;
     const EdgeBuffer* edges = source.edges;
     const uint16_t edgeBit = uint16_t(piece.edgeBit);
+    const Band band(source.look);
+    // Pixels of the piece only ever lie inside the picture; the band may reach into the margin.
+    const int pictureWidth = MinInt(width, source.picture.width - srcX);
     for (int row = 0; row < height; ++row) {
         uint8_t* out = PixAddress(target, x, y + row);
         const uint8_t* owner = PixAddress(source.mask, srcX, srcY + row);
         const bool pictureRow = srcY + row < source.picture.height;
-        for (int i = 0; i < width; ++i, out += 3, owner += 3) {
-            if (owner[0] == value && pictureRow && srcX + i < source.picture.width) {
-                const uint8_t* in = PixAddress(source.picture, srcX + i, srcY + row);
-                const int d = relief ? owner[2] - 128 : 0;
-                for (int c = 0; c < 3; ++c)
-                    out[c] = Clamp(in[c] + d) ^ invert;
-                continue;
+        const uint8_t* in = pictureRow ? PixAddress(source.picture, srcX, srcY + row) : nullptr;
+        const uint8_t* cell = edges ? EdgeCell(*edges, srcX, srcY + row) : nullptr;
+        const int ownEnd = pictureRow ? pictureWidth : 0;
+        int i = 0;
+        while (i < width) {
+            // A run of the piece's own pixels: flat ones are copied whole, raised ones one by one.
+            while (i < ownEnd && owner[3 * i] == value) {
+                const int start = i;
+                while (i < ownEnd && owner[3 * i] == value && (!relief || owner[3 * i + 2] == 128))
+                    ++i;
+                if (i > start)
+                    CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+                for (; i < ownEnd && owner[3 * i] == value && relief && owner[3 * i + 2] != 128; ++i) {
+                    const int d = owner[3 * i + 2] - 128;
+                    for (int c = 0; c < 3; ++c)
+                        out[3 * i + c] = Clamp(in[3 * i + c] + d) ^ invert;
+                }
             }
-            if (edges == nullptr)
-                continue;
-            const uint8_t* cell = EdgeCell(*edges, srcX + i, srcY + row);
-            if ((EdgeBits(cell) & edgeBit) != edgeBit)
-                continue;
-            if (const int k = EdgeDepth(cell, piece.edgeSlot); k > 0)
-                PaintBand(out, k, source.look);
+            // Then pixels that are not the piece's: its band where the edge buffer says so.
+            for (; i < width && !(i < ownEnd && owner[3 * i] == value); ++i) {
+                if (cell == nullptr)
+                    continue;
+                const uint8_t* here = cell + kEdgeCellSize * i;
+                if ((EdgeBits(here) & edgeBit) != edgeBit)
+                    continue;
+                if (const int k = EdgeDepth(here, piece.edgeSlot); k > 0)
+                    band.Paint(out + 3 * i, k);
+            }
         }
     }
 }
