@@ -266,6 +266,8 @@ void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::Ke
         break;
     case FieldMouse::Release: outcome = PlayMouseUp(play, PlayButton(button), PlayModifiers(modifiers), at.x(), at.y()); break;
     }
+    if (kind != FieldMouse::Move)
+        RefreshCommands();  // a press or release may join, select or solve
     ApplyPlayOutcome(outcome);
     state_.busy = false;
 }
@@ -277,7 +279,9 @@ void MainWindow::FieldWheelEvent(int delta, Qt::KeyboardModifiers, QPoint at)
     state_.busy = true;
     const PlayOptions options = CurrentPlayOptions();
     PlayContext play {state_, windows_, fieldImage_, drag_, options, glassSkin_, {width(), height()}};
-    ApplyPlayOutcome(PlayWheel(play, delta, at.x(), at.y()));
+    const PlayOutcome outcome = PlayWheel(play, delta, at.x(), at.y());
+    RefreshCommands();
+    ApplyPlayOutcome(outcome);
     state_.busy = false;
 }
 
@@ -291,7 +295,6 @@ void MainWindow::ApplyPlayOutcome(const PlayOutcome& outcome)
     }
     if (outcome.mainWindowSize && !fullScreen_)
         resize(outcome.mainWindowSize->width, outcome.mainWindowSize->height);
-    RefreshCommands();
     RedrawField();
     if (outcome.joined)
         PlaySound("set.wav");

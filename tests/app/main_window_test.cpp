@@ -27,6 +27,7 @@
 #include "shell/FieldWidget.h"
 #include "shell/MessageBox.h"
 #include "shell/ToolbarPanel.h"
+#include "support/TempFolder.h"
 
 namespace kirvo {
 namespace {
@@ -80,6 +81,9 @@ protected:
     }
 
     bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Each test has a home of its own: ctest runs them side by side, and saves must not meet.
+    testing::TempFolder home;
+    bool homeSet = qputenv("HOME", QByteArray::fromStdString(home.Path()));
     int argc = 1;
     char name[6] = "tests";
     char* argv[1] = {name};
