@@ -99,8 +99,6 @@ bool MainWindow::OpenFile(const std::string& name)
     state_.redrawMode = RedrawMode::WholeField;
     RedrawField();
 
-    state_.changed = false;
-    state_.autosavePending = false;
     sinceAutoSave_.restart();
     autoSaveTimer_->start();
     return true;
@@ -141,10 +139,8 @@ bool MainWindow::OpenJigsaw(const std::string& name)
 
 void MainWindow::ClearDragState()
 {
+    // The game's own play flags were cleared by starting or resuming it.
     drag_ = PlayDrag {.clickToDragStart = true};
-    state_.draggedPiece = -1;
-    state_.selectionExists = false;
-    state_.solved = false;
     fieldImage_.rectangle = {};
 }
 

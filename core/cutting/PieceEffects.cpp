@@ -39,8 +39,6 @@ const Relief& ReliefOf(int embossStyle)
 
 bool Diagonal(size_t k) { return kStepX[k] != 0 && kStepY[k] != 0; }
 
-int PieceCount(const GameState& state) { return MinInt(state.descriptor.TotalTileNum, int(state.pieces.size())); }
-
 // Inclusive edges; empty when right < left or bottom < top.
 struct Area {
     int left = 0;

@@ -9,7 +9,7 @@ namespace kirvo {
 
 bool CheckCompletion(GameState& state, const PlayWindows& windows)
 {
-    const int count = std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
+    const int count = PieceCount(state);
     if (state.solved || count < 1)
         return false;
     const int32_t group = state.pieces[0].group;

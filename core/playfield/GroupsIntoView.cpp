@@ -95,7 +95,7 @@ Shift GroupShift(const GameState& state, std::span<const DrawOrderEntry> group, 
 
 bool BringGroupsIntoView(GameState& state, PlayWindows& windows, int window, Pulling pulling)
 {
-    const int count = std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
+    const int count = PieceCount(state);
     if (int(state.drawOrder.size()) != count)
         SortDrawOrder(state, SortOrder::Ascending);
     const bool pocket = IsPocket(window);

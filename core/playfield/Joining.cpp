@@ -12,11 +12,6 @@ namespace kirvo {
 
 namespace {
 
-int PieceCount(const GameState& state)
-{
-    return std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
-}
-
 struct Offset {
     int x = 0;
     int y = 0;

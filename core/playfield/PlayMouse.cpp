@@ -112,7 +112,7 @@ void MoveDragged(PlayContext& play, int x, int y, int target, bool selection)
     const int dx = x + play.drag.offsetX + w.scrollX - w.client.left - dragged.x;
     const int dy = y + play.drag.offsetY + w.scrollY - w.client.top - dragged.y;
     const int32_t group = dragged.group;
-    const int count = std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
+    const int count = PieceCount(state);
     for (int k = 0; k < count; ++k) {
         PieceRecord& p = state.pieces[size_t(k)];
         if (selection ? !p.selected : p.group != group)

@@ -63,11 +63,6 @@ void SetActive(TMyWin& w, bool active)
         control.windowActive = active;
 }
 
-int PieceCount(const GameState& state)
-{
-    return MinInt(state.descriptor.TotalTileNum, int(state.pieces.size()));
-}
-
 }  // namespace
 
 TMyWin& Window(PlayWindows& windows, int number)

@@ -12,11 +12,6 @@ namespace {
 
 constexpr int kFrameSlack = 20;
 
-int PieceCount(const GameState& state)
-{
-    return std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
-}
-
 int32_t WeightedGroup(const GameState& state)
 {
     return state.weightedPiece >= 0 && state.weightedPiece < PieceCount(state)

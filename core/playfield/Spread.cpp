@@ -14,7 +14,7 @@ namespace {
 // The loose pieces of the window in table order.
 std::vector<int> LoosePieces(const GameState& state, int window)
 {
-    const int count = std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
+    const int count = PieceCount(state);
     std::vector<int> groupSizes(size_t(std::max(count, 0)), 0);
     for (int i = 0; i < count; ++i)
         if (int group = state.pieces[i].group; group >= 0 && group < count)

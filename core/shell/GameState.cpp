@@ -1,8 +1,14 @@
 #include "shell/GameState.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace kirvo {
+
+int PieceCount(const GameState& state)
+{
+    return std::min(state.descriptor.TotalTileNum, int(state.pieces.size()));
+}
 
 int BorderPieceIndex(const GameState& state)
 {

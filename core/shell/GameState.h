@@ -62,6 +62,10 @@ struct GameState {
     RedrawMode redrawMode = RedrawMode::Nothing;
 };
 
+// The pieces of the table: TotalTileNum, never more than the records there are (a damaged saved
+// game may claim more).
+int PieceCount(const GameState& state);
+
 // The frame piece: the last record of a puzzle with a border, else -1.
 int BorderPieceIndex(const GameState& state);
 
