@@ -5,12 +5,12 @@
 
 #include <vector>
 
+#include "base/Random.h"
 #include "cutting/ApexSearch.h"
 #include "cutting/CellLayout.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceSizeTable.h"
-#include "cutting/Random.h"
 #include "cutting/SeedPoints.h"
 #include "cutting/Tessellation.h"
 

@@ -3,12 +3,12 @@
 // buffers; and the same for the solved puzzle, where the bands between joined pieces are hidden.
 #include <benchmark/benchmark.h>
 
+#include "base/Random.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"
-#include "cutting/Random.h"
-#include "shell/TurnedBuffers.h"
+#include "game/TurnedBuffers.h"
 
 namespace kirvo {
 namespace {

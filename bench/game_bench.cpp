@@ -11,19 +11,19 @@
 #include <filesystem>
 #include <memory>
 
-#include "browser/JigsawChoices.h"
+#include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/PieceSizeTable.h"
-#include "files/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGame.h"
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 #include "playfield/Completion.h"
 #include "playfield/Joining.h"
-#include "shell/DrawOrder.h"
-#include "shell/NewGame.h"
-#include "shell/ResumeGame.h"
-#include "shell/PieceGeometry.h"
+#include "session/JigsawChoices.h"
+#include "session/NewGame.h"
+#include "session/ResumeGame.h"
 
 namespace kirvo {
 namespace {

@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "base/Random.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"
-#include "cutting/Random.h"
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 #include "playfield/FieldImage.h"
-#include "shell/DrawOrder.h"
-#include "shell/MessageBox.h"
-#include "shell/PieceGeometry.h"
+#include "session/MessageBox.h"
 
 namespace kirvo {
 namespace {

@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
-#include "files/Folders.h"
-#include "shell/GameState.h"
-#include "shell/MessageBox.h"
+#include "game/GameState.h"
+#include "session/CutMessages.h"
 
 namespace {
 
@@ -260,18 +260,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kirvo-cut: %s\n", atlas.error().c_str());
         return 1;
     }
-    std::vector<std::string> messages;
-    SetMessagePresenter([&](const MessageRequest& request) {
-        messages.push_back(request.text);
-        return MessageAnswer::Ok;
-    });
-
     GameState state;
     state.descriptor = d;
     AllocatePieceTable(state, d.TotalTileNum);
     TPixelBuffer& mask = state.buffers[kMaskBuffer];
     auto start = std::chrono::steady_clock::now();
-    CutPieces(state.descriptor, state.pieces, mask, random, atlas.value());
+    const CutReport report = CutPieces(state.descriptor, state.pieces, mask, random, atlas.value());
     double millis = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
     if (!options->maskFile.empty() && !WriteFile(options->maskFile, PixEncodePng(mask))) {
@@ -285,6 +279,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    const std::vector<std::string> messages = CutMessages(report);
     if (options->json)
         PrintJson(state.descriptor, BuildPieceSizeTable(d.ImageW, d.ImageH, d.ShapeStyle, d.BorderStyle), state.pieces,
                   messages, millis);

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "files/Folders.h"
+#include "base/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGame.h"

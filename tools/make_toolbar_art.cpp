@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include "commands/ToolbarSkin.h"
 #include "raster/PixelBuffer.h"
-#include "shell/ToolbarSkin.h"
 
 namespace {
 

@@ -16,15 +16,15 @@
 
 #include <QGuiApplication>
 
+#include "base/Random.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceSizeTable.h"
-#include "cutting/Random.h"
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 #include "playfield/CaptionPainter.h"
 #include "playfield/FieldImage.h"
-#include "shell/DrawOrder.h"
-#include "shell/MessageBox.h"
-#include "shell/PieceGeometry.h"
+#include "session/CutMessages.h"
 
 namespace {
 
@@ -130,11 +130,6 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
-    SetMessagePresenter([](const MessageRequest& request) {
-        std::fprintf(stderr, "kirvo-render-field: the cut reported: %s\n", request.text.c_str());
-        return MessageAnswer::Ok;
-    });
-
     GameState state;
     Descriptor& d = state.descriptor;
     d.ImageW = options->width;
@@ -155,7 +150,8 @@ int main(int argc, char** argv)
     Random random(options->seed);
     d.GameSeed = int32_t(random.state);
     AllocatePieceTable(state, d.TotalTileNum);
-    CutPieces(d, state.pieces, state.buffers[kMaskBuffer], random, atlas.value());
+    for (const std::string& message : CutMessages(CutPieces(d, state.pieces, state.buffers[kMaskBuffer], random, atlas.value())))
+        std::fprintf(stderr, "kirvo-render-field: the cut reported: %s\n", message.c_str());
     DrawPicture(state.buffers[kPictureBuffer], d.ImageW, d.ImageH);
 
     PlayWindows windows;

@@ -6,8 +6,8 @@
 #include <QPainterPath>
 #include <QScreen>
 
+#include "base/Version.h"
 #include "diagnostics/DialogText.h"
-#include "diagnostics/Version.h"
 
 namespace kirvo {
 

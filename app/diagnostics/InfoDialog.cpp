@@ -10,8 +10,8 @@
 
 #include <string>
 
+#include "base/TextFormat.h"
 #include "diagnostics/DialogText.h"
-#include "settings/TextFormat.h"
 
 namespace kirvo {
 

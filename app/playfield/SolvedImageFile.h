@@ -10,7 +10,7 @@
 #include <string>
 
 #include "base/Result.h"
-#include "shell/GameState.h"
+#include "game/GameState.h"
 
 namespace kirvo {
 

@@ -4,9 +4,9 @@
 
 #include <QPixmap>
 
-#include "files/Folders.h"
+#include "base/Folders.h"
 #include "raster/PixelImage.h"
-#include "shell/MessageBox.h"
+#include "session/MessageBox.h"
 
 namespace kirvo {
 

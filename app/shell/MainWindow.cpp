@@ -14,18 +14,18 @@
 
 #include <vector>
 
+#include "base/Folders.h"
+#include "commands/Toolbar.h"
 #include "diagnostics/DialogText.h"
-#include "files/Folders.h"
 #include "playfield/CaptionPainter.h"
 #include "raster/PixelImage.h"
+#include "session/ChangeLook.h"
+#include "session/FolderSetup.h"
+#include "session/MessageBox.h"
 #include "settings/Translation.h"
-#include "shell/MessageBox.h"
-#include "shell/ChangeLook.h"
-#include "shell/FolderSetup.h"
 #include "shell/PlatformFolders.h"
 #include "shell/ProgressWidget.h"
 #include "shell/SoundPlayer.h"
-#include "shell/Toolbar.h"
 #include "shell/ToolbarPanel.h"
 
 namespace kirvo {
@@ -230,7 +230,8 @@ void MainWindow::ApplyCaptions()
 void MainWindow::LoadSettings()
 {
     settings_ = SettingsLoad(names_);
-    ApplyStartupLanguage(names_, settings_.sCurLang);
+    if (Result<> language = ApplyStartupLanguage(names_, settings_.sCurLang); !language)
+        MsgBox(language.error(), MessageButtons::Ok, MessageIcon::Warning);
     ApplyPieceLook();
     RefreshRecentItems();
     RefreshCommands();

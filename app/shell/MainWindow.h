@@ -13,23 +13,23 @@
 
 #include <array>
 
+#include "base/Random.h"
+#include "commands/Commands.h"
+#include "commands/ProgressPanel.h"
+#include "commands/Shortcuts.h"
 #include "cutting/KnobAtlas.h"
-#include "cutting/Random.h"
 #include "files/SavedGame.h"
+#include "game/FileNames.h"
+#include "game/GameState.h"
 #include "playfield/FieldImage.h"
 #include "playfield/GlassSkin.h"
 #include "playfield/PlayMouse.h"
 #include "playfield/PlayWindow.h"
 #include "playfield/StarStrip.h"
-#include "shell/Commands.h"
-#include "shell/FieldWidget.h"
-#include "shell/FileNames.h"
-#include "shell/GameState.h"
-#include "shell/ProgressPanel.h"
-#include "shell/RecentFiles.h"
-#include "shell/SaveChangesQuestion.h"
+#include "session/SaveChangesQuestion.h"
+#include "settings/RecentFiles.h"
 #include "settings/Settings.h"
-#include "shell/Shortcuts.h"
+#include "shell/FieldWidget.h"
 
 class QAction;
 class QMenu;

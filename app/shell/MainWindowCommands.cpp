@@ -9,11 +9,11 @@
 #include <QUrl>
 #include <QThread>
 
+#include "commands/CommandEnabling.h"
 #include "diagnostics/AboutWindow.h"
-#include "shell/Autosave.h"
-#include "shell/CommandEnabling.h"
+#include "session/Autosave.h"
+#include "session/MessageBox.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBox.h"
 #include "shell/ToolbarPanel.h"
 
 namespace kirvo {

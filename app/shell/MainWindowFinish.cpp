@@ -3,15 +3,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "base/TextFormat.h"
 #include "diagnostics/CreditsDialog.h"
 #include "diagnostics/FinishDialog.h"
 #include "diagnostics/InfoDialog.h"
 #include "playfield/Completion.h"
 #include "playfield/SolvedImageFile.h"
 #include "raster/PixelImage.h"
-#include "settings/TextFormat.h"
+#include "session/MessageBox.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBox.h"
 #include "shell/SoundPlayer.h"
 
 namespace kirvo {

@@ -8,14 +8,15 @@
 
 #include <filesystem>
 
-#include "browser/JigsawChoices.h"
+#include "base/TextFormat.h"
 #include "diagnostics/DialogText.h"
 #include "files/JigsawFile.h"
 #include "files/SavedGame.h"
-#include "settings/TextFormat.h"
+#include "session/CutMessages.h"
+#include "session/JigsawChoices.h"
+#include "session/MessageBox.h"
+#include "session/NewGame.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBox.h"
-#include "shell/NewGame.h"
 #include "shell/ToolbarPanel.h"
 
 namespace kirvo {
@@ -123,12 +124,14 @@ bool MainWindow::OpenJigsaw(const std::string& name)
     StepProgressPanel();
 
     NewGameChoices choices {.pending = pending_, .seedText = std::nullopt};
-    Result<> started = StartNewGame(state_, windows_, choices, std::move(jigsaw.value().picture), random_, knobAtlas_,
+    Result<CutReport> started = StartNewGame(state_, windows_, choices, std::move(jigsaw.value().picture), random_, knobAtlas_,
                                     [this] { StepProgressPanel(); });
     if (!started)
         return refuse(started.error());
     infoText_ = std::move(jigsaw.value().info);
     HideProgressPanel();
+    for (const std::string& message : CutMessages(started.value()))
+        MsgBox(message, MessageButtons::Ok, MessageIcon::Error);
 
     names_.sJig = name;
     names_.sJigName = std::filesystem::path(name).stem().string();

@@ -8,12 +8,12 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include "files/Folders.h"
+#include "base/Folders.h"
+#include "base/TextFormat.h"
 #include "files/SavedGame.h"
-#include "settings/TextFormat.h"
+#include "session/MessageBox.h"
+#include "session/ResumeGame.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBox.h"
-#include "shell/ResumeGame.h"
 
 namespace kirvo {
 

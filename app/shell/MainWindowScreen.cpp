@@ -3,8 +3,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 
+#include "game/GroupRescale.h"
 #include "playfield/GroupsIntoView.h"
-#include "shell/GroupRescale.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "shell/FileNames.h"
+#include "game/FileNames.h"
 
 namespace kirvo {
 

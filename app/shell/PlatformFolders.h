@@ -1,7 +1,7 @@
 // The player's folders as the desktop names them (XDG user folders).
 #pragma once
 
-#include "shell/FolderSetup.h"
+#include "session/FolderSetup.h"
 
 namespace kirvo {
 

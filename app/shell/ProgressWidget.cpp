@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
+#include "commands/ToolbarSkin.h"
 #include "raster/PixelImage.h"
-#include "shell/ToolbarSkin.h"
 
 namespace kirvo {
 

@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
+#include "commands/ProgressPanel.h"
 #include "raster/PixelBuffer.h"
-#include "shell/ProgressPanel.h"
 
 namespace kirvo {
 

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "commands/ToolbarSkin.h"
 #include "raster/PixelImage.h"
-#include "shell/ToolbarSkin.h"
 
 namespace kirvo {
 

@@ -8,8 +8,8 @@
 
 #include <array>
 
+#include "commands/Toolbar.h"
 #include "raster/PixelBuffer.h"
-#include "shell/Toolbar.h"
 
 namespace kirvo {
 

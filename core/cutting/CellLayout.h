@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "shell/Descriptor.h"
-#include "shell/PieceRecord.h"
+#include "game/Descriptor.h"
+#include "game/PieceRecord.h"
 
 namespace kirvo {
 

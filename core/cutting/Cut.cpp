@@ -2,13 +2,13 @@
 
 namespace kirvo {
 
-void CutPieces(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
+CutReport CutPieces(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
                const KnobAtlas& atlas, const CutProgress& progress)
 {
     if (descriptor.ShapeStyle < 4)
-        CutArtistic(descriptor, pieces, mask, random, atlas, progress);
+        return CutArtistic(descriptor, pieces, mask, random, atlas, progress);
     else
-        CutGrid(descriptor, pieces, mask, random, atlas, progress);
+        return CutGrid(descriptor, pieces, mask, random, atlas, progress);
 }
 
 }  // namespace kirvo

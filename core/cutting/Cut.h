@@ -16,24 +16,42 @@
 // Cost, for the 3818 pieces of the finest 1920 x 1080 cut: about 0.12 s artistic, a third of it
 // in the three tessellations and a quarter drawing and testing knobs, and 15 ms on the grid;
 // memory a few times the mask. A piece that cannot be filled is reported with a message and the
-// cut finishes with what it has. Undefined: more than 32767 cells.
+// cut finishes with what it has; the cut says so in its report, and shows nothing itself. Undefined:
+// more than 32767 cells.
 #pragma once
 
-#include <functional>
 #include <vector>
 
+#include "base/ProgressStep.h"
+#include "base/Random.h"
+#include "cutting/BezierPath.h"
 #include "cutting/KnobAtlas.h"
-#include "cutting/Random.h"
+#include "game/Descriptor.h"
+#include "game/PieceRecord.h"
 #include "raster/PixelBuffer.h"
-#include "shell/Descriptor.h"
-#include "shell/PieceRecord.h"
 
 namespace kirvo {
+
+// A piece that could not be filled: its index and the point the fill was tried from.
+struct FillFailure {
+    int piece = -1;  // -1 = every piece was filled
+    PixelPoint at {};
+};
+
+// What went wrong in a cut that still gave a puzzle. The pieces are playable either way; the
+// player is told, and may reopen the puzzle.
+struct CutReport {
+    bool tessellationFailed = false;  // some seed points could not be split into cells
+    FillFailure unfilled;             // the first piece the cut could not fill; piece -1 = none
+    bool unfilledOnGrid = false;      // the grid cut, not the artistic one, left it unfilled
+
+    bool Clean() const { return !tessellationFailed && unfilled.piece < 0; }
+};
 
 // One call per progress step; may be empty. The artistic cut makes 9 calls (a repeated attempt
 // steps again only past the point the first one reached), the grid cut 11; an artistic cut handed
 // over to the grid makes the grid's 11 after up to 4 of its own.
-using CutProgress = std::function<void()>;
+using CutProgress = ProgressStep;
 
 // Both cuts read ImageW, ImageH, BorderStyle, ShapeStyle and the applied level (TileS, knobMargin,
 // TilePX, TilePY, TileNum), with the generator's state at GameSeed. They write JigsL to JigsB, the
@@ -47,13 +65,13 @@ using CutProgress = std::function<void()>;
 // own template lists. Cells under 4 pixels, fewer than three cells, or cells the tessellation
 // leaves without sides (points on one line, a single row of cells) leave no room for the artistic
 // cut; such pictures are cut on the grid.
-void CutArtistic(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
+CutReport CutArtistic(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
                  const KnobAtlas& atlas, const CutProgress& progress = {});
 // Shape styles below 4 get the knobs of style 4.
-void CutGrid(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
+CutReport CutGrid(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
              const KnobAtlas& atlas, const CutProgress& progress = {});
 // CutArtistic for ShapeStyle below 4, CutGrid otherwise.
-void CutPieces(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
+CutReport CutPieces(Descriptor& descriptor, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
                const KnobAtlas& atlas, const CutProgress& progress = {});
 
 }  // namespace kirvo

@@ -8,15 +8,14 @@
 #include "base/Rounding.h"
 #include "cutting/Cut.h"
 #include "cutting/CutCanvas.h"
-#include "cutting/MaskSmoothing.h"
 #include "cutting/Knob.h"
 #include "cutting/KnobChoice.h"
 #include "cutting/KnobTemplates.h"
 #include "cutting/MaskCleanup.h"
+#include "cutting/MaskSmoothing.h"
 #include "cutting/MaskValues.h"
 #include "cutting/SeedPoints.h"
 #include "cutting/Tessellation.h"
-#include "settings/Translation.h"
 
 namespace kirvo {
 
@@ -37,7 +36,7 @@ struct Attempt {
 // Tessellates the seed points, then twice moves every point to its cell's mean point and
 // tessellates again. The final seed points, not the last means, are the node points. False when
 // some cell got no sides: the points cannot be split into cells.
-bool Relax(std::vector<TessellationNode>& nodes, const TBox& area, const CutProgress& progress)
+bool Relax(std::vector<TessellationNode>& nodes, const TBox& area, const CutProgress& progress, CutReport& report)
 {
     for (int round = 0; round <= kRelaxations; ++round) {
         if (round > 0)
@@ -45,7 +44,8 @@ bool Relax(std::vector<TessellationNode>& nodes, const TBox& area, const CutProg
                 node.x = RoundHalfEven(node.meanX);
                 node.y = RoundHalfEven(node.meanY);
             }
-        Tessellate(nodes, area);
+        if (!Tessellate(nodes, area))
+            report.tessellationFailed = true;
         Step(progress);
         for (const TessellationNode& node : nodes)
             if (node.sides.empty())
@@ -369,13 +369,11 @@ FillFailure FillPieces(TPixelBuffer& canvas, std::vector<PieceRecord>& pieces, A
 
 }  // namespace
 
-void CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
-                 const KnobAtlas& atlas, const CutProgress& progress)
+CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
+                      const KnobAtlas& atlas, const CutProgress& progress)
 {
-    if (d.TileS < kMinSeedCell || d.TileNum < 3) {
-        CutGrid(d, pieces, mask, random, atlas, progress);
-        return;
-    }
+    if (d.TileS < kMinSeedCell || d.TileNum < 3)
+        return CutGrid(d, pieces, mask, random, atlas, progress);
     PreparePieceTable(d, pieces);
     const KnobLists lists = KnobListsFor(d.ShapeStyle);
     TPixelBuffer canvas;
@@ -386,9 +384,11 @@ void CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& 
 
     std::vector<TessellationNode> saved = PlaceSeedPoints(d, pieces, random);
     Step(progress);
-    if (!Relax(saved, CutArea(d), progress)) {
-        CutGrid(d, pieces, mask, random, atlas, progress);
-        return;
+    CutReport report;
+    if (!Relax(saved, CutArea(d), progress, report)) {
+        CutReport grid = CutGrid(d, pieces, mask, random, atlas, progress);
+        grid.tessellationFailed = grid.tessellationFailed || report.tessellationFailed;
+        return grid;
     }
 
     const KnobContext context{canvas, d, templates, lists.flags};
@@ -441,8 +441,8 @@ void CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& 
     Step(progress);
     mask = std::move(canvas);
     Step(progress);
-    if (failure.piece >= 0)
-        ReportFillFailure(failure, LangText(LangSection::MainForm, "MS_PaintError"));
+    report.unfilled = failure;
+    return report;
 }
 
 }  // namespace kirvo

@@ -1,11 +1,9 @@
 #include "cutting/CutCanvas.h"
 
-#include <cstdio>
 #include <string>
 
 #include "cutting/CellLayout.h"
-#include "shell/GameState.h"
-#include "shell/MessageBox.h"
+#include "game/GameState.h"
 
 namespace kirvo {
 
@@ -75,15 +73,6 @@ TBox SourceBox(const PieceRecord& piece)
     TBox box;
     BoxFromOrigin(box, piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
     return box;
-}
-
-void ReportFillFailure(const FillFailure& failure, std::string_view followUp)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, "PaintError: Ind = %d, CellX = %d, CellY = %d", failure.piece, failure.at.x,
-                  failure.at.y);
-    MsgBox(text, MessageButtons::Ok, MessageIcon::Error);
-    MsgBox(followUp, MessageButtons::Ok, MessageIcon::Error);
 }
 
 }  // namespace kirvo

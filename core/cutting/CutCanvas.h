@@ -1,5 +1,5 @@
 // What the artistic and the grid cut share: the line canvas, piece colours, the frame piece and
-// the failure messages. Internal to the cutting engine.
+// the fill failures. Internal to the cutting engine.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +8,10 @@
 
 #include "cutting/BezierPath.h"
 #include "cutting/Cut.h"
+#include "game/Descriptor.h"
+#include "game/PieceRecord.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
-#include "shell/Descriptor.h"
-#include "shell/PieceRecord.h"
 
 namespace kirvo {
 
@@ -35,18 +35,6 @@ inline void PutColour(uint8_t* pixel, uint32_t colour)
 }
 inline bool IsUnowned(const TPixelBuffer& canvas, PixelPoint p) { return PixGetPixel(canvas, p.x, p.y) == kUnowned; }
 
-inline void Step(const CutProgress& progress)
-{
-    if (progress)
-        progress();
-}
-
-// A piece that could not be filled: its index and the point the fill was tried from.
-struct FillFailure {
-    int piece = -1;  // -1 = every piece was filled
-    PixelPoint at {};
-};
-
 // Makes the piece count TileNum and gives the table room for the frame piece.
 void PreparePieceTable(Descriptor& descriptor, std::vector<PieceRecord>& pieces);
 
@@ -67,9 +55,5 @@ void AddFramePiece(Descriptor& descriptor, std::vector<PieceRecord>& pieces);
 
 void SetSourceBox(PieceRecord& piece, const TBox& box);
 TBox SourceBox(const PieceRecord& piece);
-
-// "PaintError: Ind = ..., CellX = ..., CellY = ..." followed by the message key given, each in
-// its own message box.
-void ReportFillFailure(const FillFailure& failure, std::string_view followUp);
 
 }  // namespace kirvo

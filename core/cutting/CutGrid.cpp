@@ -116,7 +116,7 @@ void LinkFramePiece(const Descriptor& d, std::vector<PieceRecord>& pieces, int f
 
 }  // namespace
 
-void CutGrid(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
+CutReport CutGrid(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
              const KnobAtlas& atlas, const CutProgress& progress)
 {
     const std::vector<int> firstChoice = KnobListsFor(std::max<int>(d.ShapeStyle, 4)).firstChoice;
@@ -175,8 +175,10 @@ void CutGrid(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& mask
     Step(progress);
     mask = std::move(canvas);
     Step(progress);
-    if (failure.piece >= 0)
-        ReportFillFailure(failure, "Jigsaw has not been cut properly! Please reopen the puzzle.");
+    CutReport report;
+    report.unfilled = failure;
+    report.unfilledOnGrid = true;
+    return report;
 }
 
 }  // namespace kirvo

@@ -12,13 +12,13 @@
 #include <span>
 #include <vector>
 
+#include "base/Random.h"
 #include "cutting/BezierPath.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/KnobChoice.h"
 #include "cutting/KnobTemplates.h"
-#include "cutting/Random.h"
+#include "game/Descriptor.h"
 #include "raster/PixelBuffer.h"
-#include "shell/Descriptor.h"
 
 namespace kirvo {
 

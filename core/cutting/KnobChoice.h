@@ -5,9 +5,9 @@
 
 #include <vector>
 
+#include "base/Random.h"
 #include "cutting/BezierPath.h"
-#include "cutting/Random.h"
-#include "shell/Descriptor.h"
+#include "game/Descriptor.h"
 
 namespace kirvo {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/Descriptor.h"
+#include "game/PieceRecord.h"
 #include "raster/PixelBuffer.h"
-#include "shell/Descriptor.h"
-#include "shell/PieceRecord.h"
 
 namespace kirvo {
 

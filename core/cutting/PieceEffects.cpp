@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 #include "raster/Box.h"
-#include "shell/DrawOrder.h"
-#include "shell/PieceGeometry.h"
 
 namespace kirvo {
 

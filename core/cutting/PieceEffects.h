@@ -10,10 +10,10 @@
 
 #include <cstdint>
 
-#include "cutting/PieceLook.h"
+#include "base/ProgressStep.h"
+#include "game/GameState.h"
+#include "game/PieceLook.h"
 #include "raster/PixelBuffer.h"
-#include "shell/GameState.h"
-#include "shell/ProgressPanel.h"
 
 namespace kirvo {
 

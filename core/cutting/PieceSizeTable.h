@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/Descriptor.h"
+#include "game/Descriptor.h"
 
 namespace kirvo {
 

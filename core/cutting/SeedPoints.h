@@ -6,10 +6,10 @@
 #include <span>
 #include <vector>
 
-#include "cutting/Random.h"
+#include "base/Random.h"
 #include "cutting/Tessellation.h"
-#include "shell/Descriptor.h"
-#include "shell/PieceRecord.h"
+#include "game/Descriptor.h"
+#include "game/PieceRecord.h"
 
 namespace kirvo {
 

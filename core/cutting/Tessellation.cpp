@@ -7,7 +7,6 @@
 #include <unordered_set>
 
 #include "cutting/ApexSearch.h"
-#include "shell/MessageBox.h"
 
 namespace kirvo {
 
@@ -336,8 +335,6 @@ bool Tessellate(std::span<TessellationNode> nodes, const TBox& cutArea, const Ap
     }
     std::vector<SeedPoint> points = SeedPointsOf(nodes);
     bool triangulated = Triangulate(nodes, points, findApex);
-    if (!triangulated)
-        MsgBox("Finding first edge failed!", MessageButtons::Ok, MessageIcon::Error);
     std::vector<FanTriangle> fan;
     for (int i = 0; i < int(nodes.size()); ++i) {
         BuildCell(nodes[i], i, points, cutArea, fan);

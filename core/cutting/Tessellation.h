@@ -59,8 +59,8 @@ struct TessellationNode {
 
 // Fills every node's triangles, sides and mean point from the seed points, with sides clipped to
 // the cut area (edges inclusive). When no pair of seed points has every other point on one side
-// of it (or every other point on its line), for instance with fewer than two points, it shows
-// "Finding first edge failed!" and returns false; every node then has no sides.
+// of it (or every other point on its line), for instance with fewer than two points, it returns
+// false; every node then has no sides.
 bool Tessellate(std::span<TessellationNode> nodes, const TBox& cutArea);
 
 // findApex(u, v, side): the apex over the edge (u, v) on that side, -1 when none (see ApexSearch).

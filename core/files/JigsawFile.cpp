@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "base/ByteReader.h"
+#include "base/Folders.h"
+#include "base/TextDecoding.h"
 #include "files/Entry.h"
-#include "files/Folders.h"
-#include "settings/TextDecoding.h"
-#include "shell/Descriptor.h"
+#include "game/Descriptor.h"
 
 namespace kirvo {
 namespace {

@@ -14,10 +14,10 @@
 #include <utility>
 
 #include "base/ByteReader.h"
+#include "base/Folders.h"
+#include "base/TextDecoding.h"
 #include "files/Entry.h"
-#include "files/Folders.h"
 #include "files/JigsawFile.h"
-#include "settings/TextDecoding.h"
 
 namespace kirvo {
 namespace {
@@ -184,7 +184,7 @@ Result<> DecodePlayState(ByteReader& reader, SavedGame& game)
 {
     for (int32_t& value : game.backgrounds)
         value = reader.I32();
-    PLAY_KEYS& keys = game.playKeys;
+    MouseBindings& keys = game.playKeys;
     keys.RotCW_Button = reader.U8();
     keys.RotCW_Shift = reader.U8();
     keys.RotCCW_Button = reader.U8();
@@ -379,7 +379,7 @@ std::vector<uint8_t> EncodePlayState(const SavedGame& game)
     ByteWriter out;
     for (int32_t value : game.backgrounds)
         out.I32(value);
-    const PLAY_KEYS& keys = game.playKeys;
+    const MouseBindings& keys = game.playKeys;
     for (uint8_t value : {keys.RotCW_Button, keys.RotCW_Shift, keys.RotCCW_Button, keys.RotCCW_Shift,
                           keys.MoveOW_Button, keys.MoveOW_Shift, uint8_t(keys.bSingleWin), uint8_t(keys.bClickToDrag)})
         out.U8(value);

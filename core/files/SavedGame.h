@@ -25,11 +25,11 @@
 #include <vector>
 
 #include "base/Result.h"
+#include "game/Descriptor.h"
+#include "game/MouseBindings.h"
+#include "game/PieceRecord.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
-#include "settings/Settings.h"
-#include "shell/Descriptor.h"
-#include "shell/PieceRecord.h"
 
 namespace kirvo {
 
@@ -64,7 +64,7 @@ struct SavedGame {
     TPixelBuffer mask;       // Start only; 24 bits, (ImageW + 5) x (ImageH + 5), padded when stored without margin
     std::string info;        // Start only; UTF-8
     BackgroundRecord backgrounds {};
-    PLAY_KEYS playKeys;
+    MouseBindings playKeys;
     std::vector<PieceRecord> pieces;  // Start only; TotalTileNum records
     std::array<PocketRecord, 4> pockets;
     int32_t weightedPiece = -1;       // -1 also when the file ends before the trailer

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Rounding.h"
-#include "shell/DrawOrder.h"
+#include "game/DrawOrder.h"
 
 namespace kirvo {
 

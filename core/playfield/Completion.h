@@ -3,8 +3,8 @@
 // is opened.
 #pragma once
 
+#include "game/GameState.h"
 #include "playfield/PlayWindow.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

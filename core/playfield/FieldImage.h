@@ -24,11 +24,11 @@
 
 #include <cstdint>
 
+#include "game/GameState.h"
 #include "playfield/PlayWindow.h"
 #include "playfield/WindowSkin.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <span>
 
-#include "shell/DrawOrder.h"
+#include "game/DrawOrder.h"
 
 namespace kirvo {
 

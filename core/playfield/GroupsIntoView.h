@@ -8,8 +8,8 @@
 // of its pieces' shifts.
 #pragma once
 
+#include "game/GameState.h"
 #include "playfield/PlayWindow.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

@@ -5,8 +5,8 @@
 
 #include "base/Rounding.h"
 #include "cutting/PieceEffects.h"
-#include "shell/DrawOrder.h"
-#include "shell/PieceGeometry.h"
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 
 namespace kirvo {
 

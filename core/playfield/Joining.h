@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "shell/GameState.h"
+#include "game/GameState.h"
 
 namespace kirvo {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "game/DrawOrder.h"
 #include "playfield/Completion.h"
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Joining.h"
 #include "playfield/Selection.h"
-#include "shell/DrawOrder.h"
 
 namespace kirvo {
 
@@ -183,7 +183,7 @@ PlayOutcome PlayMouseDown(PlayContext& play, int button, uint8_t modifiers, int 
 {
     GameState& state = play.state;
     PlayWindows& windows = play.windows;
-    const PLAY_KEYS& keys = play.options.keys;
+    const MouseBindings& keys = play.options.keys;
     state.redrawMode = RedrawMode::WholeField;
     windows.action = {};
     MakeCurrent(windows, state, kNoWindow);
@@ -291,7 +291,7 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
 {
     GameState& state = play.state;
     PlayWindows& windows = play.windows;
-    const PLAY_KEYS& keys = play.options.keys;
+    const MouseBindings& keys = play.options.keys;
     PlayOutcome outcome;
     if (windows.action.part != WindowPart::None) {
         const WindowPart part = EndWindowAction(windows, state);
@@ -360,7 +360,7 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
 
 PlayOutcome PlayWheel(PlayContext& play, int delta, int x, int y)
 {
-    const PLAY_KEYS& keys = play.options.keys;
+    const MouseBindings& keys = play.options.keys;
     if (delta > 0)
         return PlayMouseDown(play, keys.RotCCW_Button, keys.RotCCW_Shift, x, y, true);
     return PlayMouseDown(play, keys.RotCW_Button, keys.RotCW_Shift, x, y, true);

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "game/GameState.h"
+#include "game/MouseBindings.h"
 #include "playfield/FieldImage.h"
 #include "playfield/PlayWindow.h"
-#include "settings/Settings.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 
@@ -40,7 +40,7 @@ struct PlayDrag {
 };
 
 struct PlayOptions {
-    PLAY_KEYS keys;
+    MouseBindings keys;
     int snapStrength = 12;  // tenths of the snap distance
     bool showJoin = true;   // the star on every join
 };

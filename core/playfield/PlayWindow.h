@@ -20,9 +20,9 @@
 #include <string>
 #include <string_view>
 
+#include "game/GameState.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

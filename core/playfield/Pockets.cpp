@@ -1,7 +1,7 @@
 #include "playfield/PlayWindow.h"
 
+#include "base/TextFormat.h"
 #include "playfield/Caption.h"
-#include "settings/TextFormat.h"
 
 namespace kirvo {
 

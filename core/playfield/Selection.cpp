@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/DrawOrder.h"
 #include "playfield/GroupsIntoView.h"
-#include "shell/DrawOrder.h"
 
 namespace kirvo {
 

@@ -2,9 +2,9 @@
 // window at once. The weighted group is never selected. A selection moves without snapping.
 #pragma once
 
+#include "game/GameState.h"
 #include "playfield/PlayWindow.h"
 #include "raster/Box.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

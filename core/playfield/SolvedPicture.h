@@ -8,9 +8,9 @@
 // two white caption bands below it, which the Qt layer writes into.
 #pragma once
 
+#include "game/GameState.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

@@ -4,9 +4,9 @@
 // Every position comes from the game's generator, so the same seed spreads the same way.
 #pragma once
 
-#include "cutting/Random.h"
+#include "base/Random.h"
+#include "game/GameState.h"
 #include "playfield/PlayWindow.h"
-#include "shell/GameState.h"
 
 namespace kirvo {
 

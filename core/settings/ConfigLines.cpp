@@ -1,7 +1,7 @@
 #include "settings/ConfigLines.h"
 
-#include "files/ListFile.h"
-#include "settings/TextFormat.h"
+#include "base/ListFile.h"
+#include "base/TextFormat.h"
 
 #include <charconv>
 #include <filesystem>

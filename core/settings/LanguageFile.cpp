@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "files/Folders.h"
-#include "files/ListFile.h"
-#include "settings/TextDecoding.h"
-#include "settings/TextFormat.h"
+#include "base/Folders.h"
+#include "base/ListFile.h"
+#include "base/TextDecoding.h"
+#include "base/TextFormat.h"
 
 namespace kirvo {
 

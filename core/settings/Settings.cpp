@@ -27,7 +27,7 @@ std::string ExtensionOf(const std::string& fileName)
 }
 
 // Jigsaws and saved games move with the player's folders, so only their names are kept.
-LAST_FILE RecentFile(const std::string& path, const RecentFileFolders& folders)
+RecentFile RecentFileAt(const std::string& path, const RecentFileFolders& folders)
 {
     std::string fileName = FileNameOf(path);
     std::string extension = ExtensionOf(fileName);
@@ -56,7 +56,7 @@ uint8_t ReadByte(const ConfigLines& config, const char* section, const char* sub
 Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folders, bool firstRun)
 {
     Settings s;
-    JIG_DEFAULTS& jig = s.DefJigP;
+    NewGameDefaults& jig = s.DefJigP;
     jig.Rotate = CfgReadBool(config, "Main", "DefJigP", "Rotate", jig.Rotate);
     jig.BorderStyle = CfgReadInt(config, "Main", "DefJigP", "BorderStyle", jig.BorderStyle);
     jig.ShapeStyle = CfgReadInt(config, "Main", "DefJigP", "ShapeStyle", jig.ShapeStyle);
@@ -76,7 +76,7 @@ Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folder
     s.CB_VisualShowJoin = CfgReadBool(config, "Main", "ShowConj", "", s.CB_VisualShowJoin);
     s.FullScreen = CfgReadBool(config, "Main", "FullScreen", "", s.FullScreen);
 
-    PLAY_KEYS& keys = s.PlayKeys;
+    MouseBindings& keys = s.PlayKeys;
     keys.RotCW_Button = ReadByte(config, "Play", "RotCW", "Button", keys.RotCW_Button);
     keys.RotCW_Shift = ReadByte(config, "Play", "RotCW", "Shift", keys.RotCW_Shift);
     keys.RotCCW_Button = ReadByte(config, "Play", "RotCCW", "Button", keys.RotCCW_Button);
@@ -91,7 +91,7 @@ Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folder
     for (int i = 0; i < count; ++i) {
         std::string path = CfgReadString(config, "Files", "Last" + std::to_string(i), "", "");
         if (!path.empty())
-            s.recentFiles.entries[size_t(s.recentFiles.count++)] = RecentFile(path, folders);
+            s.recentFiles.entries[size_t(s.recentFiles.count++)] = RecentFileAt(path, folders);
     }
 
     std::string language = LowerAscii(CfgReadString(config, "Lang", "Lang", "", s.sCurLang));
@@ -111,7 +111,7 @@ Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folder
 
 void WriteSettings(const Settings& s, ConfigLines& config)
 {
-    const JIG_DEFAULTS& jig = s.DefJigP;
+    const NewGameDefaults& jig = s.DefJigP;
     CfgWriteBool(config, "Main", "DefJigP", "Rotate", jig.Rotate);
     CfgWriteInt(config, "Main", "DefJigP", "BorderStyle", jig.BorderStyle);
     CfgWriteInt(config, "Main", "DefJigP", "ShapeStyle", jig.ShapeStyle);
@@ -127,7 +127,7 @@ void WriteSettings(const Settings& s, ConfigLines& config)
     CfgWriteBool(config, "Main", "ShowConj", "", s.CB_VisualShowJoin);
     CfgWriteBool(config, "Main", "FullScreen", "", s.FullScreen);
 
-    const PLAY_KEYS& keys = s.PlayKeys;
+    const MouseBindings& keys = s.PlayKeys;
     CfgWriteInt(config, "Play", "RotCW", "Button", keys.RotCW_Button);
     CfgWriteInt(config, "Play", "RotCW", "Shift", keys.RotCW_Shift);
     CfgWriteInt(config, "Play", "RotCCW", "Button", keys.RotCCW_Button);

@@ -9,9 +9,10 @@
 #include <cstdint>
 #include <string>
 
+#include "game/FileNames.h"
+#include "game/MouseBindings.h"
 #include "settings/ConfigLines.h"
-#include "shell/FileNames.h"
-#include "shell/RecentFiles.h"
+#include "settings/RecentFiles.h"
 
 namespace kirvo {
 
@@ -19,7 +20,7 @@ namespace kirvo {
 inline constexpr std::array<const char*, 2> kDownloadServers = {"dl1.moru-games.example", "dl2.moru-games.example"};
 
 // Defaults offered when a new jigsaw is opened.
-struct JIG_DEFAULTS {
+struct NewGameDefaults {
     bool Rotate = false;
     int BorderStyle = 0;
     int ShapeStyle = 3;
@@ -28,20 +29,8 @@ struct JIG_DEFAULTS {
     bool FitToScreen = true;
 };
 
-// Mouse buttons: 0 left, 1 right, 2 middle. Shift sets: 1 Shift, 2 Alt, 4 Ctrl.
-struct PLAY_KEYS {
-    uint8_t RotCW_Button = 1;
-    uint8_t RotCW_Shift = 4;
-    uint8_t RotCCW_Button = 0;
-    uint8_t RotCCW_Shift = 4;
-    uint8_t MoveOW_Button = 1;
-    uint8_t MoveOW_Shift = 0;
-    bool bSingleWin = false;
-    bool bClickToDrag = false;
-};
-
 struct Settings {
-    JIG_DEFAULTS DefJigP;
+    NewGameDefaults DefJigP;
     bool AutoSave_bEnabled = true;
     int AutoSave_iIntervalMin = 10;
     bool CB_SoundPlay = true;
@@ -50,7 +39,7 @@ struct Settings {
     uint32_t WoodColor = 0x49687A;
     bool CB_VisualShowJoin = true;
     bool FullScreen = false;
-    PLAY_KEYS PlayKeys;
+    MouseBindings PlayKeys;
     int iStuckKoef = 12;
     std::string sCurLang = "english";  // language file name without extension
     bool ShowQuickHelp = true;

@@ -3,9 +3,8 @@
 #include <map>
 #include <utility>
 
-#include "files/Folders.h"
-#include "settings/TextFormat.h"
-#include "shell/MessageBox.h"
+#include "base/Folders.h"
+#include "base/TextFormat.h"
 
 namespace kirvo {
 
@@ -41,20 +40,17 @@ std::string LangTextBr(LangSection section, std::string_view key)
     return WideReplace(LangText(section, key), "$D", "\n", kReplaceAll);
 }
 
-bool LangApply(const std::string& path)
+Result<> LangApply(const std::string& path)
 {
     std::optional<std::vector<char>> bytes = ReadLanguageFile(path);
-    if (!bytes) {
-        MsgBox(FormatText(LangText(LangSection::Options, "MS_CantFindLangFile"), {path}), MessageButtons::Ok,
-               MessageIcon::Warning);
-        return false;
-    }
+    if (!bytes)
+        return Fail(FormatText(LangText(LangSection::Options, "MS_CantFindLangFile"), {path}));
     CurrentTable() = ParseLanguageFile(*bytes);
     // A listener may add or remove listeners while it runs, so it walks a copy.
     std::map<int, LanguageListener> listeners = AllListeners().byId;
     for (auto& [id, listener] : listeners)
         listener();
-    return true;
+    return {};
 }
 
 int AddLanguageListener(LanguageListener listener)
@@ -66,16 +62,17 @@ int AddLanguageListener(LanguageListener listener)
 
 void RemoveLanguageListener(int id) { AllListeners().byId.erase(id); }
 
-void ApplyStartupLanguage(FILE_NAMES& names, const std::string& language)
+Result<> ApplyStartupLanguage(FILE_NAMES& names, const std::string& language)
 {
-    LangApply(LangFilePath(names.languageFolder, "english"));
+    Result<> applied = LangApply(LangFilePath(names.languageFolder, "english"));
     names.helpFile = LangHelpPath(names.languageFolder, "english");
     if (language == "english")
-        return;
+        return applied;
     if (FileExists(LangFilePath(names.languageFolder, language)))
-        LangApply(LangFilePath(names.languageFolder, language));
+        applied = LangApply(LangFilePath(names.languageFolder, language));
     if (FileExists(LangHelpPath(names.languageFolder, language)))
         names.helpFile = LangHelpPath(names.languageFolder, language);
+    return applied;
 }
 
 }  // namespace kirvo

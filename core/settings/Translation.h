@@ -10,8 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/Result.h"
+#include "game/FileNames.h"
 #include "settings/LanguageFile.h"
-#include "shell/FileNames.h"
 
 namespace kirvo {
 
@@ -20,9 +21,9 @@ std::string LangText(LangSection section, std::string_view key);
 // LangText with every "$D" turned into a line break.
 std::string LangTextBr(LangSection section, std::string_view key);
 
-// Replaces the table with the file's and calls every listener. A missing file shows
-// "MS_CantFindLangFile" and keeps the current table.
-bool LangApply(const std::string& path);
+// Replaces the table with the file's and calls every listener. A file that cannot be read keeps
+// the current table; the error is "MS_CantFindLangFile" with the path, for the player to read.
+Result<> LangApply(const std::string& path);
 
 using LanguageListener = std::function<void()>;
 int AddLanguageListener(LanguageListener listener);  // returns the id to remove it with
@@ -30,6 +31,7 @@ void RemoveLanguageListener(int id);
 
 // The start-up language: English first, then `language` when its file exists; the help file
 // follows the language when its help file exists.
-void ApplyStartupLanguage(FILE_NAMES& names, const std::string& language);
+// A language file that exists but cannot be read is reported as LangApply does.
+Result<> ApplyStartupLanguage(FILE_NAMES& names, const std::string& language);
 
 }  // namespace kirvo

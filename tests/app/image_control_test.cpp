@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "raster/PixelBuffer.h"
-#include "shell/MessageBox.h"
+#include "session/MessageBox.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {

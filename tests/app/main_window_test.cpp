@@ -19,13 +19,13 @@
 #include <fstream>
 #include <vector>
 
+#include "base/Folders.h"
 #include "diagnostics/FinishDialog.h"
-#include "files/Folders.h"
 #include "files/JigsawWriter.h"
 #include "playfield/FieldImage.h"
+#include "session/MessageBox.h"
 #include "settings/Settings.h"
 #include "shell/FieldWidget.h"
-#include "shell/MessageBox.h"
 #include "shell/ToolbarPanel.h"
 #include "support/TempFolder.h"
 

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "files/Folders.h"
+#include "base/Folders.h"
 #include "support/GuiApplication.h"
 #include "support/TempFolder.h"
 

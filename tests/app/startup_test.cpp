@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <thread>
 
-#include "files/Folders.h"
+#include "base/Folders.h"
 #include "support/TempFolder.h"
 
 extern char** environ;

@@ -11,7 +11,7 @@
 #include "cutting/CellLayout.h"
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
-#include "shell/MessageBox.h"
+#include "session/CutMessages.h"
 #include "support/DrawnAtlas.h"
 
 namespace kirvo {
@@ -39,7 +39,7 @@ struct CutResult {
     Descriptor descriptor;
     std::vector<PieceRecord> pieces;
     TPixelBuffer mask;
-    std::vector<std::string> messages;
+    std::vector<std::string> messages;  // what the player is told of the cut's report
     int steps = 0;
     uint32_t endState = 0;  // the generator after the cut
 };
@@ -62,13 +62,9 @@ CutResult Cut(const Descriptor& descriptor, uint32_t seed)
     CutResult result;
     result.descriptor = descriptor;
     result.pieces.resize(size_t(descriptor.TotalTileNum) + 1);
-    MessagePresenter previous = SetMessagePresenter([&](const MessageRequest& request) {
-        result.messages.push_back(request.text);
-        return MessageAnswer::Ok;
-    });
     Random random(seed);
-    CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(), [&] { ++result.steps; });
-    SetMessagePresenter(previous);
+    result.messages = CutMessages(
+        CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(), [&] { ++result.steps; }));
     result.endState = random.state;
     return result;
 }

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "shell/PieceGeometry.h"
-#include "shell/TurnedBuffers.h"
+#include "game/PieceGeometry.h"
+#include "game/TurnedBuffers.h"
 
 namespace kirvo {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "base/ByteReader.h"
 #include "files/JigsawWriter.h"
-#include "shell/Descriptor.h"
+#include "game/Descriptor.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {

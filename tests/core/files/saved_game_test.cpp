@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "base/ByteReader.h"
-#include "files/Folders.h"
+#include "base/Folders.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -116,7 +116,7 @@ void ExpectSamePixels(const TPixelBuffer& read, const TPixelBuffer& expected, co
             ASSERT_EQ(PixGetPixel(read, x, y), PixGetPixel(expected, x, y)) << what << " at " << x << ", " << y;
 }
 
-void ExpectSameKeys(const PLAY_KEYS& a, const PLAY_KEYS& b)
+void ExpectSameKeys(const MouseBindings& a, const MouseBindings& b)
 {
     EXPECT_EQ(a.RotCW_Button, b.RotCW_Button);
     EXPECT_EQ(a.RotCW_Shift, b.RotCW_Shift);

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 #include "playfield/FieldImage.h"
-#include "shell/DrawOrder.h"
-#include "shell/PieceGeometry.h"
 
 namespace kirvo {
 

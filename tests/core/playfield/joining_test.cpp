@@ -4,9 +4,9 @@
 
 #include <utility>
 
+#include "game/PieceGeometry.h"
 #include "playfield/Completion.h"
 #include "playfield/PlayWindow.h"
-#include "shell/PieceGeometry.h"
 
 namespace kirvo {
 namespace {

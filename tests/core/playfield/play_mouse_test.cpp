@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "browser/JigsawChoices.h"
 #include "playfield/Joining.h"
-#include "shell/NewGame.h"
+#include "session/JigsawChoices.h"
+#include "session/NewGame.h"
 #include "support/DrawnAtlas.h"
 
 namespace kirvo {

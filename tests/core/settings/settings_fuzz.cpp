@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/ListFile.h"
+#include "base/ListFile.h"
 #include "settings/LanguageFile.h"
 #include "settings/Settings.h"
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "shell/MessageBox.h"
+#include "session/MessageBox.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -35,9 +35,9 @@ protected:
 TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
 {
     EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "B_Ok");
-    EXPECT_FALSE(LangApply(folder + "english.lng"));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "MS_CantFindLangFile");
+    Result<> missing = LangApply(folder + "english.lng");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error(), "MS_CantFindLangFile");
 
     Write("english.lng", "[All]\n<B_Ok> OK\n[Options]\n<MS_CantFindLangFile> No file %s.\n"
                          "[Main Form]\n<Q_SaveChanges> The game has changed.$DSave it?\n");
@@ -51,8 +51,9 @@ TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
     EXPECT_EQ(shown.back(), "The game has changed.\nSave it?");
 
     // A missing file is reported in the current language and changes nothing.
-    EXPECT_FALSE(LangApply(folder + "klingon.lng"));
-    EXPECT_EQ(shown.back(), "No file " + folder + "klingon.lng.");
+    Result<> klingon = LangApply(folder + "klingon.lng");
+    ASSERT_FALSE(klingon);
+    EXPECT_EQ(klingon.error(), "No file " + folder + "klingon.lng.");
     std::filesystem::create_directory(folder + "folder.lng");
     EXPECT_FALSE(LangApply(folder + "folder.lng"));  // nor does one that cannot be read
     EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "OK");
@@ -78,12 +79,12 @@ TEST_F(Translation, StartupLanguageAndHelpFile)
     Write("german.lng", "[All]\n<B_Ok> Gut\n");
     Write("german.chm", "help");
 
-    ApplyStartupLanguage(names, "german");
+    ASSERT_TRUE(ApplyStartupLanguage(names, "german"));
     EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "Gut");
     EXPECT_EQ(LangText(LangSection::All, "B_Cancel"), "B_Cancel");  // the table is replaced whole
     EXPECT_EQ(names.helpFile, folder + "german.chm");
 
-    ApplyStartupLanguage(names, "french");  // no such language: English stays, without a message
+    EXPECT_TRUE(ApplyStartupLanguage(names, "french"));  // no such language: English stays, without a message
     EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "OK");
     EXPECT_EQ(names.helpFile, folder + "english.chm");
     EXPECT_TRUE(shown.empty());

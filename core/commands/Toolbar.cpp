@@ -1,0 +1,110 @@
+#include "commands/Toolbar.h"
+
+namespace kirvo {
+
+namespace {
+
+using enum MenuItem;
+
+constexpr int kButtonSize = 29;
+constexpr int kNarrowButtonWidth = 25;  // minimise and close
+constexpr int kButtonTop = 2;
+constexpr int kFirstLeft = 4;
+
+enum class Gap { Group, Inner };
+
+struct Step {
+    int button;
+    Gap gap;
+};
+
+// Left to right after the application button.
+constexpr Step kOrder[] = {
+    {BI_Open, Gap::Group}, {BI_Save, Gap::Inner}, {BI_Download, Gap::Group}, {BI_BkgAll, Gap::Group},
+    {BI_BkgCur, Gap::Inner}, {BI_Thumb, Gap::Group}, {BI_Info, Gap::Group}, {BI_Win1, Gap::Group},
+    {BI_Win2, Gap::Inner}, {BI_Pocket1, Gap::Group}, {BI_Pocket2, Gap::Inner}, {BI_Pocket3, Gap::Inner},
+    {BI_Pocket4, Gap::Inner}, {BI_SelectAll, Gap::Group}, {BI_Arrange, Gap::Inner}, {BI_Glass, Gap::Group},
+    {BI_Weight, Gap::Group}, {BI_FullScreen, Gap::Group}, {BI_Options, Gap::Group}, {BI_Help, Gap::Group},
+};
+
+void EraseFirst(std::string& text, const std::string& part)
+{
+    if (size_t at = text.find(part); at != std::string::npos)
+        text.erase(at, part.size());
+}
+
+}  // namespace
+
+const std::array<ToolbarButtonInfo, kToolbarButtonCount>& ToolbarButtons()
+{
+    static const std::array<ToolbarButtonInfo, kToolbarButtonCount> buttons = {{
+        {"BI_Open", 0, MI_FileOpen},
+        {"BI_Save", 1, MI_FileSave},
+        {"BI_Download", 2, MI_FileDownload},
+        {"BI_BkgAll", 3, MI_GameBkgAll},
+        {"BI_BkgCur", 4, MI_GameBkgCur},
+        {"BI_Win1", 5, MI_GameWin1},
+        {"BI_Win2", 6, MI_GameWin2},
+        {"BI_Thumb", 7, MI_GameThumb},
+        {"BI_Info", 8, MI_GameInfo},
+        {"BI_Pocket1", kPocketEmptyColumn, MI_PocketsPocket1},
+        {"BI_Pocket2", kPocketEmptyColumn, MI_PocketsPocket2},
+        {"BI_Pocket3", kPocketEmptyColumn, MI_PocketsPocket3},
+        {"BI_Pocket4", kPocketEmptyColumn, MI_PocketsPocket4},
+        {"BI_SelectAll", 11, MI_GameSelectAll},
+        {"BI_Arrange", 12, MI_GameArrange},
+        {"BI_Glass", 13, MI_GameGlass},
+        {"BI_Weight", kWeightOffColumn, MI_GameWeight},
+        {"BI_Options", 16, MI_Options},
+        {"BI_Help", 17, MI_HelpCont},
+        {"BI_App", 18, MI_Menu},
+        {"BI_Min", 19, MI_Min},
+        {"BI_FullScreen", 21, MI_FullScreen},
+        {"BI_Close", 20, MI_Exit},
+    }};
+    return buttons;
+}
+
+ToolbarGaps ToolbarGapsFor(int width, bool fullScreen)
+{
+    if (width <= 640)
+        return {10, 1};
+    if (width <= 800)
+        return {fullScreen ? 8 : 12, 2};
+    if (width <= 1024)
+        return {fullScreen ? 20 : 24, 8};
+    return {26, 10};
+}
+
+std::array<ButtonPlace, kToolbarButtonCount> ToolbarLayout(int width, bool fullScreen)
+{
+    ToolbarGaps gaps = ToolbarGapsFor(width, fullScreen);
+    std::array<ButtonPlace, kToolbarButtonCount> places;
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
+        bool narrow = i == BI_Min || i == BI_Close;
+        places[size_t(i)] = {0, kButtonTop, narrow ? kNarrowButtonWidth : kButtonSize, kButtonSize, !narrow};
+    }
+    places[BI_App].x = kFirstLeft;
+    int right = kFirstLeft + kButtonSize;
+    for (Step step : kOrder) {
+        places[size_t(step.button)].x = right + (step.gap == Gap::Group ? gaps.group : gaps.inner);
+        right = places[size_t(step.button)].x + kButtonSize;
+    }
+    if (fullScreen) {
+        places[BI_Close].x = width - 30;
+        places[BI_Min].x = places[BI_Close].x - gaps.inner - kNarrowButtonWidth;
+        places[BI_Close].visible = places[BI_Min].visible = true;
+    }
+    return places;
+}
+
+std::string ToolbarHint(std::string caption, const std::string& shortcutText)
+{
+    EraseFirst(caption, "...");
+    EraseFirst(caption, "\u2026");
+    if (!shortcutText.empty())
+        caption.append(" (").append(shortcutText).append(")");
+    return caption;
+}
+
+}  // namespace kirvo

@@ -1,0 +1,53 @@
+// The toolbar: 23 buttons, each standing for a menu item and drawn from one column of the button
+// sheet, laid out in groups whose gaps depend on the window width.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "commands/Commands.h"
+
+namespace kirvo {
+
+inline constexpr int kToolbarButtonCount = 23;
+
+enum ToolbarButtonIndex : int {
+    BI_Open, BI_Save, BI_Download, BI_BkgAll, BI_BkgCur, BI_Win1, BI_Win2, BI_Thumb, BI_Info,
+    BI_Pocket1, BI_Pocket2, BI_Pocket3, BI_Pocket4, BI_SelectAll, BI_Arrange, BI_Glass, BI_Weight,
+    BI_Options, BI_Help, BI_App, BI_Min, BI_FullScreen, BI_Close,
+};
+
+struct ToolbarButtonInfo {
+    const char* name;  // "BI_Open"
+    int column;        // initial column of the button sheet
+    MenuItem item;
+};
+
+const std::array<ToolbarButtonInfo, kToolbarButtonCount>& ToolbarButtons();
+
+inline constexpr int kPocketEmptyColumn = 9;
+inline constexpr int kPocketFullColumn = 10;
+inline constexpr int kWeightOffColumn = 14;
+inline constexpr int kWeightOnColumn = 15;
+
+struct ToolbarGaps {
+    int group;
+    int inner;
+
+    friend bool operator==(const ToolbarGaps&, const ToolbarGaps&) = default;
+};
+
+// width: the client width, or the full width in full-screen mode.
+ToolbarGaps ToolbarGapsFor(int width, bool fullScreen);
+
+struct ButtonPlace {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool visible = false;
+};
+
+std::array<ButtonPlace, kToolbarButtonCount> ToolbarLayout(int width, bool fullScreen);
+
+// The hint of a button: the caption without its first "..." and first "…", then " (shortcut)".
+std::string ToolbarHint(std::string caption, const std::string& shortcutText);
+
+}  // namespace kirvo

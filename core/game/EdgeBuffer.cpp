@@ -1,0 +1,18 @@
+#include "game/EdgeBuffer.h"
+
+namespace kirvo {
+
+void MakeEdgeBuffer(EdgeBuffer& buffer, int width, int height)
+{
+    if (width <= 0 || height <= 0) {
+        FreeEdgeBuffer(buffer);
+        return;
+    }
+    buffer.width = width;
+    buffer.height = height;
+    buffer.cells.assign(size_t(width) * size_t(height) * kEdgeCellSize, 0);
+}
+
+void FreeEdgeBuffer(EdgeBuffer& buffer) { buffer = EdgeBuffer(); }
+
+}  // namespace kirvo

@@ -1,0 +1,14 @@
+// The turned copies of the picture and the mask that pieces in rotations 1 to 3 are drawn from.
+#pragma once
+
+#include "base/ProgressStep.h"
+#include "game/GameState.h"
+
+namespace kirvo {
+
+// Buffers 1 to 3 and 5 to 7: the picture and the mask turned one quarter turn at a time, the
+// mask keeping its margin at the right and bottom. One step per buffer.
+void MakeTurnedBuffers(GameState& state, const ProgressStep& step = {});
+void FreeTurnedBuffers(GameState& state);
+
+}  // namespace kirvo

@@ -1,0 +1,15 @@
+// What the player is told about a cut that did not go cleanly, in the order it is shown.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cutting/Cut.h"
+
+namespace kirvo {
+
+// "Finding first edge failed!" when seed points could not be split into cells; for a piece the
+// cut could not fill, "PaintError: Ind = ..., CellX = ..., CellY = ..." and then what to do about it.
+std::vector<std::string> CutMessages(const CutReport& report);
+
+}  // namespace kirvo
