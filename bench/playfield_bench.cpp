@@ -19,7 +19,6 @@
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 #include "playfield/FieldImage.h"
-#include "session/MessageBox.h"
 
 namespace kirvo {
 namespace {
@@ -47,7 +46,6 @@ int LevelNear(int pieces)
 
 std::unique_ptr<Scene> MakeScene(int pieces, bool effects)
 {
-    SetMessagePresenter([](const MessageRequest&) { return MessageAnswer::Ok; });
     auto scene = std::make_unique<Scene>();
     GameState& state = scene->state;
     Descriptor& d = state.descriptor;

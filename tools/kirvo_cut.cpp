@@ -279,7 +279,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    const std::vector<std::string> messages = CutMessages(report);
+    const std::vector<std::string> messages = CutMessages(report, Translator());
     if (options->json)
         PrintJson(state.descriptor, BuildPieceSizeTable(d.ImageW, d.ImageH, d.ShapeStyle, d.BorderStyle), state.pieces,
                   messages, millis);

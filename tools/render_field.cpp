@@ -150,7 +150,7 @@ int main(int argc, char** argv)
     Random random(options->seed);
     d.GameSeed = int32_t(random.state);
     AllocatePieceTable(state, d.TotalTileNum);
-    for (const std::string& message : CutMessages(CutPieces(d, state.pieces, state.buffers[kMaskBuffer], random, atlas.value())))
+    for (const std::string& message : CutMessages(CutPieces(d, state.pieces, state.buffers[kMaskBuffer], random, atlas.value()), Translator()))
         std::fprintf(stderr, "kirvo-render-field: the cut reported: %s\n", message.c_str());
     DrawPicture(state.buffers[kPictureBuffer], d.ImageW, d.ImageH);
 

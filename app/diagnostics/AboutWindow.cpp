@@ -7,7 +7,6 @@
 #include <QScreen>
 
 #include "base/Version.h"
-#include "diagnostics/DialogText.h"
 
 namespace kirvo {
 
@@ -54,7 +53,7 @@ AboutWindow::AboutWindow(Role role, QWidget* parent)
       role_(role)
 {
     setObjectName("TF_AboutKirvoPleo3");
-    setWindowTitle(role == Role::Dialog ? DialogText(LangSection::About, "FormCaption", "About") : QString("About"));
+    setWindowTitle("About");  // the dialog takes its translated title from whoever opens it
     setFixedSize(kWidth, kHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -33,17 +33,17 @@ constexpr const char* kThanked[] = {
 
 }  // namespace
 
-CreditsDialog::CreditsDialog(QWidget* parent) : QDialog(parent)
+CreditsDialog::CreditsDialog(const Translator& translator, QWidget* parent) : QDialog(parent)
 {
     setObjectName("TF_Credits");
-    setWindowTitle(DialogText(LangSection::Credits, "FormCaption", "Credits"));
+    setWindowTitle(DialogText(translator, LangSection::Credits, "FormCaption", "Credits"));
 
     auto* panel = new QFrame(this);
     panel->setObjectName("P_Credits");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
 
-    auto* thanks = new QLabel(DialogText(LangSection::Credits, "L_Thanks", "Special Thanks"), panel);
+    auto* thanks = new QLabel(DialogText(translator, LangSection::Credits, "L_Thanks", "Special Thanks"), panel);
     thanks->setObjectName("L_Thanks");
     thanks->setAlignment(Qt::AlignCenter);
     QFont large = thanks->font();
@@ -73,7 +73,7 @@ CreditsDialog::CreditsDialog(QWidget* parent) : QDialog(parent)
     inside->addWidget(thanks);
     inside->addWidget(names);
 
-    auto* ok = new QPushButton(DialogText(LangSection::All, "B_Ok", "OK"), this);
+    auto* ok = new QPushButton(DialogText(translator, LangSection::All, "B_Ok", "OK"), this);
     ok->setObjectName("B_Ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,13 +4,15 @@
 
 #include <QDialog>
 
+#include "settings/Translation.h"
+
 namespace kirvo {
 
 class CreditsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CreditsDialog(QWidget* parent = nullptr);
+    explicit CreditsDialog(const Translator& translator, QWidget* parent = nullptr);
 };
 
 }  // namespace kirvo

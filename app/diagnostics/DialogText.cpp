@@ -2,10 +2,9 @@
 
 namespace kirvo {
 
-QString DialogText(LangSection section, const char* key, const char* english)
+QString DialogText(const Translator& translator, LangSection section, const char* key, const char* english)
 {
-    const std::string text = LangTextBr(section, key);
-    return QString::fromStdString(text.empty() || text == key ? english : text);
+    return QString::fromStdString(translator.TextOr(section, key, english));
 }
 
 }  // namespace kirvo

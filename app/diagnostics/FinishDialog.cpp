@@ -35,10 +35,10 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, int 
 
 }  // namespace
 
-FinishDialog::FinishDialog(QWidget* parent) : QDialog(parent)
+FinishDialog::FinishDialog(const Translator& translator, QWidget* parent) : QDialog(parent)
 {
     setObjectName("TF_Finish");
-    setWindowTitle(DialogText(LangSection::Finish, "FormCaption", "Finish the puzzle"));
+    setWindowTitle(DialogText(translator, LangSection::Finish, "FormCaption", "Finish the puzzle"));
     setFixedSize(kWidth, kHeight);
 
     auto* panel = new QFrame(this);
@@ -55,7 +55,7 @@ FinishDialog::FinishDialog(QWidget* parent) : QDialog(parent)
     panel->setPalette(sky);
 
     QLabel* congratulations = CentredLabel(
-        panel, "L_Congratulations", DialogText(LangSection::Finish, "L_Congratulations", "Congratulations!"), 22, 40);
+        panel, "L_Congratulations", DialogText(translator, LangSection::Finish, "L_Congratulations", "Congratulations!"), 22, 40);
     QFont large = congratulations->font();
     large.setBold(true);
     large.setPointSizeF(large.pointSizeF() * 1.8);
@@ -64,16 +64,16 @@ FinishDialog::FinishDialog(QWidget* parent) : QDialog(parent)
     festive.setColor(QPalette::WindowText, QColor(200, 50, 150));
     congratulations->setPalette(festive);
 
-    CentredLabel(panel, "L_Solved", DialogText(LangSection::Finish, "L_Solved", "You've solved the puzzle."), 70, 24);
+    CentredLabel(panel, "L_Solved", DialogText(translator, LangSection::Finish, "L_Solved", "You've solved the puzzle."), 70, 24);
     QLabel* ask = CentredLabel(panel, "L_AskForSave",
-                               DialogText(LangSection::Finish, "L_AskForSave", "Would you like to save it as a Bitmap file?"),
+                               DialogText(translator, LangSection::Finish, "L_AskForSave", "Would you like to save it as a Bitmap file?"),
                                100, 50);
     ask->setWordWrap(true);
 
     const int gap = 16;
     const int left = (kWidth - 2 * kButtonWidth - gap) / 2;
-    QPushButton* save = Button(panel, "B_Save", DialogText(LangSection::Finish, "B_Save", "Save"), left);
-    QPushButton* cancel = Button(panel, "B_Cancel", DialogText(LangSection::All, "B_Cancel", "Cancel"),
+    QPushButton* save = Button(panel, "B_Save", DialogText(translator, LangSection::Finish, "B_Save", "Save"), left);
+    QPushButton* cancel = Button(panel, "B_Cancel", DialogText(translator, LangSection::All, "B_Cancel", "Cancel"),
                                  left + kButtonWidth + gap);
     save->setDefault(true);
     save->setFocus();

@@ -4,13 +4,15 @@
 
 #include <QDialog>
 
+#include "settings/Translation.h"
+
 namespace kirvo {
 
 class FinishDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FinishDialog(QWidget* parent = nullptr);
+    explicit FinishDialog(const Translator& translator, QWidget* parent = nullptr);
 };
 
 }  // namespace kirvo

@@ -35,17 +35,17 @@ constexpr StyleName kBorderNames[] = {{"Borders0", "Without frame"}, {"Borders1"
 
 // The translated name of a style; nothing for a number the game does not know.
 template <size_t N>
-QString StyleText(const StyleName (&names)[N], int style)
+QString StyleText(const Translator& translator, const StyleName (&names)[N], int style)
 {
     if (style < 0 || style >= int(N))
         return {};
-    return DialogText(LangSection::LoadSave, names[style].key, names[style].english);
+    return DialogText(translator, LangSection::LoadSave, names[style].key, names[style].english);
 }
 
 // The translated format with the number filled in.
-QString Counted(const char* key, const char* english, int number)
+QString Counted(const Translator& translator, const char* key, const char* english, int number)
 {
-    return QString::fromStdString(FormatText(DialogText(LangSection::Info, key, english).toStdString(),
+    return QString::fromStdString(FormatText(DialogText(translator, LangSection::Info, key, english).toStdString(),
                                              {std::to_string(number)}));
 }
 
@@ -71,10 +71,10 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text)
 
 }  // namespace
 
-InfoDialog::InfoDialog(const PuzzleInfo& info, QWidget* parent) : QDialog(parent)
+InfoDialog::InfoDialog(const PuzzleInfo& info, const Translator& translator, QWidget* parent) : QDialog(parent)
 {
     setObjectName("TF_Info");
-    setWindowTitle(DialogText(LangSection::Info, "FormCaption", "Image info"));
+    setWindowTitle(DialogText(translator, LangSection::Info, "FormCaption", "Image info"));
 
     auto* thumb = new QLabel(this);
     thumb->setObjectName("I_ShowThumb");
@@ -93,7 +93,7 @@ InfoDialog::InfoDialog(const PuzzleInfo& info, QWidget* parent) : QDialog(parent
     panel->setObjectName("P_Info");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFixedWidth(kPanelWidth);
-    QLabel* caption = Label(panel, "L_JigCap", DialogText(LangSection::Info, "L_JigCap", "Jigsaw"));
+    QLabel* caption = Label(panel, "L_JigCap", DialogText(translator, LangSection::Info, "L_JigCap", "Jigsaw"));
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
@@ -102,9 +102,9 @@ InfoDialog::InfoDialog(const PuzzleInfo& info, QWidget* parent) : QDialog(parent
     name->setFont(bold);
     QLabel* jigsaw = Label(panel, "L_Jig1", "(" + QString::fromStdString(info.jigsawName) + ")");
     jigsaw->setVisible(savedGame);
-    QLabel* rotation = Label(panel, "L_Rotation", DialogText(LangSection::Info, "L_Rotation", "Rotation"));
+    QLabel* rotation = Label(panel, "L_Rotation", DialogText(translator, LangSection::Info, "L_Rotation", "Rotation"));
     rotation->setEnabled(info.rotate);
-    QLabel* borders = Label(panel, "L_Borders", StyleText(kBorderNames, info.borderStyle));
+    QLabel* borders = Label(panel, "L_Borders", StyleText(translator, kBorderNames, info.borderStyle));
     borders->setEnabled(info.borderStyle == 1);
 
     auto* facts = new QVBoxLayout(panel);
@@ -112,16 +112,16 @@ InfoDialog::InfoDialog(const PuzzleInfo& info, QWidget* parent) : QDialog(parent
     facts->addWidget(name);
     facts->addWidget(jigsaw);
     facts->addSpacing(10);
-    facts->addWidget(Label(panel, "L_PieceNum", Counted("L_PieceNum", "Pieces: %d", info.pieces)));
-    facts->addWidget(Label(panel, "l_UnsolvedNum", Counted("l_UnsolvedNum", "Unsolved pieces: %d", info.unsolved)));
-    facts->addWidget(Label(panel, "L_SolvedPercent", Counted("L_SolvedPercent", "Solved: %d%%", info.percent)));
+    facts->addWidget(Label(panel, "L_PieceNum", Counted(translator, "L_PieceNum", "Pieces: %d", info.pieces)));
+    facts->addWidget(Label(panel, "l_UnsolvedNum", Counted(translator, "l_UnsolvedNum", "Unsolved pieces: %d", info.unsolved)));
+    facts->addWidget(Label(panel, "L_SolvedPercent", Counted(translator, "L_SolvedPercent", "Solved: %d%%", info.percent)));
     facts->addSpacing(10);
-    facts->addWidget(Label(panel, "L_Shapes", StyleText(kShapeNames, info.shapeStyle)));
+    facts->addWidget(Label(panel, "L_Shapes", StyleText(translator, kShapeNames, info.shapeStyle)));
     facts->addWidget(borders);
     facts->addWidget(rotation);
     facts->addStretch();
 
-    auto* ok = new QPushButton(DialogText(LangSection::All, "B_Ok", "OK"), this);
+    auto* ok = new QPushButton(DialogText(translator, LangSection::All, "B_Ok", "OK"), this);
     ok->setObjectName("B_Ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "settings/Translation.h"
+
 namespace kirvo {
 
 struct PuzzleInfo {
@@ -26,7 +28,7 @@ class InfoDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit InfoDialog(const PuzzleInfo& info, QWidget* parent = nullptr);
+    InfoDialog(const PuzzleInfo& info, const Translator& translator, QWidget* parent = nullptr);
 };
 
 }  // namespace kirvo

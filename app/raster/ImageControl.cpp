@@ -6,7 +6,6 @@
 
 #include "base/Folders.h"
 #include "raster/PixelImage.h"
-#include "session/MessageBox.h"
 
 namespace kirvo {
 
@@ -33,18 +32,14 @@ void ImageSetBitmap(QLabel* image, int width, int height, uint32_t colour, Fill 
     Show(image, buffer);
 }
 
-bool ImageLoadJpeg(QLabel* image, const std::string& fileName, Report report)
+Result<> ImageLoadJpeg(QLabel* image, const std::string& fileName)
 {
     std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(fileName);
     TPixelBuffer buffer;
     Result<> loaded = bytes ? PixLoadJpeg(buffer, *bytes) : Result<>(Fail("Cannot read " + fileName));
-    if (!loaded) {
-        if (report == Report::Yes)
-            MsgBox(loaded.error(), MessageButtons::Ok, MessageIcon::Error);
-        return false;
-    }
-    Show(image, buffer);
-    return true;
+    if (loaded)
+        Show(image, buffer);
+    return loaded;
 }
 
 }  // namespace kirvo

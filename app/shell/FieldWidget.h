@@ -3,11 +3,10 @@
 
 #include <QWidget>
 
+#include "playfield/PlayMouse.h"
 #include "raster/PixelBuffer.h"
 
 namespace kirvo {
-
-enum class FieldMouse { Press, Move, Release };
 
 class FieldWidget : public QWidget {
     Q_OBJECT

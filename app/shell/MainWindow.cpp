@@ -19,9 +19,7 @@
 #include "diagnostics/DialogText.h"
 #include "playfield/CaptionPainter.h"
 #include "raster/PixelImage.h"
-#include "session/ChangeLook.h"
 #include "session/FolderSetup.h"
-#include "session/MessageBox.h"
 #include "settings/Translation.h"
 #include "shell/PlatformFolders.h"
 #include "shell/ProgressWidget.h"
@@ -52,12 +50,14 @@ QCursor LoadCursor(const std::string& path)
 
 }  // namespace
 
-MainWindow::MainWindow()
-    : random_(uint32_t(QDateTime::currentMSecsSinceEpoch()))
+MainWindow::MainWindow(MessageSink messages)
+    : messages_(std::move(messages))
 {
-    SetUpFolders(names_, QCoreApplication::applicationDirPath().toStdString(), PlatformUserFolders());
-    LoadKnobAtlasFile();
-    LoadToolbarArt();
+    FILE_NAMES names;
+    SetUpFolders(names, QCoreApplication::applicationDirPath().toStdString(), PlatformUserFolders());
+    session_ = std::make_unique<GameSession>(std::move(names), translator_, messages_, static_cast<SessionHost&>(*this),
+                                             uint32_t(QDateTime::currentMSecsSinceEpoch()));
+    LoadProgramArt();
 
     setObjectName("TF_Main");
     setWindowTitle(kApplicationTitle);
@@ -69,10 +69,10 @@ MainWindow::MainWindow()
     field_ = new QWidget(this);
     field_->setObjectName("P_Field");
     fieldWidget_ = new FieldWidget(field_);
-    fieldWidget_->SetImage(&fieldImage_.image);
+    fieldWidget_->SetImage(&session_->Field().image);
     connect(fieldWidget_, &FieldWidget::MouseEvent, this, &MainWindow::FieldMouseEvent);
     connect(fieldWidget_, &FieldWidget::WheelEvent, this, &MainWindow::FieldWheelEvent);
-    progressPanel_ = new ProgressWidget(field_, skinSheet_, progress_);
+    progressPanel_ = new ProgressWidget(field_, skinSheet_, session_->Progress());
     progressPanel_->hide();
 
     auto* layout = new QVBoxLayout(this);
@@ -87,38 +87,40 @@ MainWindow::MainWindow()
         connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::DisplayChanged);
     }
     SizeField();
-    InitialisePlayWindows(windows_, state_, "", "");  // captions come with the language, ApplyCaptions
+    session_->InitialiseWindows();
 
     BuildMenu();
     ApplyCaptions();
-    languageListener_ = AddLanguageListener([this] { ApplyCaptions(); });
+    languageListener_ = translator_.AddListener([this] { ApplyCaptions(); });
     toolbar_->Layout(width(), fullScreen_);
     RefreshRecentItems();
     RefreshCommands();
 
-    sounds_ = new SoundPlayer(names_.programFolder, this);
+    sounds_ = new SoundPlayer(session_->Names().programFolder, this);
     autoSaveTimer_ = new QTimer(this);
     autoSaveTimer_->setObjectName("T_AutoSave");
     autoSaveTimer_->setInterval(kAutoSaveTickMilliseconds);
     connect(autoSaveTimer_, &QTimer::timeout, this, &MainWindow::AutoSaveTick);
     sinceAutoSave_.start();
+    joinTimer_ = new QTimer(this);
+    joinTimer_->setInterval(kJoinStepMilliseconds);
+    connect(joinTimer_, &QTimer::timeout, this, &MainWindow::JoinAnimationTick);
 
-    state_.redrawMode = RedrawMode::WholeField;
     RedrawField();
 }
 
 MainWindow::~MainWindow()
 {
     running_ = false;
-    RemoveLanguageListener(languageListener_);
-    CleanUpFiles(names_);
+    translator_.RemoveListener(languageListener_);
+    CleanUpFiles(session_->Names());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    state_.busy = true;
-    if (AskSaveChanges(state_.changed, names_, *this) == Proceed::Stop) {
-        state_.busy = false;
+    session_->SetBusy(true);
+    if (session_->AskToPutAway() == Proceed::Stop) {
+        session_->SetBusy(false);
         event->ignore();
         return;
     }
@@ -129,32 +131,29 @@ void MainWindow::closeEvent(QCloseEvent* event)
 std::optional<std::string> MainWindow::ChooseSaveName()
 {
     // Until the jigsaw browser exists, the plain file chooser stands in for it, in the saved games.
-    EnsureFolder(names_.savedGamesFolder);
-    QFileDialog dialog(this, DialogText(LangSection::LoadSave, "Cap_Save", "Save Game"),
-                       QString::fromStdString(names_.savedGamesFolder),
-                       "*" + QString::fromStdString(names_.savedGameExtension));
+    const FILE_NAMES& names = session_->Names();
+    EnsureFolder(names.savedGamesFolder);
+    QFileDialog dialog(this, DialogText(translator_, LangSection::LoadSave, "Cap_Save", "Save Game"),
+                       QString::fromStdString(names.savedGamesFolder),
+                       "*" + QString::fromStdString(names.savedGameExtension));
     dialog.setObjectName("SaveGameDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QString::fromStdString(names_.savedGameExtension).mid(1));
+    dialog.setDefaultSuffix(QString::fromStdString(names.savedGameExtension).mid(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }
 
-void MainWindow::LoadKnobAtlasFile()
+void MainWindow::LoadProgramArt()
 {
-    if (Result<KnobAtlas> atlas = LoadKnobAtlas(ReadFile(names_.programFolder + "knob-atlas.png")))
-        knobAtlas_ = std::move(atlas.value());
-}
-
-void MainWindow::LoadToolbarArt()
-{
+    const std::string& folder = session_->Names().programFolder;
+    if (Result<KnobAtlas> atlas = LoadKnobAtlas(ReadFile(folder + "knob-atlas.png")))
+        session_->SetKnobAtlas(std::move(atlas.value()));
     // Missing art leaves the toolbar blank but working: the hints and clicks stay.
-    (void)PixLoadPng(buttonSheet_, ReadFile(names_.programFolder + "toolbar-buttons.png"));
-    (void)PixLoadPng(skinSheet_, ReadFile(names_.programFolder + "toolbar-skin.png"));
-    dragCursors_ = {LoadCursor(names_.programFolder + "cursor-dragaaa.png"),
-                    LoadCursor(names_.programFolder + "cursor-dragbbb.png")};
+    (void)PixLoadPng(buttonSheet_, ReadFile(folder + "toolbar-buttons.png"));
+    (void)PixLoadPng(skinSheet_, ReadFile(folder + "toolbar-skin.png"));
+    dragCursors_ = {LoadCursor(folder + "cursor-dragaaa.png"), LoadCursor(folder + "cursor-dragbbb.png")};
 }
 
 void MainWindow::BuildMenu()
@@ -196,10 +195,14 @@ void MainWindow::BuildMenu()
         actions_[size_t(item)]->setCheckable(true);
 }
 
-std::string MainWindow::Text(const char* key, const char* english)
+std::string MainWindow::Text(const char* key, const char* english) const
 {
-    std::string text = LangTextBr(LangSection::MainForm, key);
-    return text == key ? english : text;
+    return translator_.TextOr(LangSection::MainForm, key, english);
+}
+
+void MainWindow::Tell(const std::string& text, MessageIcon icon) const
+{
+    kirvo::Tell(messages_, text, MessageButtons::Ok, icon);
 }
 
 void MainWindow::ApplyCaptions()
@@ -219,47 +222,26 @@ void MainWindow::ApplyCaptions()
         std::string hint = ToolbarHint(Text(entry.name, entry.caption), ShortcutText(entry.shortcut));
         toolbar_->SetHint(i, QString::fromStdString(hint));
     }
-    SetPocketCaptionFormat(windows_, LangText(LangSection::Pocket, "PocketCaption"));
-    SetCaption(windows_.windows[MW_THUMB], LangText(LangSection::Thumbnail, "FormCaption"));
+    session_->ApplyCaptions();
     CaptionPainter painter;
-    for (TMyWin& window : windows_.windows)
+    for (TMyWin& window : session_->Windows().windows)
         RenderCaption(window, painter);
-    state_.redrawMode = RedrawMode::WholeField;
 }
 
 void MainWindow::LoadSettings()
 {
-    settings_ = SettingsLoad(names_);
-    if (Result<> language = ApplyStartupLanguage(names_, settings_.sCurLang); !language)
-        MsgBox(language.error(), MessageButtons::Ok, MessageIcon::Warning);
-    ApplyPieceLook();
+    session_->LoadSettings();
+    RedrawField();
     RefreshRecentItems();
     RefreshCommands();
-    if (settings_.FullScreen != fullScreen_)
+    if (session_->CurrentSettings().FullScreen != fullScreen_)
         ToggleFullScreen();
-}
-
-void MainWindow::ApplyPieceLook()
-{
-    const PieceLook look {.embossStyle = settings_.EmbossStyle, .woodStyle = settings_.WoodStyle,
-                          .woodColor = settings_.WoodColor, .edgeWidth = state_.look.edgeWidth};
-    if (!names_.puzzleLoaded) {
-        state_.look = look;
-        return;
-    }
-    ShowProgressPanel(Text("Prog_ChangeEmboss", "Changing the look of the pieces..."),
-                      ChangeLookStepCount(state_.look, look, state_.descriptor.Rotate == 1));
-    ChangeLook(state_, look, [this] { StepProgressPanel(); });
-    HideProgressPanel();
-    state_.redrawMode = RedrawMode::WholeField;
-    RedrawField();
 }
 
 void MainWindow::SaveSettings()
 {
-    settings_.FullScreen = fullScreen_;
-    if (!SettingsSave(settings_, names_))
-        MsgBox(Text("MS_CantSaveSettings", "Your settings could not be saved."), MessageButtons::Ok, MessageIcon::Warning);
+    if (Result<> saved = session_->SaveSettings(fullScreen_); !saved)
+        Tell(Text("MS_CantSaveSettings", "Your settings could not be saved.") + "\n" + saved.error(), MessageIcon::Warning);
 }
 
 }  // namespace kirvo

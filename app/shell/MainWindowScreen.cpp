@@ -3,8 +3,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include "game/GroupRescale.h"
-#include "playfield/GroupsIntoView.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
 
@@ -28,8 +26,7 @@ void MainWindow::SizeField()
         setMaximumSize(WorkArea().size());
     else
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    SetStartField(windows_, visibleWidth, visibleHeight);
-    SizeFieldImages(fieldImage_, screenSize.width(), screenSize.height(), kDefaultBackground);
+    session_->SizeField(visibleWidth, visibleHeight, screenSize.width(), screenSize.height());
     fieldWidget_->setGeometry(0, 0, screenSize.width(), screenSize.height());
 }
 
@@ -37,8 +34,8 @@ void MainWindow::ToggleFullScreen()
 {
     changingFullScreen_ = true;
     fullScreen_ = !fullScreen_;
-    int oldWidth = windows_.field.visibleWidth;
-    int oldHeight = windows_.field.visibleHeight;
+    const int oldWidth = session_->Windows().field.visibleWidth;
+    const int oldHeight = session_->Windows().field.visibleHeight;
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (fullScreen_) {
         showFullScreen();
@@ -47,13 +44,7 @@ void MainWindow::ToggleFullScreen()
         setGeometry(WorkArea());
     }
     SizeField();
-    if (names_.puzzleLoaded) {
-        SetVirtualField(windows_, state_.descriptor.ImageW, state_.descriptor.ImageH);
-        for (int window = MW_SIDE0; window <= MW_POCKET3; ++window) {
-            RescaleGroups(state_, window, oldWidth, oldHeight, windows_.field.visibleWidth, windows_.field.visibleHeight);
-            BringGroupsIntoView(state_, windows_, window, Pulling::On);
-        }
-    }
+    session_->RescaleField(oldWidth, oldHeight);
     changingFullScreen_ = false;
     ResizeWithField();
     RefreshCommands();
@@ -62,8 +53,7 @@ void MainWindow::ToggleFullScreen()
 void MainWindow::ResizeWithField()
 {
     toolbar_->Layout(width(), fullScreen_);
-    ResizeField(windows_, field_->width(), field_->height());
-    state_.redrawMode = RedrawMode::WholeField;
+    session_->ResizeField(field_->width(), field_->height());
     RedrawField();
 }
 

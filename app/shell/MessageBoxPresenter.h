@@ -1,7 +1,7 @@
 // Shows the game's messages and questions as dialogs owned by the active window.
 #pragma once
 
-#include "session/MessageBox.h"
+#include "session/MessageSink.h"
 
 namespace kirvo {
 

@@ -8,7 +8,6 @@
 
 #include "diagnostics/AboutWindow.h"
 #include "shell/MainWindow.h"
-#include "shell/MessageBoxPresenter.h"
 #include "shell/QuitSignals.h"
 
 using namespace kirvo;
@@ -24,7 +23,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     CatchQuitSignals();
-    SetMessagePresenter(PresentMessageBox);
     QElapsedTimer sinceStart;
     sinceStart.start();
 

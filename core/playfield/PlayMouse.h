@@ -56,6 +56,9 @@ struct PlayContext {
     WindowSize mainWindow;
 };
 
+// What the mouse did over the field.
+enum class FieldMouse { Press, Move, Release };
+
 enum class PlayCursor { Unchanged, Normal, HandScroll, Sizing };
 
 struct PlayOutcome {

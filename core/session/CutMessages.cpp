@@ -2,11 +2,10 @@
 
 #include <cstdio>
 
-#include "settings/Translation.h"
 
 namespace kirvo {
 
-std::vector<std::string> CutMessages(const CutReport& report)
+std::vector<std::string> CutMessages(const CutReport& report, const Translator& translator)
 {
     std::vector<std::string> messages;
     if (report.tessellationFailed)
@@ -17,7 +16,7 @@ std::vector<std::string> CutMessages(const CutReport& report)
                       report.unfilled.at.x, report.unfilled.at.y);
         messages.push_back(text);
         messages.push_back(report.unfilledOnGrid ? "Jigsaw has not been cut properly! Please reopen the puzzle."
-                                                 : LangText(LangSection::MainForm, "MS_PaintError"));
+                                                 : translator.Text(LangSection::MainForm, "MS_PaintError"));
     }
     return messages;
 }

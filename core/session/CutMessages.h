@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "cutting/Cut.h"
+#include "settings/Translation.h"
 
 namespace kirvo {
 
 // "Finding first edge failed!" when seed points could not be split into cells; for a piece the
 // cut could not fill, "PaintError: Ind = ..., CellX = ..., CellY = ..." and then what to do about it.
-std::vector<std::string> CutMessages(const CutReport& report);
+std::vector<std::string> CutMessages(const CutReport& report, const Translator& translator);
 
 }  // namespace kirvo

@@ -99,12 +99,10 @@ void SetUpFolders(FILE_NAMES& names, const std::string& programFolder, const Use
         CopyFirstRunFiles(names);
 }
 
-void CleanUpFiles(FILE_NAMES& names)
+void CleanUpFiles(const FILE_NAMES& names)
 {
     std::error_code error;
     std::filesystem::remove(names.extractionTempFile, error);
-    names.distributedJigsaws.clear();
-    names.firstRunJigsaws.clear();
 }
 
 }  // namespace kirvo

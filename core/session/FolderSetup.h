@@ -23,7 +23,7 @@ struct UserFolders {
 
 void SetUpFolders(FILE_NAMES& names, const std::string& programFolder, const UserFolders& user);
 
-// Deletes the extraction temp file and forgets the two lists; the last step before exit.
-void CleanUpFiles(FILE_NAMES& names);
+// Deletes the extraction temp file; the last step before exit.
+void CleanUpFiles(const FILE_NAMES& names);
 
 }  // namespace kirvo

@@ -1,17 +1,16 @@
 #include "session/SaveChangesQuestion.h"
 
 #include "base/Folders.h"
-#include "session/MessageBox.h"
-#include "settings/Translation.h"
 
 namespace kirvo {
 
-Proceed AskSaveChanges(bool changed, FILE_NAMES& names, SaveChangesHost& host)
+Proceed AskSaveChanges(bool changed, FILE_NAMES& names, const Translator& translator, const MessageSink& messages,
+                       SaveChangesHost& host)
 {
     if (!changed)
         return Proceed::GoOn;
-    std::string question = LangText(LangSection::MainForm, "Q_SaveChanges");
-    switch (MsgBox(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    std::string question = translator.Text(LangSection::MainForm, "Q_SaveChanges");
+    switch (Tell(messages, question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
     case MessageAnswer::No: return Proceed::GoOn;
     case MessageAnswer::Yes: break;
     default: return Proceed::Stop;

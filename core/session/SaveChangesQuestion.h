@@ -6,6 +6,8 @@
 #include <string>
 
 #include "game/FileNames.h"
+#include "session/MessageSink.h"
+#include "settings/Translation.h"
 
 namespace kirvo {
 
@@ -24,6 +26,7 @@ public:
 // GoOn when the caller may discard the puzzle: nothing changed, the player said No, or the game
 // was saved. A save on request never writes over the autosave file. A save that fails answers
 // Stop, so the player's game is never thrown away unsaved.
-Proceed AskSaveChanges(bool changed, FILE_NAMES& names, SaveChangesHost& host);
+Proceed AskSaveChanges(bool changed, FILE_NAMES& names, const Translator& translator, const MessageSink& messages,
+                       SaveChangesHost& host);
 
 }  // namespace kirvo

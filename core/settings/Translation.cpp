@@ -1,6 +1,6 @@
 #include "settings/Translation.h"
 
-#include <map>
+#include <optional>
 #include <utility>
 
 #include "base/Folders.h"
@@ -8,68 +8,53 @@
 
 namespace kirvo {
 
-namespace {
-
-LangTable& CurrentTable()
+std::string Translator::Text(LangSection section, std::string_view key) const
 {
-    static LangTable table;
-    return table;
-}
-
-struct Listeners {
-    int nextId = 0;
-    std::map<int, LanguageListener> byId;
-};
-
-Listeners& AllListeners()
-{
-    static Listeners listeners;
-    return listeners;
-}
-
-}  // namespace
-
-std::string LangText(LangSection section, std::string_view key)
-{
-    std::optional<std::string> found = LangFind(CurrentTable(), section, key);
+    std::optional<std::string> found = LangFind(table_, section, key);
     return found ? std::move(*found) : std::string(key);
 }
 
-std::string LangTextBr(LangSection section, std::string_view key)
+std::string Translator::TextBr(LangSection section, std::string_view key) const
 {
-    return WideReplace(LangText(section, key), "$D", "\n", kReplaceAll);
+    return WideReplace(Text(section, key), "$D", "\n", kReplaceAll);
 }
 
-Result<> LangApply(const std::string& path)
+std::string Translator::TextOr(LangSection section, std::string_view key, std::string_view english) const
+{
+    std::optional<std::string> found = LangFind(table_, section, key);
+    return WideReplace(found && !found->empty() ? *found : std::string(english), "$D", "\n", kReplaceAll);
+}
+
+Result<> Translator::Apply(const std::string& path)
 {
     std::optional<std::vector<char>> bytes = ReadLanguageFile(path);
     if (!bytes)
-        return Fail(FormatText(LangText(LangSection::Options, "MS_CantFindLangFile"), {path}));
-    CurrentTable() = ParseLanguageFile(*bytes);
+        return Fail(FormatText(TextOr(LangSection::Options, "MS_CantFindLangFile", "The language file %s cannot be read."),
+                               {path}));
+    table_ = ParseLanguageFile(*bytes);
     // A listener may add or remove listeners while it runs, so it walks a copy.
-    std::map<int, LanguageListener> listeners = AllListeners().byId;
+    std::map<int, LanguageListener> listeners = listeners_;
     for (auto& [id, listener] : listeners)
         listener();
     return {};
 }
 
-int AddLanguageListener(LanguageListener listener)
+int Translator::AddListener(LanguageListener listener)
 {
-    Listeners& listeners = AllListeners();
-    listeners.byId.emplace(listeners.nextId, std::move(listener));
-    return listeners.nextId++;
+    listeners_.emplace(nextListener_, std::move(listener));
+    return nextListener_++;
 }
 
-void RemoveLanguageListener(int id) { AllListeners().byId.erase(id); }
+void Translator::RemoveListener(int id) { listeners_.erase(id); }
 
-Result<> ApplyStartupLanguage(FILE_NAMES& names, const std::string& language)
+Result<> ApplyStartupLanguage(Translator& translator, FILE_NAMES& names, const std::string& language)
 {
-    Result<> applied = LangApply(LangFilePath(names.languageFolder, "english"));
+    Result<> applied = translator.Apply(LangFilePath(names.languageFolder, "english"));
     names.helpFile = LangHelpPath(names.languageFolder, "english");
     if (language == "english")
         return applied;
     if (FileExists(LangFilePath(names.languageFolder, language)))
-        applied = LangApply(LangFilePath(names.languageFolder, language));
+        applied = translator.Apply(LangFilePath(names.languageFolder, language));
     if (FileExists(LangHelpPath(names.languageFolder, language)))
         names.helpFile = LangHelpPath(names.languageFolder, language);
     return applied;

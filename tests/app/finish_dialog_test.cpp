@@ -17,6 +17,7 @@ protected:
     char name[6] = "tests";
     char* argv[1] = {name};
     QApplication application{argc, argv};
+    Translator translator;
 };
 
 void Press(QWidget* widget, int key)
@@ -40,7 +41,7 @@ TEST_F(FinishDialogTest, SaveAndEnterAcceptWhileCancelAndEscapeReject)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        FinishDialog dialog;
+        FinishDialog dialog(translator);
         dialog.setResult(-1);
         dialog.show();
         ASSERT_NE(dialog.focusWidget(), nullptr);

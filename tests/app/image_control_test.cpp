@@ -5,7 +5,6 @@
 #include <QApplication>
 
 #include "raster/PixelBuffer.h"
-#include "session/MessageBox.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -13,15 +12,6 @@ namespace {
 
 class ImageControlTest : public ::testing::Test {
 protected:
-    ImageControlTest()
-    {
-        previous = SetMessagePresenter([this](const MessageRequest& request) {
-            shown.push_back(request.text);
-            return MessageAnswer::Ok;
-        });
-    }
-    ~ImageControlTest() override { SetMessagePresenter(previous); }
-
     QImage Shown() const { return label.pixmap().toImage(); }
 
     int argc = 1;
@@ -29,8 +19,6 @@ protected:
     char* argv[1] = {name};
     QApplication application{argc, argv};
     QLabel label;
-    MessagePresenter previous;
-    std::vector<std::string> shown;
 };
 
 TEST_F(ImageControlTest, NewAndFilledPictures)
@@ -43,15 +31,15 @@ TEST_F(ImageControlTest, NewAndFilledPictures)
     EXPECT_EQ(Shown().pixel(3, 4), qRgb(200, 100, 50));
 }
 
-TEST_F(ImageControlTest, BadJpegKeepsThePictureAndReportsOnlyWhenAsked)
+TEST_F(ImageControlTest, BadJpegKeepsThePictureAndSaysWhy)
 {
     testing::TempFolder temp;
     std::string bad = temp.Write("bad.jpg", "not a picture");
     ImageNewBitmap(&label, 2, 2);
-    EXPECT_FALSE(ImageLoadJpeg(&label, bad, Report::No));
-    EXPECT_TRUE(shown.empty());
-    EXPECT_FALSE(ImageLoadJpeg(&label, temp.Path() + "absent.jpg", Report::Yes));
-    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(ImageLoadJpeg(&label, bad));
+    Result<> absent = ImageLoadJpeg(&label, temp.Path() + "absent.jpg");
+    ASSERT_FALSE(absent);
+    EXPECT_NE(absent.error().find("absent.jpg"), std::string::npos);
     EXPECT_EQ(Shown().size(), QSize(2, 2));
 }
 

@@ -29,6 +29,7 @@ protected:
     char name[6] = "tests";
     char* argv[1] = {name};
     QApplication application{argc, argv};
+    Translator translator;
     PuzzleInfo info;
 };
 
@@ -46,23 +47,22 @@ TEST_F(InfoDialogTest, CountsFillTheTranslatedFormats)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
-        ASSERT_TRUE(LangApply(kLanguages + c.language + ".lng"));
-        InfoDialog dialog(info);
+        ASSERT_TRUE(translator.Apply(kLanguages + c.language + ".lng"));
+        InfoDialog dialog(info, translator);
         EXPECT_EQ(Text(dialog, "L_PieceNum"), QString::fromUtf8(c.pieces));
         EXPECT_EQ(Text(dialog, "l_UnsolvedNum"), QString::fromUtf8(c.unsolved));
         EXPECT_EQ(Text(dialog, "L_SolvedPercent"), QString::fromUtf8(c.percent));
     }
-    ASSERT_TRUE(LangApply(kLanguages + "english.lng"));
 }
 
 TEST_F(InfoDialogTest, ASavedGameNamesItsJigsawBelowItself)
 {
-    InfoDialog jigsaw(info);
+    InfoDialog jigsaw(info, translator);
     EXPECT_EQ(Text(jigsaw, "L_Jig"), "Marigold");
     EXPECT_FALSE(Label(jigsaw, "L_Jig1")->isVisibleTo(&jigsaw));
 
     info.savedGameName = "Sunday afternoon";
-    InfoDialog saved(info);
+    InfoDialog saved(info, translator);
     EXPECT_EQ(Text(saved, "L_Jig"), "Sunday afternoon");
     EXPECT_TRUE(Label(saved, "L_Jig1")->isVisibleTo(&saved));
     EXPECT_EQ(Text(saved, "L_Jig1"), "(Marigold)");
@@ -80,7 +80,7 @@ TEST_F(InfoDialogTest, BordersAndRotationAreEnabledOnlyWhenTheGameHasThem)
         info.borderStyle = c.borderStyle;
         info.rotate = c.rotate;
         info.shapeStyle = 5;
-        InfoDialog dialog(info);
+        InfoDialog dialog(info, translator);
         EXPECT_EQ(Text(dialog, "L_Borders"), c.borders);
         EXPECT_EQ(Label(dialog, "L_Borders")->isEnabled(), c.borderStyle == 1);
         EXPECT_EQ(Label(dialog, "L_Rotation")->isEnabled(), c.rotate);
@@ -92,7 +92,7 @@ TEST_F(InfoDialogTest, ThePreviewIsFittedAndCentredOnTheButtonFace)
 {
     info.thumbnail = QImage(100, 50, QImage::Format_RGB32);
     info.thumbnail.fill(Qt::red);
-    InfoDialog dialog(info);
+    InfoDialog dialog(info, translator);
     const QImage shown = Label(dialog, "I_ShowThumb")->pixmap().toImage();
     ASSERT_EQ(shown.size(), QSize(256, 192));
     const QRgb face = dialog.palette().color(QPalette::Button).rgb();

@@ -23,7 +23,7 @@
 #include "diagnostics/FinishDialog.h"
 #include "files/JigsawWriter.h"
 #include "playfield/FieldImage.h"
-#include "session/MessageBox.h"
+#include "session/MessageSink.h"
 #include "settings/Settings.h"
 #include "shell/FieldWidget.h"
 #include "shell/ToolbarPanel.h"
@@ -38,14 +38,9 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
-        previous = SetMessagePresenter([this](const MessageRequest& request) {
-            shown.push_back(request.text);
-            return MessageAnswer::Ok;
-        });
         window.SetRunning(true);
         window.show();
     }
-    ~MainWindowTest() override { SetMessagePresenter(previous); }
 
     void Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -89,9 +84,11 @@ protected:
     char* argv[1] = {name};
     QApplication application{argc, argv};
     bool testMode = (QStandardPaths::setTestModeEnabled(true), true);
-    MainWindow window;
     std::vector<std::string> shown;
-    MessagePresenter previous;
+    MainWindow window {[this](const MessageRequest& request) {
+        shown.push_back(request.text);
+        return MessageAnswer::Ok;
+    }};
 };
 
 TEST_F(MainWindowTest, TheMenuHoldsTheCommandTableInOrder)

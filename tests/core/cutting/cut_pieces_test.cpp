@@ -64,7 +64,8 @@ CutResult Cut(const Descriptor& descriptor, uint32_t seed)
     result.pieces.resize(size_t(descriptor.TotalTileNum) + 1);
     Random random(seed);
     result.messages = CutMessages(
-        CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(), [&] { ++result.steps; }));
+        CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(), [&] { ++result.steps; }),
+        Translator());
     result.endState = random.state;
     return result;
 }

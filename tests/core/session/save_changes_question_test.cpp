@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "session/MessageBox.h"
+#include "session/MessageSink.h"
 
 namespace kirvo {
 namespace {
@@ -29,17 +29,15 @@ public:
 // Answers every question with `answer` and remembers what was asked.
 class SaveChangesQuestionTest : public ::testing::Test {
 protected:
-    SaveChangesQuestionTest()
-    {
-        previous = SetMessagePresenter([this](const MessageRequest& request) {
-            asked.push_back(request);
-            return answer;
-        });
-        names.autosaveFile = "/saves/autosaved.sv1";
-    }
-    ~SaveChangesQuestionTest() override { SetMessagePresenter(previous); }
+    SaveChangesQuestionTest() { names.autosaveFile = "/saves/autosaved.sv1"; }
 
-    MessagePresenter previous;
+    Proceed Ask(bool changed) { return AskSaveChanges(changed, names, translator, sink, host); }
+
+    MessageSink sink = [this](const MessageRequest& request) {
+        asked.push_back(request);
+        return answer;
+    };
+    Translator translator;
     MessageAnswer answer = MessageAnswer::Yes;
     std::vector<MessageRequest> asked;
     FILE_NAMES names;
@@ -48,14 +46,14 @@ protected:
 
 TEST_F(SaveChangesQuestionTest, UnchangedGameGoesOnWithoutAsking)
 {
-    EXPECT_EQ(AskSaveChanges(false, names, host), Proceed::GoOn);
+    EXPECT_EQ(Ask(false), Proceed::GoOn);
     EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(SaveChangesQuestionTest, AsksOneYesNoCancelQuestion)
 {
     answer = MessageAnswer::Cancel;
-    EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::Stop);
+    EXPECT_EQ(Ask(true), Proceed::Stop);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, "Q_SaveChanges");  // no language applied: the bare key
     EXPECT_EQ(asked[0].buttons, MessageButtons::YesNoCancel);
@@ -67,7 +65,7 @@ TEST_F(SaveChangesQuestionTest, AsksOneYesNoCancelQuestion)
 TEST_F(SaveChangesQuestionTest, NoGoesOnWithoutSaving)
 {
     answer = MessageAnswer::No;
-    EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::GoOn);
+    EXPECT_EQ(Ask(true), Proceed::GoOn);
     EXPECT_TRUE(host.saved.empty());
     EXPECT_EQ(host.browsed, 0);
 }
@@ -75,7 +73,7 @@ TEST_F(SaveChangesQuestionTest, NoGoesOnWithoutSaving)
 TEST_F(SaveChangesQuestionTest, YesSavesToTheGamesOwnFile)
 {
     names.sSolve = "/saves/mine.sv1";
-    EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::GoOn);
+    EXPECT_EQ(Ask(true), Proceed::GoOn);
     EXPECT_EQ(host.saved, std::vector<std::string>{"/saves/mine.sv1"});
     EXPECT_EQ(host.browsed, 0);
 }
@@ -84,7 +82,7 @@ TEST_F(SaveChangesQuestionTest, YesNeverWritesOverTheAutosaveFile)
 {
     names.sSolve = "/saves/AUTOSAVED.sv1";
     host.chosenName = "/saves/chosen.sv1";
-    EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::GoOn);
+    EXPECT_EQ(Ask(true), Proceed::GoOn);
     EXPECT_EQ(host.browsed, 1);
     EXPECT_EQ(host.saved, std::vector<std::string>{"/saves/chosen.sv1"});
     EXPECT_EQ(names.sSolve, "/saves/chosen.sv1");
@@ -92,7 +90,7 @@ TEST_F(SaveChangesQuestionTest, YesNeverWritesOverTheAutosaveFile)
 
 TEST_F(SaveChangesQuestionTest, CancelledSaveBrowserStops)
 {
-    EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::Stop);
+    EXPECT_EQ(Ask(true), Proceed::Stop);
     EXPECT_EQ(host.browsed, 1);
     EXPECT_TRUE(host.saved.empty());
     EXPECT_TRUE(names.sSolve.empty());
@@ -102,16 +100,15 @@ TEST_F(SaveChangesQuestionTest, FailedSaveStopsSoNothingIsLost)
 {
     names.sSolve = "/saves/mine.sv1";
     host.saveWorks = false;
-    EXPECT_EQ(AskSaveChanges(true, names, host), Proceed::Stop);
+    EXPECT_EQ(Ask(true), Proceed::Stop);
 }
 
-TEST(MessageBox, WithoutPresenterTheAnswerNeverGoesAhead)
+TEST(MessageSink, WithoutSinkTheAnswerNeverGoesAhead)
 {
-    MessagePresenter previous = SetMessagePresenter(nullptr);
-    EXPECT_EQ(MsgBox("Q_x", MessageButtons::YesNoCancel, MessageIcon::Question), MessageAnswer::Cancel);
-    EXPECT_EQ(MsgBox("Q_x", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
-    EXPECT_EQ(MsgBox("MS_x", MessageButtons::Ok, MessageIcon::Error), MessageAnswer::Ok);
-    SetMessagePresenter(previous);
+    const MessageSink none;
+    EXPECT_EQ(Tell(none, "Q_x", MessageButtons::YesNoCancel, MessageIcon::Question), MessageAnswer::Cancel);
+    EXPECT_EQ(Tell(none, "Q_x", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
+    EXPECT_EQ(Tell(none, "MS_x", MessageButtons::Ok, MessageIcon::Error), MessageAnswer::Ok);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct Lookup {
 
 std::vector<Lookup> LookupsInSources()
 {
-    const std::regex call(R"(LangText(?:Br)?\(\s*LangSection::(\w+)\s*,\s*"([^"]*)\"\s*\))");
+    const std::regex call(R"(\bText(?:Br|Or)?\(\s*LangSection::(\w+)\s*,\s*"([^"]*)\")");
     std::vector<Lookup> lookups;
     for (const char* folder : {"core", "app"}) {
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kRoot / folder)) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "session/MessageBox.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -12,51 +11,39 @@ namespace {
 
 class Translation : public ::testing::Test {
 protected:
-    Translation()
-    {
-        previous = SetMessagePresenter([this](const MessageRequest& request) {
-            shown.push_back(request.text);
-            return MessageAnswer::Ok;
-        });
-        names.languageFolder = folder;
-    }
-    ~Translation() override { SetMessagePresenter(previous); }
+    Translation() { names.languageFolder = folder; }
 
     void Write(const std::string& name, const std::string& text) { temp.Write(name, text); }
 
     testing::TempFolder temp;
     std::string folder = temp.Path();
     FILE_NAMES names;
-    MessagePresenter previous;
-    std::vector<std::string> shown;
+    Translator translator;
 };
 
-// Must run before any language is applied (CTest runs every test in a process of its own).
 TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
 {
-    EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "B_Ok");
-    Result<> missing = LangApply(folder + "english.lng");
+    EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "B_Ok");
+    // Without any language the player still reads what went wrong, in plain English.
+    Result<> missing = translator.Apply(folder + "english.lng");
     ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.error(), "MS_CantFindLangFile");
+    EXPECT_EQ(missing.error(), "The language file " + folder + "english.lng cannot be read.");
 
     Write("english.lng", "[All]\n<B_Ok> OK\n[Options]\n<MS_CantFindLangFile> No file %s.\n"
                          "[Main Form]\n<Q_SaveChanges> The game has changed.$DSave it?\n");
-    ASSERT_TRUE(LangApply(folder + "english.lng"));
-    EXPECT_EQ(LangText(LangSection::All, "b_ok"), "OK");
-    EXPECT_EQ(LangText(LangSection::All, "B_Cancel"), "B_Cancel");
-    EXPECT_EQ(LangText(LangSection::MainForm, "Q_SaveChanges"), "The game has changed.$DSave it?");
-    EXPECT_EQ(LangTextBr(LangSection::MainForm, "Q_SaveChanges"), "The game has changed.\nSave it?");
-
-    MsgBox(LangText(LangSection::MainForm, "Q_SaveChanges"), MessageButtons::YesNoCancel, MessageIcon::Question);
-    EXPECT_EQ(shown.back(), "The game has changed.\nSave it?");
+    ASSERT_TRUE(translator.Apply(folder + "english.lng"));
+    EXPECT_EQ(translator.Text(LangSection::All, "b_ok"), "OK");
+    EXPECT_EQ(translator.Text(LangSection::All, "B_Cancel"), "B_Cancel");
+    EXPECT_EQ(translator.Text(LangSection::MainForm, "Q_SaveChanges"), "The game has changed.$DSave it?");
+    EXPECT_EQ(translator.TextBr(LangSection::MainForm, "Q_SaveChanges"), "The game has changed.\nSave it?");
 
     // A missing file is reported in the current language and changes nothing.
-    Result<> klingon = LangApply(folder + "klingon.lng");
+    Result<> klingon = translator.Apply(folder + "klingon.lng");
     ASSERT_FALSE(klingon);
     EXPECT_EQ(klingon.error(), "No file " + folder + "klingon.lng.");
     std::filesystem::create_directory(folder + "folder.lng");
-    EXPECT_FALSE(LangApply(folder + "folder.lng"));  // nor does one that cannot be read
-    EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "OK");
+    EXPECT_FALSE(translator.Apply(folder + "folder.lng"));  // nor does one that cannot be read
+    EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "OK");
 }
 
 TEST_F(Translation, ListenersRetranslateOpenWindows)
@@ -64,12 +51,12 @@ TEST_F(Translation, ListenersRetranslateOpenWindows)
     Write("a.lng", "[All]\n<B_Ok> A\n");
     Write("b.lng", "[All]\n<B_Ok> B\n");
     std::vector<std::string> seen;
-    int id = AddLanguageListener([&] { seen.push_back(LangText(LangSection::All, "B_Ok")); });
-    ASSERT_TRUE(LangApply(folder + "a.lng"));
-    ASSERT_TRUE(LangApply(folder + "b.lng"));
-    EXPECT_FALSE(LangApply(folder + "c.lng"));
-    RemoveLanguageListener(id);
-    ASSERT_TRUE(LangApply(folder + "a.lng"));
+    int id = translator.AddListener([&] { seen.push_back(translator.Text(LangSection::All, "B_Ok")); });
+    ASSERT_TRUE(translator.Apply(folder + "a.lng"));
+    ASSERT_TRUE(translator.Apply(folder + "b.lng"));
+    EXPECT_FALSE(translator.Apply(folder + "c.lng"));
+    translator.RemoveListener(id);
+    ASSERT_TRUE(translator.Apply(folder + "a.lng"));
     EXPECT_EQ(seen, (std::vector<std::string>{"A", "B"}));
 }
 
@@ -79,15 +66,14 @@ TEST_F(Translation, StartupLanguageAndHelpFile)
     Write("german.lng", "[All]\n<B_Ok> Gut\n");
     Write("german.chm", "help");
 
-    ASSERT_TRUE(ApplyStartupLanguage(names, "german"));
-    EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "Gut");
-    EXPECT_EQ(LangText(LangSection::All, "B_Cancel"), "B_Cancel");  // the table is replaced whole
+    ASSERT_TRUE(ApplyStartupLanguage(translator, names, "german"));
+    EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "Gut");
+    EXPECT_EQ(translator.Text(LangSection::All, "B_Cancel"), "B_Cancel");  // the table is replaced whole
     EXPECT_EQ(names.helpFile, folder + "german.chm");
 
-    EXPECT_TRUE(ApplyStartupLanguage(names, "french"));  // no such language: English stays, without a message
-    EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "OK");
+    EXPECT_TRUE(ApplyStartupLanguage(translator, names, "french"));  // no such language: English stays, without a message
+    EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "OK");
     EXPECT_EQ(names.helpFile, folder + "english.chm");
-    EXPECT_TRUE(shown.empty());
 }
 
 }  // namespace

@@ -1,0 +1,259 @@
+// The session's life, play input and the commands that work on the field.
+#include "session/GameSession.h"
+
+#include <utility>
+
+#include "game/GroupRescale.h"
+#include "playfield/Caption.h"
+#include "playfield/GlassSkin.h"
+#include "playfield/GroupsIntoView.h"
+#include "playfield/Selection.h"
+#include "playfield/StarStrip.h"
+#include "session/ChangeLook.h"
+
+namespace kirvo {
+
+GameSession::GameSession(FILE_NAMES names, Translator& translator, MessageSink messages, SessionHost& host,
+                         uint32_t seed)
+    : names_(std::move(names)),
+      translator_(translator),
+      messages_(std::move(messages)),
+      host_(host),
+      glassSkin_(DrawGlassSkin()),
+      starStrip_(DrawStarStrip()),
+      random_(seed)
+{
+}
+
+void GameSession::InitialiseWindows()
+{
+    InitialisePlayWindows(windows_, state_, "", "");  // captions come with the language, ApplyCaptions
+}
+
+std::string GameSession::Text(const char* key, const char* english) const
+{
+    return translator_.TextOr(LangSection::MainForm, key, english);
+}
+
+void GameSession::TellError(const std::string& text) const
+{
+    Tell(messages_, text, MessageButtons::Ok, MessageIcon::Error);
+}
+
+void GameSession::LoadSettings()
+{
+    settings_ = SettingsLoad(names_);
+    if (Result<> language = ApplyStartupLanguage(translator_, names_, settings_.sCurLang); !language)
+        Tell(messages_, language.error(), MessageButtons::Ok, MessageIcon::Warning);
+    ApplyPieceLook();
+}
+
+Result<> GameSession::SaveSettings(bool fullScreen)
+{
+    settings_.FullScreen = fullScreen;
+    if (!SettingsSave(settings_, names_))
+        return Fail("The settings file " + names_.settingsFile + " could not be written.");
+    return {};
+}
+
+CommandEnabling GameSession::Enabling() const
+{
+    return EnablingFor({.puzzleLoaded = names_.puzzleLoaded,
+                        .progressShown = progress_.shown,
+                        .singleWin = settings_.PlayKeys.bSingleWin,
+                        .selectionExists = state_.selectionExists,
+                        .solved = state_.solved,
+                        .recentCount = settings_.recentFiles.count});
+}
+
+void GameSession::PutRecent(const std::string& file) { PutRecentFile(settings_.recentFiles, file); }
+
+void GameSession::ApplyCaptions()
+{
+    SetPocketCaptionFormat(windows_, translator_.Text(LangSection::Pocket, "PocketCaption"));
+    SetCaption(windows_.windows[MW_THUMB], translator_.Text(LangSection::Thumbnail, "FormCaption"));
+    state_.redrawMode = RedrawMode::WholeField;
+}
+
+void GameSession::ApplyPieceLook()
+{
+    const PieceLook look {.embossStyle = settings_.EmbossStyle, .woodStyle = settings_.WoodStyle,
+                          .woodColor = settings_.WoodColor, .edgeWidth = state_.look.edgeWidth};
+    if (!names_.puzzleLoaded) {
+        state_.look = look;
+        return;
+    }
+    ShowProgress(Text("Prog_ChangeEmboss", "Changing the look of the pieces..."),
+                 ChangeLookStepCount(state_.look, look, state_.descriptor.Rotate == 1));
+    ChangeLook(state_, look, [this] { StepProgress(); });
+    HideProgress();
+    state_.redrawMode = RedrawMode::WholeField;
+}
+
+void GameSession::ShowProgress(const std::string& caption, int steps)
+{
+    kirvo::ShowProgress(progress_, steps, caption);
+    state_.loading = true;
+    host_.ProgressChanged();
+}
+
+void GameSession::StepProgress()
+{
+    kirvo::StepProgress(progress_);
+    host_.ProgressChanged();
+}
+
+void GameSession::HideProgress()
+{
+    kirvo::HideProgress(progress_);
+    state_.loading = false;
+    host_.ProgressChanged();
+}
+
+void GameSession::SizeField(int visibleWidth, int visibleHeight, int screenWidth, int screenHeight)
+{
+    // The field image always covers the whole screen so that any later window size fits it.
+    SetStartField(windows_, visibleWidth, visibleHeight);
+    SizeFieldImages(field_, screenWidth, screenHeight, kDefaultBackground);
+}
+
+void GameSession::ResizeField(int width, int height)
+{
+    kirvo::ResizeField(windows_, width, height);
+    state_.redrawMode = RedrawMode::WholeField;
+}
+
+void GameSession::RescaleField(int oldWidth, int oldHeight)
+{
+    if (!names_.puzzleLoaded)
+        return;
+    SetVirtualField(windows_, state_.descriptor.ImageW, state_.descriptor.ImageH);
+    for (int window = MW_SIDE0; window <= MW_POCKET3; ++window) {
+        RescaleGroups(state_, window, oldWidth, oldHeight, windows_.field.visibleWidth, windows_.field.visibleHeight);
+        BringGroupsIntoView(state_, windows_, window, Pulling::On);
+    }
+}
+
+SessionOutcome GameSession::AfterPlay(const PlayOutcome& outcome)
+{
+    SessionOutcome after {.mainWindowSize = outcome.mainWindowSize, .cursor = outcome.cursor, .sizing = outcome.sizing};
+    if (outcome.joined && settings_.CB_SoundPlay)
+        after.sound = kJoinSound;
+    after.joinAnimation = outcome.animating;
+    // The finish waits for the animation of the join that solved the puzzle.
+    if (outcome.solved && outcome.animating)
+        finishAfterJoin_ = true;
+    else if (outcome.solved)
+        after.finished = true;
+    return after;
+}
+
+SessionOutcome GameSession::Mouse(FieldMouse kind, int button, uint8_t modifiers, int x, int y, WindowSize mainWindow)
+{
+    if (progress_.shown || !names_.puzzleLoaded || field_.star.step >= 0)
+        return {};
+    if (kind != FieldMouse::Move)
+        mouseHeld_ = kind == FieldMouse::Press;
+    state_.busy = true;
+    const PlayOptions options {.keys = settings_.PlayKeys, .snapStrength = settings_.iStuckKoef,
+                               .showJoin = settings_.CB_VisualShowJoin};
+    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, mainWindow};
+    PlayOutcome outcome;
+    switch (kind) {
+    case FieldMouse::Press: outcome = PlayMouseDown(play, button, modifiers, x, y); break;
+    case FieldMouse::Move: outcome = PlayMouseMove(play, mouseHeld_, x, y); break;
+    case FieldMouse::Release: outcome = PlayMouseUp(play, button, modifiers, x, y); break;
+    }
+    state_.busy = false;
+    return AfterPlay(outcome);
+}
+
+SessionOutcome GameSession::Wheel(int delta, int x, int y, WindowSize mainWindow)
+{
+    if (progress_.shown || !names_.puzzleLoaded || field_.star.step >= 0)
+        return {};
+    state_.busy = true;
+    const PlayOptions options {.keys = settings_.PlayKeys, .snapStrength = settings_.iStuckKoef,
+                               .showJoin = settings_.CB_VisualShowJoin};
+    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, mainWindow};
+    const PlayOutcome outcome = PlayWheel(play, delta, x, y);
+    state_.busy = false;
+    return AfterPlay(outcome);
+}
+
+bool GameSession::NextJoinStep()
+{
+    return kirvo::NextJoinStep(field_, state_, windows_);
+}
+
+bool GameSession::TakeFinishAfterJoin()
+{
+    return std::exchange(finishAfterJoin_, false);
+}
+
+void GameSession::ClearSelectionIfAny()
+{
+    if (state_.selectionExists)
+        ClearSelection(state_, windows_);
+}
+
+void GameSession::RedrawAfterWindowChange()
+{
+    // What is carried must be drawn over the field as it now is.
+    if (drag_.state == DragState::Carrying && state_.draggedPiece >= 0)
+        PrepareDragImagesAgain(field_, Carried::Pieces, state_, windows_);
+    else
+        state_.redrawMode = RedrawMode::WholeField;
+}
+
+void GameSession::RunPlayCommand(MenuItem item)
+{
+    using enum MenuItem;
+    switch (item) {
+    case MI_GameWin1:
+    case MI_GameWin2:
+        ClearSelectionIfAny();
+        ShowSide(windows_, state_, item == MI_GameWin1 ? MW_SIDE0 : MW_SIDE1, Carrying::Nothing);
+        break;
+    case MI_PocketsPocket1:
+    case MI_PocketsPocket2:
+    case MI_PocketsPocket3:
+    case MI_PocketsPocket4: TogglePocket(windows_, state_, MW_POCKET0 + (int(item) - int(MI_PocketsPocket1))); break;
+    case MI_PocketsTile: TilePockets(windows_, state_); break;
+    case MI_PocketsCascade: CascadePockets(windows_, state_); break;
+    default: return;
+    }
+    RedrawAfterWindowChange();
+}
+
+void GameSession::SwitchSides()
+{
+    state_.busy = true;
+    const bool carrying = drag_.state == DragState::Carrying && state_.draggedPiece >= 0;
+    // A selection belongs to the side it was made on; carried pieces go along.
+    if (!carrying)
+        ClearSelectionIfAny();
+    ShowSide(windows_, state_, windows_.shownSide == MW_SIDE0 ? MW_SIDE1 : MW_SIDE0,
+             carrying ? Carrying::Pieces : Carrying::Nothing);
+    RedrawAfterWindowChange();
+    state_.busy = false;
+}
+
+std::optional<MenuItem> GameSession::KeyReleased(int key, uint8_t modifiers, const ItemFlags& enabled, bool running)
+{
+    if (!KeyUp(keys_, key, progress_.shown))
+        return std::nullopt;
+    if (key == ' ') {
+        if (SpaceSwitchesSides(running, enabled, settings_.PlayKeys.bSingleWin))
+            SwitchSides();
+        return std::nullopt;
+    }
+    return FindShortcut({key, modifiers}, enabled);
+}
+
+TBox GameSession::Redraw()
+{
+    return kirvo::Redraw(field_, state_, windows_, starStrip_);
+}
+
+}  // namespace kirvo

@@ -1,0 +1,185 @@
+// GameSession: one player's game from start-up to exit — the puzzle in play with its play
+// windows, field image and drag, the jigsaw being chosen, the settings, and the files they came
+// from — and every operation on it: opening, saving, resuming, mouse and key input, the autosave
+// tick and the play commands.
+//
+// The session shows nothing itself. Questions and messages go to the message sink it was given,
+// already translated; a save name and the progress panel's repaints come from its host; what the
+// window should do afterwards (repaint, play a sound, show the finish, step the join animation,
+// change the cursor or its size) comes back as a SessionOutcome.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/Random.h"
+#include "base/Result.h"
+#include "commands/CommandEnabling.h"
+#include "commands/Commands.h"
+#include "commands/ProgressPanel.h"
+#include "commands/Shortcuts.h"
+#include "cutting/KnobAtlas.h"
+#include "files/SavedGame.h"
+#include "game/FileNames.h"
+#include "game/GameState.h"
+#include "playfield/Completion.h"
+#include "playfield/FieldImage.h"
+#include "playfield/PlayMouse.h"
+#include "playfield/PlayWindow.h"
+#include "session/MessageSink.h"
+#include "session/SaveChangesQuestion.h"
+#include "settings/Settings.h"
+#include "settings/Translation.h"
+
+namespace kirvo {
+
+// What the session needs from the program while an operation runs.
+class SessionHost {
+public:
+    virtual ~SessionHost() = default;
+    // Lets the player choose a saved-game name; nothing when the player cancels.
+    virtual std::optional<std::string> ChooseSaveName() = 0;
+    // The progress panel was shown, stepped or hidden: show it as it now is.
+    virtual void ProgressChanged() = 0;
+};
+
+// The sounds of play, by file name in the program folder.
+inline constexpr const char* kJoinSound = "set.wav";
+inline constexpr const char* kWinSound = "win.wav";
+
+struct SessionOutcome {
+    const char* sound = nullptr;  // kJoinSound, only with sound on
+    bool joinAnimation = false;   // step it with NextJoinStep every kJoinStepMilliseconds
+    bool finished = false;        // solved: the finish, with kWinSound when sound is on
+    std::optional<WindowSize> mainWindowSize;  // a side's size grip resizes the main window
+    PlayCursor cursor = PlayCursor::Unchanged;
+    SizingCursor sizing = SizingCursor::Normal;  // with PlayCursor::Sizing
+};
+
+enum class SaveKind { OnRequest, Autosave };
+
+class GameSession : private SaveChangesHost {
+public:
+    // names: every folder and file, already set up. seed starts the generator every new game draws from.
+    GameSession(FILE_NAMES names, Translator& translator, MessageSink messages, SessionHost& host, uint32_t seed);
+
+    const FILE_NAMES& Names() const { return names_; }
+    const GameState& State() const { return state_; }
+    const PlayWindows& Windows() const { return windows_; }
+    PlayWindows& Windows() { return windows_; }
+    const FieldImage& Field() const { return field_; }
+    FieldImage& Field() { return field_; }
+    const ProgressPanel& Progress() const { return progress_; }
+    Settings& CurrentSettings() { return settings_; }
+    const Settings& CurrentSettings() const { return settings_; }
+    const TPixelBuffer& StoredThumbnail() const { return storedThumb_; }
+    const std::string& InfoText() const { return infoText_; }
+    PuzzleProgress HowFarSolved() { return kirvo::Progress(state_, names_.puzzleLoaded); }
+    void SetKnobAtlas(KnobAtlas atlas) { knobAtlas_ = std::move(atlas); }
+
+    // Reads the settings file and applies the language it names; the player is told when the
+    // language file cannot be read.
+    void LoadSettings();
+    // Writes the settings file, with the window's full-screen state.
+    Result<> SaveSettings(bool fullScreen);
+
+    // Which commands the player may use now.
+    CommandEnabling Enabling() const;
+    // Puts the file at the head of the recent list.
+    void PutRecent(const std::string& file);
+
+    // --- Opening (GameSessionOpen.cpp) ---
+    // Asks to save the changes; Stop when the player would rather keep the game in play.
+    Proceed AskToPutAway();
+    // Starts the jigsaw file or resumes the saved game; `fitArea` is the room a fitted picture
+    // may take. On failure the player is told why and the puzzle in play stays as it was.
+    bool Open(const std::string& file, WindowSize fitArea);
+    // What the jigsaw browser does on selecting a jigsaw: the pending descriptor and the preview.
+    Result<> SelectJigsaw(const std::string& file, WindowSize fitArea);
+
+    // --- Saving (GameSessionSave.cpp) ---
+    // Save and Save As: to the game's own saved game, or to one the player chooses.
+    void SaveCommand(bool chooseName);
+    // Writes the game to the file: its play state in place when the file already holds this
+    // game, else the whole game through the save temp file. Only the final result is reported.
+    Result<> Save(SaveKind kind, const std::string& path);
+    // The autosave timer's tick: saves to the autosave file when one is due. True when one was
+    // due, tried or not: the interval starts again.
+    bool AutosaveTick(double minutesSinceLast);
+
+    // --- Play (GameSession.cpp) ---
+    SessionOutcome Mouse(FieldMouse kind, int button, uint8_t modifiers, int x, int y, WindowSize mainWindow);
+    SessionOutcome Wheel(int delta, int x, int y, WindowSize mainWindow);
+    // One step of the join animation; false when it has ended.
+    bool NextJoinStep();
+    // Whether the join whose animation just ended solved the puzzle: the finish is due now.
+    bool TakeFinishAfterJoin();
+    // The commands that work on the field: sides, pockets, tiling and cascading.
+    void RunPlayCommand(MenuItem item);
+    // Space: the other side, carrying what is carried.
+    void SwitchSides();
+    // The key went up: the command whose shortcut it is, when one should run now.
+    std::optional<MenuItem> KeyReleased(int key, uint8_t modifiers, const ItemFlags& enabled, bool running);
+    void KeyPressed(int key) { KeyDown(keys_, key, progress_.shown); }
+    // Recomposes what the last change asked for; the part of the field image to repaint.
+    TBox Redraw();
+
+    // --- Screen and look ---
+    // Lays out the sides, pockets and thumbnail window for the field as first sized.
+    void InitialiseWindows();
+    // The field's visible size changed; the screen size sets the field image.
+    void SizeField(int visibleWidth, int visibleHeight, int screenWidth, int screenHeight);
+    void ResizeField(int width, int height);
+    // Full screen on or off, from one visible field size to another: groups keep their place.
+    void RescaleField(int oldWidth, int oldHeight);
+    // The pieces take the emboss and wood styles of the settings.
+    void ApplyPieceLook();
+    // Captions of the pockets and the thumbnail window in the current language.
+    void ApplyCaptions();
+
+    // The progress panel, for long operations the window runs itself.
+    void ShowProgress(const std::string& caption, int steps);
+    void StepProgress();
+    void HideProgress();
+
+    void SetBusy(bool busy) { state_.busy = busy; }
+
+private:
+    bool SaveGame(const std::string& path) override;
+    std::optional<std::string> ChooseSaveName() override { return host_.ChooseSaveName(); }
+
+    bool OpenJigsaw(const std::string& file, WindowSize fitArea);
+    // The side to show, or nothing when the file could not be resumed.
+    std::optional<int> OpenSavedGame(const std::string& file);
+    SavedGame CurrentSavedGame() const;
+    SessionOutcome AfterPlay(const PlayOutcome& outcome);
+    void RedrawAfterWindowChange();
+    void ClearSelectionIfAny();
+    std::string Text(const char* key, const char* english) const;
+    void TellError(const std::string& text) const;
+
+    FILE_NAMES names_;
+    Translator& translator_;
+    MessageSink messages_;
+    SessionHost& host_;
+    Settings settings_;  // read at start-up, written at exit
+    GameState state_;
+    PlayWindows windows_;
+    FieldImage field_;
+    PlayDrag drag_;
+    TPixelBuffer glassSkin_;
+    TPixelBuffer starStrip_;
+    Random random_;             // every new game draws from it
+    Descriptor pending_;        // the selected jigsaw with the player's choices, until a game starts
+    TPixelBuffer storedThumb_;  // the preview of the jigsaw in play
+    std::string infoText_;      // the information text of the jigsaw in play
+    BackgroundRecord backgroundRecord_ {};  // kept as a saved game brought it
+    KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
+    KeyTracker keys_;
+    ProgressPanel progress_;
+    bool mouseHeld_ = false;
+    bool finishAfterJoin_ = false;  // solved by the join being animated
+};
+
+}  // namespace kirvo

@@ -1,0 +1,118 @@
+// Opening a puzzle: reading the chosen file and starting the new game, or resuming the saved one.
+//
+// Nothing of the puzzle in play is touched until the new file has been read whole: a file that
+// cannot be opened leaves the game as it was, with a message saying why.
+#include <filesystem>
+
+#include "base/TextFormat.h"
+#include "files/JigsawFile.h"
+#include "playfield/Selection.h"
+#include "session/CutMessages.h"
+#include "session/GameSession.h"
+#include "session/JigsawChoices.h"
+#include "session/NewGame.h"
+#include "session/ResumeGame.h"
+
+namespace kirvo {
+
+namespace {
+
+std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+}  // namespace
+
+Proceed GameSession::AskToPutAway()
+{
+    return AskSaveChanges(state_.changed, names_, translator_, messages_, *this);
+}
+
+Result<> GameSession::SelectJigsaw(const std::string& file, WindowSize fitArea)
+{
+    Result<JigsawFile> header = ReadJigsawFile(file, JigsawReadMode::Select);
+    if (!header)
+        return Fail(header.error());
+    FillPendingDescriptor(header.value(), pending_);
+    TakeChoices(pending_, settings_.DefJigP);
+    ComputeFitSize(pending_, fitArea.width, fitArea.height);
+    if (!ApplyChosenLevel(pending_))
+        return Fail("The picture is too small to be cut into pieces.");
+    storedThumb_ = std::move(header.value().preview);
+    return {};
+}
+
+bool GameSession::Open(const std::string& file, WindowSize fitArea)
+{
+    ClearSelectionIfAny();
+    int side = MW_SIDE0;
+    if (HasSavedGameExtension(file)) {
+        std::optional<int> resumedSide = OpenSavedGame(file);
+        if (!resumedSide)
+            return false;
+        side = *resumedSide;
+    } else if (!OpenJigsaw(file, fitArea)) {
+        return false;
+    }
+    PutRecent(file);
+    ShowSide(windows_, state_, side, Carrying::Nothing);
+    // The game's own play flags were cleared by starting or resuming it.
+    drag_ = PlayDrag {.clickToDragStart = true};
+    field_.rectangle = {};
+    state_.redrawMode = RedrawMode::WholeField;
+    return true;
+}
+
+bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
+{
+    auto refuse = [&](const std::string& reason) {
+        HideProgress();
+        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), reason}));
+        return false;
+    };
+    if (Result<> selected = SelectJigsaw(file, fitArea); !selected)
+        return refuse(selected.error());
+
+    ShowProgress(Text("Prog_OpenJig", "Opening the jigsaw..."), NewGameStepCount(pending_, HasEffects(state_.look)));
+    Result<JigsawFile> jigsaw = ReadJigsawFile(file, JigsawReadMode::Start);
+    if (!jigsaw)
+        return refuse(jigsaw.error());
+    StepProgress();
+
+    NewGameChoices choices {.pending = pending_, .seedText = std::nullopt};
+    Result<CutReport> started = StartNewGame(state_, windows_, choices, std::move(jigsaw.value().picture), random_,
+                                             knobAtlas_, [this] { StepProgress(); });
+    if (!started)
+        return refuse(started.error());
+    infoText_ = std::move(jigsaw.value().info);
+    HideProgress();
+    for (const std::string& message : CutMessages(started.value(), translator_))
+        TellError(message);
+
+    names_.sJig = file;
+    names_.sJigName = std::filesystem::path(file).stem().string();
+    names_.sSolve.clear();
+    names_.puzzleLoaded = true;
+    return true;
+}
+
+std::optional<int> GameSession::OpenSavedGame(const std::string& file)
+{
+    Result<SavedGame> saved = ReadSavedGame(file, SavedGameReadMode::Start);
+    if (!saved) {
+        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), saved.error()}));
+        return std::nullopt;
+    }
+    SavedGame& game = saved.value();
+    ShowProgress(Text("Prog_OpenJig", "Opening the jigsaw..."), ResumeStepCount(game.descriptor, HasEffects(state_.look)));
+    storedThumb_ = std::move(game.thumbnail);
+    infoText_ = std::move(game.info);
+    backgroundRecord_ = game.backgrounds;
+    settings_.PlayKeys = game.playKeys;
+    names_.sJig = names_.sJigName = game.jigsawName;
+    const int side = ResumeGame(state_, windows_, std::move(game), [this] { StepProgress(); });
+    HideProgress();
+    names_.sSolve = file;
+    names_.puzzleLoaded = true;
+    return side;
+}
+
+}  // namespace kirvo

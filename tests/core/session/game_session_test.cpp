@@ -1,0 +1,169 @@
+#include "session/GameSession.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "files/JigsawWriter.h"
+#include "raster/PixelBuffer.h"
+#include "support/TempFolder.h"
+
+namespace kirvo {
+namespace {
+
+class SilentHost : public SessionHost {
+public:
+    std::optional<std::string> ChooseSaveName() override { return chosenName; }
+    void ProgressChanged() override {}
+
+    std::optional<std::string> chosenName;
+};
+
+// A session over a folder of its own, with a small two-colour jigsaw open.
+class GameSessionTest : public ::testing::Test {
+protected:
+    GameSessionTest()
+    {
+        FILE_NAMES names;
+        names.savedGamesFolder = temp.Path();
+        names.saveTempFile = temp.Path() + "kirvo.svt";
+        names.autosaveFile = temp.Path() + "autosaved.sv1";
+        names.savedGameExtension = ".sv1";
+        names.jigsawExtension = ".ast";
+        session = std::make_unique<GameSession>(names, translator, sink, host, 7);
+        session->SizeField(800, 600, 1024, 768);
+        session->InitialiseWindows();
+    }
+
+    std::string MakeJigsaw(int width, int height)
+    {
+        TPixelBuffer picture;
+        PixCreate24(picture, width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                PixSetPixel(picture, x, y, x < width / 2 ? 0x2040E0 : 0x30C050);
+        const std::vector<uint8_t> jpeg = PixEncodeJpeg(picture, 90);
+        const std::string path = temp.Path() + "stripes.ast";
+        EXPECT_TRUE(WriteJigsawFile(path, {.ImageW = width, .ImageH = height, .preview = jpeg, .info = {}, .picture = jpeg}));
+        return path;
+    }
+
+    void SelectSomePieces()
+    {
+        GameState& state = const_cast<GameState&>(session->State());
+        state.pieces[0].selected = true;
+        state.pieces[1].selected = true;
+        state.selectionExists = true;
+    }
+
+    bool AnySelected() const
+    {
+        const GameState& state = session->State();
+        for (int i = 0; i < PieceCount(state); ++i)
+            if (state.pieces[size_t(i)].selected)
+                return true;
+        return false;
+    }
+
+    testing::TempFolder temp;
+    std::vector<std::string> told;
+    MessageSink sink = [this](const MessageRequest& request) {
+        told.push_back(request.text);
+        return MessageAnswer::Ok;
+    };
+    Translator translator;
+    SilentHost host;
+    std::unique_ptr<GameSession> session;
+};
+
+TEST_F(GameSessionTest, OpeningAJigsawStartsAGameOnTheFirstSide)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    EXPECT_TRUE(told.empty());
+    EXPECT_TRUE(session->Names().puzzleLoaded);
+    EXPECT_EQ(session->Names().sJigName, "stripes");
+    EXPECT_GT(session->State().descriptor.TotalTileNum, 1);
+    EXPECT_FALSE(session->State().changed);
+    EXPECT_EQ(session->CurrentSettings().recentFiles.count, 1);
+    EXPECT_FALSE(session->Open(temp.Write("broken.ast", "not a jigsaw"), {800, 600}));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(session->Names().sJigName, "stripes");  // the game in play stays
+}
+
+// Save, Save As, the side commands and Space put a selection away first: a saved selection
+// would come back with pieces no command can let go of.
+TEST_F(GameSessionTest, SavingAndChangingSidesClearTheSelection)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    struct Case {
+        const char* what;
+        std::function<void(GameSession&)> act;
+    } cases[] = {
+        {"save", [](GameSession& s) { s.SaveCommand(false); }},
+        {"save as", [](GameSession& s) { s.SaveCommand(true); }},
+        {"second side", [](GameSession& s) { s.RunPlayCommand(MenuItem::MI_GameWin2); }},
+        {"first side", [](GameSession& s) { s.RunPlayCommand(MenuItem::MI_GameWin1); }},
+        {"space", [](GameSession& s) { s.SwitchSides(); }},
+    };
+    host.chosenName = temp.Path() + "mine.sv1";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SelectSomePieces();
+        c.act(*session);
+        EXPECT_FALSE(session->State().selectionExists);
+        EXPECT_FALSE(AnySelected());
+    }
+    Result<SavedGame> saved = ReadSavedGame(temp.Path() + "mine.sv1", SavedGameReadMode::Start);
+    ASSERT_TRUE(saved);
+    for (const PieceRecord& piece : saved.value().pieces)
+        EXPECT_FALSE(piece.selected);
+    EXPECT_TRUE(told.empty());
+}
+
+// A saved game the player may no longer write in place (here: made read-only) cannot take a quick
+// save, but the full save through the temp file still replaces it: the player hears of no failure.
+TEST_F(GameSessionTest, AQuickSaveThatCannotOpenItsFileIsNotReportedWhenTheFullSaveWorks)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    const std::string path = temp.Path() + "mine.sv1";
+    host.chosenName = path;
+    session->SaveCommand(true);
+    ASSERT_TRUE(told.empty());
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    SelectSomePieces();  // clearing it before the save changes the game
+    // Root may write any file; the check runs as an ordinary user in a child process.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0) {
+            chmod(temp.Path().c_str(), 0777);
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(3);
+        }
+        session->SaveCommand(false);
+        _exit(told.empty() && !session->State().changed ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST_F(GameSessionTest, AFailedSaveIsReportedAndKeepsTheGameChanged)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    SelectSomePieces();
+    session->RunPlayCommand(MenuItem::MI_GameWin2);  // putting the selection away changes the game
+    ASSERT_TRUE(session->State().changed);
+    host.chosenName = temp.Path() + "no-such-folder/mine.sv1";
+    session->SaveCommand(false);
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_TRUE(session->State().changed);
+}
+
+}  // namespace
+}  // namespace kirvo
