@@ -103,6 +103,7 @@ MainWindow::MainWindow(MessageSink messages)
     connect(autoSaveTimer_, &QTimer::timeout, this, &MainWindow::AutoSaveTick);
     sinceAutoSave_.start();
     joinTimer_ = new QTimer(this);
+    joinTimer_->setObjectName("T_JoinStar");
     joinTimer_->setInterval(kJoinStepMilliseconds);
     connect(joinTimer_, &QTimer::timeout, this, &MainWindow::JoinAnimationTick);
 

@@ -53,13 +53,10 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_FileLast0:
     case MI_FileLast1:
     case MI_FileLast2:
-    case MI_FileLast3: {
-        const size_t index = size_t(item) - size_t(MI_FileLast0);
-        const RecentFiles& recent = session_->CurrentSettings().recentFiles;
-        if (int(index) < recent.count)
-            OpenWithBrowser(recent.entries[index].fullName, true);
+    case MI_FileLast3:
+        if (std::string file = session_->RecentFileAt(int(item) - int(MI_FileLast0)); !file.empty())
+            OpenWithBrowser(file, true);
         return;
-    }
     case MI_FullScreen: ToggleFullScreen(); return;
     case MI_Min: showMinimized(); return;
     case MI_Exit: close(); return;

@@ -24,19 +24,14 @@ void MainWindow::OpenWithBrowser(const std::string& name, bool direct)
         session_->SetBusy(false);
         return;
     }
-    const FILE_NAMES& names = session_->Names();
-    std::string preselected = name;
-    if (preselected.empty())
-        preselected = QFileInfo::exists(QString::fromStdString(names.sSolve)) ? names.sSolve : names.sJig;
-    if (std::optional<std::string> chosen = ChooseJigsaw(preselected))
+    if (std::optional<std::string> chosen = ChooseJigsaw(name.empty() ? session_->PreselectedFile() : name))
         OpenFile(*chosen);
     session_->SetBusy(false);
 }
 
 void MainWindow::OpenMostRecent()
 {
-    const RecentFiles& recent = session_->CurrentSettings().recentFiles;
-    OpenWithBrowser(recent.count > 0 ? recent.entries[0].fullName : "", false);
+    OpenWithBrowser(session_->RecentFileAt(0), false);
 }
 
 std::optional<std::string> MainWindow::ChooseJigsaw(const std::string& preselected)

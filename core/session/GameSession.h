@@ -92,6 +92,10 @@ public:
     // --- Opening (GameSessionOpen.cpp) ---
     // Asks to save the changes; Stop when the player would rather keep the game in play.
     Proceed AskToPutAway();
+    // The file the chooser starts on: the game's saved game while it exists, else its jigsaw.
+    std::string PreselectedFile() const;
+    // The recent file at that place of the list; empty past its end.
+    std::string RecentFileAt(int index) const;
     // Starts the jigsaw file or resumes the saved game; `fitArea` is the room a fitted picture
     // may take. On failure the player is told why and the puzzle in play stays as it was.
     bool Open(const std::string& file, WindowSize fitArea);

@@ -4,6 +4,7 @@
 // cannot be opened leaves the game as it was, with a message saying why.
 #include <filesystem>
 
+#include "base/Folders.h"
 #include "base/TextFormat.h"
 #include "files/JigsawFile.h"
 #include "playfield/Selection.h"
@@ -24,6 +25,17 @@ std::string FileNameOf(const std::string& path) { return std::filesystem::path(p
 Proceed GameSession::AskToPutAway()
 {
     return AskSaveChanges(state_.changed, names_, translator_, messages_, *this);
+}
+
+std::string GameSession::PreselectedFile() const
+{
+    return FileExists(names_.sSolve) ? names_.sSolve : names_.sJig;
+}
+
+std::string GameSession::RecentFileAt(int index) const
+{
+    const RecentFiles& recent = settings_.recentFiles;
+    return index >= 0 && index < recent.count ? recent.entries[size_t(index)].fullName : std::string();
 }
 
 Result<> GameSession::SelectJigsaw(const std::string& file, WindowSize fitArea)

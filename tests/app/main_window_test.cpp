@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QTimer>
@@ -451,6 +452,39 @@ TEST_F(PlayTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
     const TPixelBuffer& source = window.State().buffers[kPictureBuffer];
     for (auto [x, y] : {std::pair {d.ImageW / 3, d.ImageH / 2}, std::pair {d.ImageW - 5, 4}, std::pair {7, d.ImageH - 3}})
         EXPECT_EQ(PixGetPixel(saved, x + 1, y + 1), PixGetPixel(source, x, y)) << x << "," << y;
+}
+
+// The star of a join turns on a timer: the drop returns at once and the window answers meanwhile.
+TEST_F(PlayTest, AJoinStarTurnsOnATimerWhileTheWindowAnswers)
+{
+    Settings settings;
+    settings.CB_VisualShowJoin = true;
+    ASSERT_TRUE(SettingsSave(settings, window.FileNames()));
+    window.LoadSettings();
+    shown.clear();
+    ASSERT_TRUE(window.OpenFile(KIRVO_SAMPLE_JIGSAW));
+    const int k = NextPiece();
+    ASSERT_GE(k, 0);
+    for (int turns = 0; turns < 4 && Piece(0).rotation != Piece(k).rotation; ++turns)
+        WheelDown(*PointOnGroup());
+    std::optional<QPoint> grip = PointOnGroup();
+    ASSERT_TRUE(grip);
+    const PieceRecord& held = Piece(PieceAtPoint(window.State(), window.Windows(), grip->x(), grip->y()));
+    QPoint shift((Piece(k).x - Piece(k).rotatedSourceX) - (held.x - held.rotatedSourceX),
+                 (Piece(k).y - Piece(k).rotatedSourceY) - (held.y - held.rotatedSourceY));
+    Drag(*grip, *grip + shift);
+    ASSERT_EQ(Piece(k).group, Piece(0).group);
+
+    auto* star = window.findChild<QTimer*>("T_JoinStar");
+    ASSERT_NE(star, nullptr);
+    EXPECT_TRUE(star->isActive());
+    EXPECT_GE(window.Field().star.step, 0) << "the drop returned before the star was done";
+    QElapsedTimer waited;
+    waited.start();
+    while (star->isActive() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(star->isActive());
+    EXPECT_LT(window.Field().star.step, 0);
 }
 
 }  // namespace
