@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <vector>
 
 #include "base/Folders.h"
@@ -119,6 +120,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (quitting_) {
+        event->accept();
+        return;
+    }
     session_->SetBusy(true);
     if (session_->AskToPutAway() == Proceed::Stop) {
         session_->SetBusy(false);
@@ -127,6 +132,24 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     SaveSettings();
     event->accept();
+}
+
+void MainWindow::QuitWithoutAsking()
+{
+    // A long operation still running finishes first; its own event processing brings us here.
+    if (session_->Progress().shown) {
+        QTimer::singleShot(100, this, &MainWindow::QuitWithoutAsking);
+        return;
+    }
+    quitting_ = true;
+    joinTimer_->stop();
+    autoSaveTimer_->stop();
+    // Nobody is there to read a message: what fails is said on the standard error.
+    if (Result<> saved = session_->SaveWithoutAsking(); !saved)
+        std::fprintf(stderr, "%s: the game could not be saved: %s\n", kApplicationTitle, saved.error().c_str());
+    if (Result<> settings = session_->SaveSettings(fullScreen_); !settings)
+        std::fprintf(stderr, "%s: %s\n", kApplicationTitle, settings.error().c_str());
+    close();
 }
 
 std::optional<std::string> MainWindow::ChooseSaveName()

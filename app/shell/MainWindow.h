@@ -42,6 +42,9 @@ public:
     // Field input is taken only while running: from start-up until the window goes away.
     void SetRunning(bool running) { running_ = running; }
 
+    // For a quit signal: saves a changed game without asking — to its saved game, or to the
+    // autosave file when it has none — writes the settings and closes.
+    void QuitWithoutAsking();
     // Reads the settings file and applies the language and the saved window state.
     void LoadSettings();
     void RunCommand(MenuItem item);
@@ -137,6 +140,7 @@ private:
     bool running_ = false;
     bool fullScreen_ = false;
     bool changingFullScreen_ = false;
+    bool quitting_ = false;  // closing for a quit signal: nothing is asked
     int languageListener_ = 0;
 };
 

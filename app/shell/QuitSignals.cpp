@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
 #include <csignal>
@@ -35,18 +36,20 @@ void CatchQuitSignals()
     sigaction(SIGINT, &action, nullptr);
 }
 
-void CloseOnQuitSignals(QWidget* window)
+void QuitOnSignals(QWidget* window, std::function<void()> quit)
 {
     if (signalSocket[1] < 0)
         return;
     auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window, quit = std::move(quit)] {
         char byte;
         [[maybe_unused]] ssize_t read = ::read(signalSocket[1], &byte, 1);
-        // A message box waiting for an answer would keep the program alive behind the closed window.
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-        window->close();
+        // A dialog waiting for an answer would keep the program alive behind the closed window;
+        // the quit itself waits until the code that opened the dialog has run on.
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget != window && widget->isVisible() && widget->isModal())
+                widget->close();
+        QTimer::singleShot(0, window, quit);
     });
 }
 

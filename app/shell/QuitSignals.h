@@ -1,6 +1,8 @@
-// Closes the main window when the process is asked to stop (SIGTERM at logout, SIGINT from a
-// terminal), so the game leaves the way it does on Exit: questions asked, files tidied.
+// Quits the game when the process is asked to stop (SIGTERM at logout, SIGINT from a terminal).
+// There is nobody to answer a question then: the window saves what the player did and closes.
 #pragma once
+
+#include <functional>
 
 class QWidget;
 
@@ -8,7 +10,8 @@ namespace kirvo {
 
 // Catches the signals from now on; one that arrives early waits for the window.
 void CatchQuitSignals();
-// The window to close on a caught signal.
-void CloseOnQuitSignals(QWidget* window);
+// What to do on a caught signal, run by the window's event loop once any dialog that was waiting
+// for an answer has been closed.
+void QuitOnSignals(QWidget* window, std::function<void()> quit);
 
 }  // namespace kirvo

@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     splash->repaint();
 
     MainWindow mainWindow;
-    CloseOnQuitSignals(&mainWindow);
+    QuitOnSignals(&mainWindow, [&mainWindow] { mainWindow.QuitWithoutAsking(); });
     std::error_code ignored;
     std::filesystem::remove(mainWindow.FileNames().saveTempFile, ignored);  // left by an interrupted save
     mainWindow.SetRunning(true);

@@ -108,6 +108,9 @@ public:
     // Writes the game to the file: its play state in place when the file already holds this
     // game, else the whole game through the save temp file. Only the final result is reported.
     Result<> Save(SaveKind kind, const std::string& path);
+    // Saves a changed game without asking, for a quit signal: to its saved game, or to the
+    // autosave file when it has none.
+    Result<> SaveWithoutAsking();
     // The autosave timer's tick: saves to the autosave file when one is due. True when one was
     // due, tried or not: the interval starts again.
     bool AutosaveTick(double minutesSinceLast);

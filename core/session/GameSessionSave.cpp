@@ -91,6 +91,15 @@ void GameSession::SaveCommand(bool chooseName)
         PutRecent(names_.sSolve);
 }
 
+Result<> GameSession::SaveWithoutAsking()
+{
+    if (!names_.puzzleLoaded || !state_.changed)
+        return {};
+    if (names_.sSolve.empty() || SameNameIgnoringCase(names_.sSolve, names_.autosaveFile))
+        return Save(SaveKind::Autosave, names_.autosaveFile);
+    return Save(SaveKind::OnRequest, names_.sSolve);
+}
+
 bool GameSession::AutosaveTick(double minutesSinceLast)
 {
     AutosaveSituation situation {.puzzleLoaded = names_.puzzleLoaded,

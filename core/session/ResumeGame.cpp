@@ -102,6 +102,9 @@ int ResumeGame(GameState& state, PlayWindows& windows, SavedGame&& game, const P
         windows.windows[size_t(n)].background = uint32_t(game.backgrounds[size_t(kFirstWindowBackground + n)]);
     AllocatePieceTable(state, state.descriptor.TotalTileNum);
     std::copy(game.pieces.begin(), game.pieces.end(), state.pieces.begin());
+    // A game saved with a selection would come back with pieces no command lets go of.
+    for (PieceRecord& piece : state.pieces)
+        piece.selected = false;
     SortDrawOrder(state, SortOrder::Ascending);
     RestorePockets(windows, state, game.pockets);
     state.weightedPiece = game.weightedPiece;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <csignal>
 #include <filesystem>
 #include <optional>
 #include <utility>
@@ -27,6 +28,7 @@
 #include "session/MessageSink.h"
 #include "settings/Settings.h"
 #include "shell/FieldWidget.h"
+#include "shell/QuitSignals.h"
 #include "shell/ToolbarPanel.h"
 #include "support/TempFolder.h"
 
@@ -332,6 +334,18 @@ protected:
 
     const PieceRecord& Piece(int k) { return window.State().pieces[size_t(k)]; }
 
+    // A point of the first side where piece k is the topmost piece.
+    QPoint PointOnPiece(int k)
+    {
+        const TMyWin& side = window.Windows().windows[MW_SIDE0];
+        for (int y = Piece(k).y; y < Piece(k).y + Piece(k).height; ++y)
+            for (int x = Piece(k).x; x < Piece(k).x + Piece(k).width; ++x)
+                if (PieceAtPoint(window.State(), window.Windows(), x + side.client.left, y + side.client.top) == k)
+                    return QPoint(x + side.client.left, y + side.client.top);
+        ADD_FAILURE() << "piece " << k << " is covered";
+        return {};
+    }
+
     // A point of the side where the topmost piece belongs to piece 0's group.
     std::optional<QPoint> PointOnGroup()
     {
@@ -485,6 +499,31 @@ TEST_F(PlayTest, AJoinStarTurnsOnATimerWhileTheWindowAnswers)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_FALSE(star->isActive());
     EXPECT_LT(window.Field().star.step, 0);
+}
+
+// At logout the desktop sends a quit signal and then, soon after, kills the game: there is no
+// time for a question, so the changed game is saved to the autosave file and the window closes.
+TEST_F(PlayTest, AQuitSignalSavesAChangedGameWithoutAsking)
+{
+    CatchQuitSignals();
+    QuitOnSignals(&window, [this] { window.QuitWithoutAsking(); });
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "stripes.ast", 200, 150)));
+    std::filesystem::remove(window.FileNames().autosaveFile);
+    QPoint from = PointOnPiece(2);
+    Drag(from, from + QPoint(30, 20));
+    ASSERT_TRUE(window.State().changed);
+    shown.clear();
+
+    std::raise(SIGTERM);
+    QElapsedTimer waited;
+    waited.start();
+    while (window.isVisible() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(shown, std::vector<std::string> {});
+    Result<SavedGame> saved = ReadSavedGame(window.FileNames().autosaveFile, SavedGameReadMode::Start);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved.value().pieces[2].x, Piece(2).x);
 }
 
 }  // namespace

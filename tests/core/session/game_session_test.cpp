@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "base/Folders.h"
 #include "files/JigsawWriter.h"
 #include "raster/PixelBuffer.h"
 #include "support/TempFolder.h"
@@ -163,6 +164,30 @@ TEST_F(GameSessionTest, AFailedSaveIsReportedAndKeepsTheGameChanged)
     session->SaveCommand(false);
     EXPECT_EQ(told.size(), 1u);
     EXPECT_TRUE(session->State().changed);
+}
+
+// A quit signal leaves nobody to answer: the game goes to its own saved game, or to the autosave
+// file when it has none.
+TEST_F(GameSessionTest, SavingWithoutAskingKeepsEveryMove)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    ASSERT_TRUE(session->SaveWithoutAsking());
+    EXPECT_FALSE(FileExists(session->Names().autosaveFile)) << "nothing changed, nothing to save";
+
+    SelectSomePieces();
+    session->RunPlayCommand(MenuItem::MI_GameWin2);
+    ASSERT_TRUE(session->SaveWithoutAsking());
+    EXPECT_TRUE(ReadSavedGame(session->Names().autosaveFile, SavedGameReadMode::Start));
+
+    host.chosenName = temp.Path() + "mine.sv1";
+    session->SaveCommand(true);
+    std::filesystem::remove(session->Names().autosaveFile);
+    SelectSomePieces();
+    session->RunPlayCommand(MenuItem::MI_GameWin1);
+    ASSERT_TRUE(session->SaveWithoutAsking());
+    EXPECT_FALSE(session->State().changed);
+    EXPECT_TRUE(ReadSavedGame(temp.Path() + "mine.sv1", SavedGameReadMode::Start));
+    EXPECT_TRUE(told.empty());
 }
 
 }  // namespace

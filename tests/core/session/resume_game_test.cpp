@@ -126,5 +126,24 @@ TEST(ResumeGameTest, AGameWhollyOnTheSecondSideOpensThere)
     EXPECT_EQ(ResumeGame(resumed.state, resumed.windows, std::move(read.value())), MW_SIDE1);
 }
 
+// A game saved with a selection (by an older game, or by an autosave during play) comes back
+// without one: no command could let go of those pieces.
+TEST(ResumeGameTest, ASavedSelectionIsLetGo)
+{
+    Table played;
+    Play(played);
+    played.state.pieces[0].selected = played.state.pieces[3].selected = true;
+    TPixelBuffer thumbnail;
+    PixCreate24(thumbnail, 4, 3);
+    Result<SavedGame> read = DecodeSavedGame(
+        EncodeSavedGame(MakeSavedGame(played.state, played.windows, {.thumbnail = &thumbnail})), SavedGameReadMode::Start);
+    ASSERT_TRUE(read) << read.error();
+    Table resumed;
+    ResumeGame(resumed.state, resumed.windows, std::move(read.value()));
+    for (const PieceRecord& piece : resumed.state.pieces)
+        EXPECT_FALSE(piece.selected);
+    EXPECT_FALSE(resumed.state.selectionExists);
+}
+
 }  // namespace
 }  // namespace kirvo
