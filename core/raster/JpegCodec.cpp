@@ -10,6 +10,13 @@ namespace kirvo {
 
 namespace {
 
+// A progressive picture is read scan by scan, each one over the whole picture; ordinary files
+// have a dozen, and thousands of empty ones cost minutes.
+constexpr int kMaxJpegScans = 100;
+// Every 8 x 8 block of a Huffman-coded picture takes at least one bit: a file smaller than its
+// blocks divided by eight cannot hold the picture it claims.
+constexpr uint64_t kPixelsPerByteAtMost = 512;
+
 struct JpegErrors {
     jpeg_error_mgr manager;  // first, so that libjpeg's pointer to it points to the whole
     std::jmp_buf jump;
@@ -23,6 +30,19 @@ struct JpegErrors {
     std::longjmp(errors->jump, 1);
 }
 
+[[noreturn]] void RefuseJpeg(j_common_ptr info, const char* why)
+{
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    std::snprintf(errors->message, sizeof errors->message, "%s", why);
+    std::longjmp(errors->jump, 1);
+}
+
+void CountScans(j_common_ptr info)
+{
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > kMaxJpegScans)
+        RefuseJpeg(info, "more than 100 scans");
+}
+
 // A warning (level -1) means damaged or missing data, which libjpeg would paper over with grey;
 // such a file is refused rather than shown half grey. Higher levels are trace output.
 void OnJpegMessage(j_common_ptr info, int level)
@@ -34,6 +54,7 @@ void OnJpegMessage(j_common_ptr info, int level)
 struct JpegReader {
     jpeg_decompress_struct info{};
     JpegErrors errors{};
+    jpeg_progress_mgr progress{CountScans, 0, 0, 0, 0};
     ~JpegReader() { jpeg_destroy_decompress(&info); }
 };
 
@@ -46,11 +67,13 @@ bool DecodeJpeg(JpegReader& reader, std::span<const uint8_t> bytes, TPixelBuffer
         return false;
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    info.progress = &reader.progress;
     jpeg_read_header(&info, TRUE);
-    if (uint64_t(info.image_width) * info.image_height > uint64_t(kMaxDecodedPixels)) {
-        std::snprintf(reader.errors.message, sizeof reader.errors.message, "picture larger than 100 megapixels");
-        return false;
-    }
+    const uint64_t pixels = uint64_t(info.image_width) * info.image_height;
+    if (pixels > uint64_t(kMaxDecodedPixels))
+        RefuseJpeg(reinterpret_cast<j_common_ptr>(&info), "picture larger than 100 megapixels");
+    if (bytes.size() * kPixelsPerByteAtMost < pixels)
+        RefuseJpeg(reinterpret_cast<j_common_ptr>(&info), "file too small for the picture it claims");
     info.out_color_space = JCS_EXT_BGR;
     jpeg_start_decompress(&info);
     PixCreate24(buffer, int(info.output_width), int(info.output_height));

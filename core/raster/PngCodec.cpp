@@ -9,6 +9,16 @@ namespace kirvo {
 
 namespace {
 
+// libpng allocates a chunk's stated length before it reads the chunk; no chunk the game reads
+// needs more than this.
+constexpr png_alloc_size_t kMaxChunkBytes = 8 << 20;
+// Deflate shrinks data at most about 1032 times: a file smaller than its rows' data divided by
+// that cannot hold the picture it claims.
+constexpr uint64_t kMaxDeflateRatio = 1032;
+
+// Ancillary chunks the game never reads, some of them compressed: skipped unread.
+constexpr png_byte kSkippedChunks[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0";
+
 // Everything libpng's callbacks need, kept outside the frame that calls setjmp.
 struct PngSource {
     std::span<const uint8_t> bytes;
@@ -52,6 +62,9 @@ bool DecodePng(png_structp png, png_infop info, TPixelBuffer& buffer)
     png_uint_32 height = png_get_image_height(png, info);
     if (uint64_t(width) * height > uint64_t(kMaxDecodedPixels))
         png_error(png, "picture larger than 100 megapixels");
+    const uint64_t rowData = uint64_t(height) * (1 + png_get_rowbytes(png, info));  // a filter byte a row
+    if (static_cast<PngSource*>(png_get_io_ptr(png))->bytes.size() * kMaxDeflateRatio < rowData)
+        png_error(png, "file too small for the picture it claims");
     bool alpha = (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
 
     // Whatever the colour type and depth, ask for 8-bit blue, green, red (and alpha).
@@ -139,6 +152,8 @@ Result<> PixLoadPng(TPixelBuffer& buffer, std::span<const uint8_t> bytes)
     if (!reader.info)
         return Fail("Cannot read PNG image: out of memory");
     png_set_read_fn(reader.png, &source, ReadPngBytes);
+    png_set_chunk_malloc_max(reader.png, kMaxChunkBytes);
+    png_set_keep_unknown_chunks(reader.png, PNG_HANDLE_CHUNK_NEVER, kSkippedChunks, int(sizeof kSkippedChunks / 5));
 
     TPixelBuffer decoded;
     if (!DecodePng(reader.png, reader.info, decoded))

@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
 #include <cstdio>
+#include <functional>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -123,7 +129,11 @@ TEST(PngCodec, EveryColourTypeDecodesToBlueGreenRedWithAlphaWhereThereIsAny)
 
 // --- JPEG files made in the test with libjpeg -------------------------------------------------
 
-Bytes EncodeJpeg(int width, int height, int components, const uint8_t* pixel)
+// Progressive files: none, libjpeg's usual dozen scans, or one scan for every coefficient of
+// every component (190 scans).
+enum class Scans { Baseline, Progressive, EveryCoefficient };
+
+Bytes EncodeJpeg(int width, int height, int components, const uint8_t* pixel, Scans scans = Scans::Baseline)
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors;
@@ -138,6 +148,17 @@ Bytes EncodeJpeg(int width, int height, int components, const uint8_t* pixel)
     info.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
+    std::vector<jpeg_scan_info> script;
+    if (scans == Scans::Progressive)
+        jpeg_simple_progression(&info);
+    if (scans == Scans::EveryCoefficient) {
+        script.push_back({components, {0, 1, 2, 0}, 0, 0, 0, 0});
+        for (int c = 0; c < components; ++c)
+            for (int k = 1; k < 64; ++k)
+                script.push_back({1, {c, 0, 0, 0}, k, k, 0, 0});
+        info.scan_info = script.data();
+        info.num_scans = int(script.size());
+    }
     jpeg_start_compress(&info, TRUE);
     Bytes row(size_t(width * components));
     for (size_t i = 0; i < row.size(); ++i)
@@ -433,6 +454,106 @@ TEST(Codecs, HeadersClaimingHugePicturesAreRefusedBeforeAllocating)
         ASSERT_FALSE(result.ok());
         EXPECT_NE(result.error().find("larger than 100 megapixels"), std::string::npos) << result.error();
     }
+}
+
+// How far the largest memory use of the process grows while `decode` runs, in kilobytes; run in
+// a child of its own so that earlier tests do not hide it.
+long PeakGrowthKb(const std::function<void()>& decode)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        rusage before {};
+        rusage after {};
+        getrusage(RUSAGE_SELF, &before);
+        decode();
+        getrusage(RUSAGE_SELF, &after);
+        const long growth = after.ru_maxrss - before.ru_maxrss;
+        _exit(write(channel[1], &growth, sizeof growth) == sizeof growth ? 0 : 1);
+    }
+    close(channel[1]);
+    long growth = -1;
+    if (read(channel[0], &growth, sizeof growth) != sizeof growth)
+        growth = -1;
+    close(channel[0]);
+    waitpid(child, nullptr, 0);
+    return growth;
+}
+
+Bytes PngChunk(const char* type, const Bytes& data, uint32_t statedLength)
+{
+    Bytes chunk = {uint8_t(statedLength >> 24), uint8_t(statedLength >> 16), uint8_t(statedLength >> 8), uint8_t(statedLength)};
+    chunk.insert(chunk.end(), type, type + 4);
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    const uLong crc = crc32(crc32(0, reinterpret_cast<const Bytef*>(type), 4), data.data(), uInt(data.size()));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk.push_back(uint8_t(crc >> shift));
+    return chunk;
+}
+
+Bytes SmallPng(uint32_t width, uint32_t height, const Bytes& extraChunk)
+{
+    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const Bytes header = {uint8_t(width >> 24), uint8_t(width >> 16), uint8_t(width >> 8), uint8_t(width),
+                          uint8_t(height >> 24), uint8_t(height >> 16), uint8_t(height >> 8), uint8_t(height),
+                          8, 2, 0, 0, 0};
+    for (const Bytes& chunk : {PngChunk("IHDR", header, 13), extraChunk,
+                               PngChunk("IDAT", {0x78, 0x9C, 0x63, 0x60, 0x00, 0x00, 0x00, 0x04, 0x00, 0x01}, 10),
+                               PngChunk("IEND", {}, 0)})
+        png.insert(png.end(), chunk.begin(), chunk.end());
+    return png;
+}
+
+// A baseline JPEG whose frame header claims another size than its data holds.
+Bytes JpegClaiming(int width, int height)
+{
+    const uint8_t grey[] = {128, 128, 128};
+    Bytes file = EncodeJpeg(16, 16, 3, grey);
+    for (size_t i = 2; i + 8 < file.size(); ++i)
+        if (file[i] == 0xFF && file[i + 1] == 0xC0) {
+            file[i + 5] = uint8_t(height >> 8);
+            file[i + 6] = uint8_t(height);
+            file[i + 7] = uint8_t(width >> 8);
+            file[i + 8] = uint8_t(width);
+            break;
+        }
+    return file;
+}
+
+// A small file is refused for what it holds, not for what it claims: no decoder reserves the
+// memory of a picture whose data is not there, nor of a chunk the game does not read.
+TEST(Codecs, SmallFilesClaimingHugePicturesCostLittleMemory)
+{
+    struct Case {
+        const char* what;
+        Bytes file;
+        Result<> (*load)(TPixelBuffer&, std::span<const uint8_t>);
+    };
+    const Case cases[] = {
+        {"PNG claiming 10000 x 10000", SmallPng(10000, 10000, {}), PixLoadPng},
+        {"PNG with a text chunk claiming a gigabyte", SmallPng(1, 1, PngChunk("zTXt", {'a', 0, 0}, 1u << 30)), PixLoadPng},
+        {"JPEG claiming 9000 x 9000", JpegClaiming(9000, 9000), PixLoadJpeg},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_LT(c.file.size(), 1000u);
+        TPixelBuffer buffer;
+        EXPECT_FALSE(c.load(buffer, c.file));
+        EXPECT_LT(PeakGrowthKb([&] { (void)c.load(buffer, c.file); }), 16 * 1024);
+    }
+}
+
+TEST(JpegCodec, ProgressiveFilesDecodeUpToAHundredScans)
+{
+    const uint8_t blue[] = {20, 40, 250};
+    TPixelBuffer buffer;
+    ASSERT_TRUE(PixLoadJpeg(buffer, EncodeJpeg(40, 30, 3, blue, Scans::Progressive)));
+    EXPECT_EQ(buffer.width, 40);
+    Result<> many = PixLoadJpeg(buffer, EncodeJpeg(40, 30, 3, blue, Scans::EveryCoefficient));
+    ASSERT_FALSE(many);
+    EXPECT_EQ(many.error(), "Invalid JPEG image: more than 100 scans");
 }
 
 }  // namespace
