@@ -16,7 +16,7 @@
 #include "cutting/PieceSizeTable.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
-#include "files/SavedGame.h"
+#include "files/SavedGameFile.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 #include "playfield/Completion.h"

@@ -23,7 +23,7 @@
 #include "base/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
-#include "files/SavedGame.h"
+#include "files/SavedGameFile.h"
 #include "raster/PixelBuffer.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "base/Folders.h"
 #include "base/TextFormat.h"
-#include "files/SavedGame.h"
+#include "files/SavedGameFile.h"
 #include "session/MessageBox.h"
 #include "session/ResumeGame.h"
 #include "shell/MainWindow.h"
