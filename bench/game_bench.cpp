@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/PieceSizeTable.h"

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "base/TextFormat.h"
 #include "files/SavedGameFile.h"

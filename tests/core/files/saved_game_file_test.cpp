@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <functional>
-#include <thread>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "core/files/saved_game_fixture.h"
 #include "support/TempFolder.h"
@@ -87,73 +82,6 @@ TEST(SavedGameFile, QuickSaveLeavesAnyOtherFileAlone)
     EXPECT_FALSE(missing.value());
     EXPECT_FALSE(FileExists(folder.Path() + "missing.sv1"));
     EXPECT_FALSE(QuickSaveGame(folder.Path(), game)) << "a folder cannot be opened for writing";
-}
-
-TEST(SavedGameFile, FailedDurableWriteLeavesTheTargetAndNoTempFile)
-{
-    testing::TempFolder folder;
-    const Bytes bytes = {1, 2, 3};
-    const std::string path = folder.Write("game.sv1", "old");
-    const std::string busy = folder.Write("taken/inside", "old");
-    struct Case {
-        std::string target;
-        std::string temp;
-        const char* problem;
-    } cases[] = {
-        {path, folder.Path() + "missing/kirvo.svt", "cannot create"},
-        {folder.Path() + "taken", folder.Path() + "kirvo.svt", "cannot replace"},
-    };
-    for (const Case& c : cases) {
-        Result<> written = WriteFileDurably(c.target, c.temp, bytes);
-        ASSERT_FALSE(written) << c.problem;
-        EXPECT_NE(written.error().find(c.problem), std::string::npos) << written.error();
-        EXPECT_FALSE(FileExists(c.temp)) << c.problem;
-    }
-    EXPECT_EQ(testing::ReadText(path), "old");
-    EXPECT_EQ(testing::ReadText(busy), "old");
-
-    ASSERT_TRUE(WriteFileDurably(path, folder.Path() + "kirvo.svt", bytes));
-    EXPECT_EQ(ReadFileBytes(path), bytes);
-    EXPECT_FALSE(FileExists(folder.Path() + "kirvo.svt"));
-}
-
-// Games of some 470 KB, so that a write takes long enough to be interrupted.
-SavedGame LargeGame(int shade)
-{
-    SavedGame game = SmallGame();
-    game.descriptor.ImageW = 320;
-    game.descriptor.ImageH = 240;
-    game.picture = Picture(320, 240, [shade](int x, int y) { return MakeColour(shade, x & 0xFF, y); });
-    game.mask = Picture(325, 245, [shade](int x, int) { return MakeColour(128, 0, x / 40 + shade); });
-    game.pieces[0].x = shade;
-    return game;
-}
-
-TEST(SavedGameFile, WriterKilledAtAnyMomentLeavesOneWholeSave)
-{
-    testing::TempFolder folder;
-    const std::string path = folder.Path() + "autosaved.sv1";
-    const std::string temp = folder.Path() + "kirvo.svt";
-    const Bytes versions[2] = {EncodeSavedGame(LargeGame(1)), EncodeSavedGame(LargeGame(2))};
-    ASSERT_TRUE(WriteFileDurably(path, temp, versions[0]));
-    for (int delay : {1, 3, 7, 15, 31}) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0)
-            for (int k = 1;; k ^= 1)
-                (void)WriteFileDurably(path, temp, versions[k]);
-        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
-        kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFSIGNALED(status));
-
-        const std::optional<Bytes> left = ReadFileBytes(path);
-        ASSERT_TRUE(left) << "killed after " << delay << " ms";
-        EXPECT_TRUE(*left == versions[0] || *left == versions[1]) << "killed after " << delay << " ms";
-        Result<SavedGame> read = DecodeSavedGame(*left, SavedGameReadMode::Start);
-        EXPECT_TRUE(read) << read.error();
-    }
 }
 
 }  // namespace
