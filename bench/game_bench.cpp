@@ -44,7 +44,8 @@ const std::string& JigsawPath()
 {
     static const std::string path = [] {
         TPixelBuffer photo, picture;
-        if (!PixLoadPicture(photo, ReadFileBytes(KIRVO_SAMPLE_PHOTO).value_or(std::vector<uint8_t> {})))
+        Result<std::vector<uint8_t>> bytes = ReadFileBytes(KIRVO_SAMPLE_PHOTO);
+        if (!bytes || !PixLoadPicture(photo, bytes.value()))
             std::abort();
         PixCreate24(picture, kWidth, kHeight);
         PixScale(picture, photo);

@@ -234,13 +234,13 @@ int main(int argc, char** argv)
     d.ImageW = options->width;
     d.ImageH = options->height;
     if (!options->image.empty()) {
-        std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(options->image);
+        Result<std::vector<uint8_t>> bytes = ReadFileBytes(options->image);
         if (!bytes) {
-            std::fprintf(stderr, "kirvo-cut: cannot read %s\n", options->image.c_str());
+            std::fprintf(stderr, "kirvo-cut: %s\n", bytes.error().c_str());
             return 1;
         }
         TPixelBuffer picture;
-        if (Result<> loaded = PixLoadPicture(picture, *bytes); !loaded) {
+        if (Result<> loaded = PixLoadPicture(picture, bytes.value()); !loaded) {
             std::fprintf(stderr, "kirvo-cut: %s: %s\n", options->image.c_str(), loaded.error().c_str());
             return 1;
         }

@@ -136,12 +136,12 @@ struct Picture {
 
 std::optional<Picture> LoadPicture(const std::string& path)
 {
-    std::optional<std::vector<uint8_t>> file = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> file = ReadFileBytes(path);
     if (!file) {
-        std::fprintf(stderr, "kirvo-pack: cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "kirvo-pack: %s\n", file.error().c_str());
         return std::nullopt;
     }
-    Picture picture{std::move(*file), {}};
+    Picture picture{std::move(file.value()), {}};
     if (Result<> loaded = PixLoadPicture(picture.pixels, picture.file); !loaded) {
         std::fprintf(stderr, "kirvo-pack: %s: %s\n", path.c_str(), loaded.error().c_str());
         return std::nullopt;
@@ -190,12 +190,12 @@ int Pack(const Options& options)
     TPixelBuffer& picture = loaded->pixels;
     std::string info = options.infoText.value_or("");
     if (!options.infoFile.empty()) {
-        std::optional<std::vector<uint8_t>> text = ReadFileBytes(options.infoFile);
+        Result<std::vector<uint8_t>> text = ReadFileBytes(options.infoFile);
         if (!text) {
-            std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.infoFile.c_str());
+            std::fprintf(stderr, "kirvo-pack: %s\n", text.error().c_str());
             return 1;
         }
-        info.assign(text->begin(), text->end());
+        info.assign(text.value().begin(), text.value().end());
     }
     if (!info.starts_with("\xEF\xBB\xBF"))
         info.insert(0, "\xEF\xBB\xBF");

@@ -35,9 +35,9 @@ void ImageSetBitmap(QLabel* image, int width, int height, uint32_t colour, Fill 
 
 bool ImageLoadJpeg(QLabel* image, const std::string& fileName, Report report)
 {
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(fileName);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(fileName);
     TPixelBuffer buffer;
-    Result<> loaded = bytes ? PixLoadJpeg(buffer, *bytes) : Result<>(Fail("Cannot read " + fileName));
+    Result<> loaded = bytes ? PixLoadJpeg(buffer, bytes.value()) : Result<>(Fail(bytes.error()));
     if (!loaded) {
         if (report == Report::Yes)
             MsgBox(loaded.error(), MessageButtons::Ok, MessageIcon::Error);

@@ -37,7 +37,8 @@ constexpr int kAutoSaveTickMilliseconds = 5000;
 // Missing program data reads as no bytes; the decoders then refuse it.
 std::vector<uint8_t> ReadFile(const std::string& path)
 {
-    return ReadFileBytes(path).value_or(std::vector<uint8_t>{});
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    return bytes ? std::move(bytes.value()) : std::vector<uint8_t>{};
 }
 
 // A cursor drawn with magenta as the transparent colour, its hot spot in the middle.
@@ -129,7 +130,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 std::optional<std::string> MainWindow::ChooseSaveName()
 {
     // Until the jigsaw browser exists, the plain file chooser stands in for it, in the saved games.
-    EnsureFolder(names_.savedGamesFolder);
+    (void)EnsureFolder(names_.savedGamesFolder);  // the save itself tells why it cannot write there
     QFileDialog dialog(this, DialogText(LangSection::LoadSave, "Cap_Save", "Save Game"),
                        QString::fromStdString(names_.savedGamesFolder),
                        "*" + QString::fromStdString(names_.savedGameExtension));

@@ -17,10 +17,10 @@ namespace kirvo {
 
 Result<SavedGame> ReadSavedGame(const std::string& path, SavedGameReadMode mode)
 {
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Fail("Invalid saved game: cannot open " + path);
-    return DecodeSavedGame(*bytes, mode);
+        return Fail(bytes.error());
+    return DecodeSavedGame(bytes.value(), mode);
 }
 
 Result<bool> QuickSaveGame(const std::string& path, const SavedGame& game)

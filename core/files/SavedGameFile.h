@@ -12,7 +12,7 @@
 
 namespace kirvo {
 
-// The file decoded as DecodeSavedGame does.
+// The file decoded as DecodeSavedGame does; a file that cannot be read gives the reason.
 Result<SavedGame> ReadSavedGame(const std::string& path, SavedGameReadMode mode);
 
 // Rewrites the play-state block of the file in place when it holds this same game (see

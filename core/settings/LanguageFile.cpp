@@ -77,10 +77,10 @@ std::string_view LangSectionName(LangSection section) { return kSectionNames[siz
 
 std::optional<std::vector<char>> ReadLanguageFile(const std::string& path)
 {
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes)
         return std::nullopt;
-    return std::vector<char>(bytes->begin(), bytes->end());
+    return std::vector<char>(bytes.value().begin(), bytes.value().end());
 }
 
 LangTable ParseLanguageFile(std::span<const char> bytes)

@@ -117,8 +117,8 @@ TEST(DurableFile, AWriterKilledAtAnyMomentLeavesOneWholeFile)
         ASSERT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status));
 
-        std::optional<Bytes> left = ReadFileBytes(path);
-        ASSERT_TRUE(left) << "killed after " << delay << " ms";
+        Result<Bytes> left = ReadFileBytes(path);
+        ASSERT_TRUE(left) << left.error();
         EXPECT_TRUE(left.value() == versions[0] || left.value() == versions[1]) << "killed after " << delay << " ms";
     }
 }

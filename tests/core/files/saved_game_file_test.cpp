@@ -13,6 +13,15 @@
 namespace kirvo {
 namespace {
 
+TEST(SavedGameFile, AFileThatCannotBeReadGivesTheReason)
+{
+    testing::TempFolder folder;
+    const std::string path = folder.Path() + "missing.sv1";
+    Result<SavedGame> read = ReadSavedGame(path, SavedGameReadMode::Select);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error(), "Cannot read " + path + ": No such file or directory");
+}
+
 TEST(SavedGameFile, SecondSaveOfOneGameRewritesOnlyThePlayState)
 {
     testing::TempFolder folder;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <optional>
 
 #include "base/ByteReader.h"
 #include "base/Folders.h"
@@ -55,26 +54,27 @@ void ExpectFailure(const Result<SavedGame>& read, const std::string& problem)
 
 TEST(SavedGame, WritesWhatTheIndependentWriterWrites)
 {
-    std::optional<Bytes> file = ReadFileBytes(kSmallFile);
-    ASSERT_TRUE(file);
+    Result<Bytes> read = ReadFileBytes(kSmallFile);
+    ASSERT_TRUE(read) << read.error();
+    const Bytes& file = read.value();
     Bytes encoded = EncodeSavedGame(SmallGame());
-    auto [ours, theirs] = std::mismatch(encoded.begin(), encoded.end(), file->begin(), file->end());
-    EXPECT_TRUE(ours == encoded.end() && theirs == file->end())
+    auto [ours, theirs] = std::mismatch(encoded.begin(), encoded.end(), file.begin(), file.end());
+    EXPECT_TRUE(ours == encoded.end() && theirs == file.end())
         << "first difference at byte " << (ours - encoded.begin()) << " of " << encoded.size() << " and "
-        << file->size();
+        << file.size();
 }
 
 TEST(SavedGame, StartReadsBackEverything)
 {
-    std::optional<Bytes> file = ReadFileBytes(kSmallFile);
-    ASSERT_TRUE(file);
-    Result<SavedGame> read = DecodeSavedGame(*file, SavedGameReadMode::Start);
+    Result<Bytes> file = ReadFileBytes(kSmallFile);
+    ASSERT_TRUE(file) << file.error();
+    Result<SavedGame> read = DecodeSavedGame(file.value(), SavedGameReadMode::Start);
     ASSERT_TRUE(read) << read.error();
     const SavedGame& game = read.value();
     const SavedGame expected = SmallGame();
     EXPECT_EQ(game.seed, expected.seed);
     EXPECT_EQ(game.jigsawName, expected.jigsawName);
-    EXPECT_EQ(game.descriptor, AsRead(expected.descriptor, *file));
+    EXPECT_EQ(game.descriptor, AsRead(expected.descriptor, file.value()));
     ExpectSamePixels(game.thumbnail, expected.thumbnail, "thumbnail");
     ExpectSamePixels(game.picture, expected.picture, "picture");
     ExpectSamePixels(game.mask, expected.mask, "mask");
