@@ -230,7 +230,10 @@ void MainWindow::ApplyCaptions()
 
 void MainWindow::LoadSettings()
 {
-    settings_ = SettingsLoad(names_);
+    Result<Settings> loaded = SettingsLoad(names_);
+    if (!loaded)
+        MsgBox(loaded.error(), MessageButtons::Ok, MessageIcon::Warning);
+    settings_ = loaded ? loaded.value() : Settings();
     if (Result<> language = ApplyStartupLanguage(names_, settings_.sCurLang); !language)
         MsgBox(language.error(), MessageButtons::Ok, MessageIcon::Warning);
     ApplyPieceLook();
@@ -259,8 +262,9 @@ void MainWindow::ApplyPieceLook()
 void MainWindow::SaveSettings()
 {
     settings_.FullScreen = fullScreen_;
-    if (!SettingsSave(settings_, names_))
-        MsgBox(Text("MS_CantSaveSettings", "Your settings could not be saved."), MessageButtons::Ok, MessageIcon::Warning);
+    if (Result<> saved = SettingsSave(settings_, names_); !saved)
+        MsgBox(Text("MS_CantSaveSettings", "Your settings could not be saved.") + "$D" + saved.error(),
+               MessageButtons::Ok, MessageIcon::Warning);
 }
 
 }  // namespace kirvo

@@ -42,10 +42,10 @@ std::string LangTextBr(LangSection section, std::string_view key)
 
 Result<> LangApply(const std::string& path)
 {
-    std::optional<std::vector<char>> bytes = ReadLanguageFile(path);
+    Result<std::vector<char>> bytes = ReadLanguageFile(path);
     if (!bytes)
-        return Fail(FormatText(LangText(LangSection::Options, "MS_CantFindLangFile"), {path}));
-    CurrentTable() = ParseLanguageFile(*bytes);
+        return Fail(FormatText(LangText(LangSection::Options, "MS_CantFindLangFile"), {bytes.error()}));
+    CurrentTable() = ParseLanguageFile(bytes.value());
     // A listener may add or remove listeners while it runs, so it walks a copy.
     std::map<int, LanguageListener> listeners = AllListeners().byId;
     for (auto& [id, listener] : listeners)

@@ -22,7 +22,8 @@ std::string LangText(LangSection section, std::string_view key);
 std::string LangTextBr(LangSection section, std::string_view key);
 
 // Replaces the table with the file's and calls every listener. A file that cannot be read keeps
-// the current table; the error is "MS_CantFindLangFile" with the path, for the player to read.
+// the current table; the error is "MS_CantFindLangFile" with the path and the reason, for the
+// player to read.
 Result<> LangApply(const std::string& path);
 
 using LanguageListener = std::function<void()>;

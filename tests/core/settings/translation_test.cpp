@@ -39,7 +39,7 @@ TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error(), "MS_CantFindLangFile");
 
-    Write("english.lng", "[All]\n<B_Ok> OK\n[Options]\n<MS_CantFindLangFile> No file %s.\n"
+    Write("english.lng", "[All]\n<B_Ok> OK\n[Options]\n<MS_CantFindLangFile> No language: %s\n"
                          "[Main Form]\n<Q_SaveChanges> The game has changed.$DSave it?\n");
     ASSERT_TRUE(LangApply(folder + "english.lng"));
     EXPECT_EQ(LangText(LangSection::All, "b_ok"), "OK");
@@ -50,10 +50,10 @@ TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
     MsgBox(LangText(LangSection::MainForm, "Q_SaveChanges"), MessageButtons::YesNoCancel, MessageIcon::Question);
     EXPECT_EQ(shown.back(), "The game has changed.\nSave it?");
 
-    // A missing file is reported in the current language and changes nothing.
+    // A missing file is reported in the current language, with the reason, and changes nothing.
     Result<> klingon = LangApply(folder + "klingon.lng");
     ASSERT_FALSE(klingon);
-    EXPECT_EQ(klingon.error(), "No file " + folder + "klingon.lng.");
+    EXPECT_EQ(klingon.error(), "No language: Cannot read " + folder + "klingon.lng: No such file or directory");
     std::filesystem::create_directory(folder + "folder.lng");
     EXPECT_FALSE(LangApply(folder + "folder.lng"));  // nor does one that cannot be read
     EXPECT_EQ(LangText(LangSection::All, "B_Ok"), "OK");
