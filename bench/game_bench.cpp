@@ -11,12 +11,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/PieceSizeTable.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
-#include "files/SavedGame.h"
+#include "files/SavedGameFile.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 #include "playfield/Completion.h"
@@ -43,7 +44,8 @@ const std::string& JigsawPath()
 {
     static const std::string path = [] {
         TPixelBuffer photo, picture;
-        if (!PixLoadPicture(photo, ReadFileBytes(KIRVO_SAMPLE_PHOTO).value_or(std::vector<uint8_t> {})))
+        Result<std::vector<uint8_t>> bytes = ReadFileBytes(KIRVO_SAMPLE_PHOTO);
+        if (!bytes || !PixLoadPicture(photo, bytes.value()))
             std::abort();
         PixCreate24(picture, kWidth, kHeight);
         PixScale(picture, photo);

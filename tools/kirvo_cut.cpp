@@ -14,11 +14,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
@@ -116,11 +116,13 @@ std::optional<Options> ParseOptions(int argc, char** argv)
     return options;
 }
 
-bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
+bool WritePng(const std::string& path, const TPixelBuffer& picture)
 {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(file) && !bytes.empty();
+    const std::vector<uint8_t> png = PixEncodePng(picture);
+    Result<> written = png.empty() ? Result<>(Fail("Cannot encode " + path)) : WriteFileDurably(path, png);
+    if (!written)
+        std::fprintf(stderr, "kirvo-cut: %s\n", written.error().c_str());
+    return written.ok();
 }
 
 // Neighbouring indices get far-apart hues, so adjacent pieces are easy to tell apart.
@@ -232,13 +234,13 @@ int main(int argc, char** argv)
     d.ImageW = options->width;
     d.ImageH = options->height;
     if (!options->image.empty()) {
-        std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(options->image);
+        Result<std::vector<uint8_t>> bytes = ReadFileBytes(options->image);
         if (!bytes) {
-            std::fprintf(stderr, "kirvo-cut: cannot read %s\n", options->image.c_str());
+            std::fprintf(stderr, "kirvo-cut: %s\n", bytes.error().c_str());
             return 1;
         }
         TPixelBuffer picture;
-        if (Result<> loaded = PixLoadPicture(picture, *bytes); !loaded) {
+        if (Result<> loaded = PixLoadPicture(picture, bytes.value()); !loaded) {
             std::fprintf(stderr, "kirvo-cut: %s: %s\n", options->image.c_str(), loaded.error().c_str());
             return 1;
         }
@@ -268,16 +270,12 @@ int main(int argc, char** argv)
     const CutReport report = CutPieces(state.descriptor, state.pieces, mask, random, atlas.value());
     double millis = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
-    if (!options->maskFile.empty() && !WriteFile(options->maskFile, PixEncodePng(mask))) {
-        std::fprintf(stderr, "kirvo-cut: cannot write %s\n", options->maskFile.c_str());
+    if (!options->maskFile.empty() && !WritePng(options->maskFile, mask))
         return 1;
-    }
     if (!options->outlineFile.empty()) {
         TPixelBuffer outline = OutlinePicture(state.descriptor, PieceOwners(state.descriptor, state.pieces, mask));
-        if (!WriteFile(options->outlineFile, PixEncodePng(outline))) {
-            std::fprintf(stderr, "kirvo-cut: cannot write %s\n", options->outlineFile.c_str());
+        if (!WritePng(options->outlineFile, outline))
             return 1;
-        }
     }
     const std::vector<std::string> messages = CutMessages(report, Translator());
     if (options->json)

@@ -8,22 +8,22 @@
 // The picture may be a JPEG, PNG or Windows bitmap; it goes into the jigsaw as a JFIF JPEG (a
 // JFIF file that needs no scaling is taken as it stands), with a preview of about 240 x 180 and
 // the information text as UTF-8. --thumbnail writes a JPEG of exactly W x H instead: the middle of
-// the picture with that shape, scaled. Files are written beside their final name and renamed over
-// it, so a failed run never leaves half a file. --check reads a file the way the game does: a
+// the picture with that shape, scaled. Files are written durably (base/DurableFile.h), so a failed
+// run never leaves half a file. --check reads a file the way the game does: a
 // ".sv1" file as a saved game being resumed, any other as a jigsaw.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
-#include "files/SavedGame.h"
+#include "files/SavedGameFile.h"
 #include "raster/PixelBuffer.h"
 
 namespace {
@@ -121,27 +121,12 @@ TPixelBuffer CropToFill(const TPixelBuffer& picture, int width, int height)
     return filled;
 }
 
-// Writes the bytes beside path and renames them over it: path ends up whole or as it was.
-bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes)
+bool WriteWhole(const std::string& path, std::span<const uint8_t> bytes)
 {
-    std::string partial = path + ".part";
-    {
-        std::ofstream file(partial, std::ios::binary);
-        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (!file.flush()) {
-            std::fprintf(stderr, "kirvo-pack: cannot write %s\n", path.c_str());
-            std::filesystem::remove(partial);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (error) {
-        std::fprintf(stderr, "kirvo-pack: cannot write %s: %s\n", path.c_str(), error.message().c_str());
-        std::filesystem::remove(partial);
-        return false;
-    }
-    return true;
+    Result<> written = WriteFileDurably(path, bytes);
+    if (!written)
+        std::fprintf(stderr, "kirvo-pack: %s\n", written.error().c_str());
+    return written.ok();
 }
 
 struct Picture {
@@ -151,12 +136,12 @@ struct Picture {
 
 std::optional<Picture> LoadPicture(const std::string& path)
 {
-    std::optional<std::vector<uint8_t>> file = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> file = ReadFileBytes(path);
     if (!file) {
-        std::fprintf(stderr, "kirvo-pack: cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "kirvo-pack: %s\n", file.error().c_str());
         return std::nullopt;
     }
-    Picture picture{std::move(*file), {}};
+    Picture picture{std::move(file.value()), {}};
     if (Result<> loaded = PixLoadPicture(picture.pixels, picture.file); !loaded) {
         std::fprintf(stderr, "kirvo-pack: %s: %s\n", path.c_str(), loaded.error().c_str());
         return std::nullopt;
@@ -205,12 +190,12 @@ int Pack(const Options& options)
     TPixelBuffer& picture = loaded->pixels;
     std::string info = options.infoText.value_or("");
     if (!options.infoFile.empty()) {
-        std::optional<std::vector<uint8_t>> text = ReadFileBytes(options.infoFile);
+        Result<std::vector<uint8_t>> text = ReadFileBytes(options.infoFile);
         if (!text) {
-            std::fprintf(stderr, "kirvo-pack: cannot read %s\n", options.infoFile.c_str());
+            std::fprintf(stderr, "kirvo-pack: %s\n", text.error().c_str());
             return 1;
         }
-        info.assign(text->begin(), text->end());
+        info.assign(text.value().begin(), text.value().end());
     }
     if (!info.starts_with("\xEF\xBB\xBF"))
         info.insert(0, "\xEF\xBB\xBF");

@@ -9,13 +9,13 @@
 // empty. Captions are drawn by Qt on its offscreen platform.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <QGuiApplication>
 
+#include "base/DurableFile.h"
 #include "base/Random.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
@@ -180,10 +180,9 @@ int main(int argc, char** argv)
     Compose(field, Layer::Field, FieldBox(windows), What::All, state, windows);
 
     const std::vector<uint8_t> png = PixEncodePng(field.image);
-    std::ofstream file(options->out, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
-    if (!file || png.empty()) {
-        std::fprintf(stderr, "kirvo-render-field: cannot write %s\n", options->out.c_str());
+    Result<> written = png.empty() ? Result<>(Fail("Cannot encode " + options->out)) : WriteFileDurably(options->out, png);
+    if (!written) {
+        std::fprintf(stderr, "kirvo-render-field: %s\n", written.error().c_str());
         return 1;
     }
     std::printf("%s: %d pieces on a %dx%d field\n", options->out.c_str(), d.TotalTileNum, d.ImageW, d.ImageH);

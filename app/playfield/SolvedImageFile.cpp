@@ -7,10 +7,9 @@
 #include <QPainter>
 #include <QStringList>
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
+#include "base/DurableFile.h"
 #include "playfield/SolvedPicture.h"
 #include "raster/PixelImage.h"
 
@@ -80,33 +79,13 @@ void WriteCaption(TPixelBuffer& image, const GameState& state, const std::string
     WriteRuns(painter, font, dateLeft, second.top + kTextTop, {{date}});
 }
 
-Result<> WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    const std::string partial = path + ".part";
-    bool written = false;
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        written = bool(file.flush());
-    }
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(partial, path, error);
-    if (!written || error) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        return Fail("The picture cannot be written to " + path + (error ? ": " + error.message() : ""));
-    }
-    return {};
-}
-
 }  // namespace
 
 Result<> SaveSolvedImage(const std::string& path, const GameState& state, const std::string& infoText)
 {
     TPixelBuffer image = DrawSolvedPicture(state);
     WriteCaption(image, state, infoText);
-    return WriteWhole(path, PixEncodeBmp(image));
+    return WriteFileDurably(path, PixEncodeBmp(image));
 }
 
 }  // namespace kirvo

@@ -14,7 +14,7 @@
 
 namespace kirvo {
 
-// Writes beside path and renames over it, so path ends up whole or as it was. Needs a
+// Written durably (base/DurableFile.h), so path ends up whole or as it was. Needs a
 // QGuiApplication for the fonts.
 Result<> SaveSolvedImage(const std::string& path, const GameState& state, const std::string& infoText);
 

@@ -34,9 +34,9 @@ void ImageSetBitmap(QLabel* image, int width, int height, uint32_t colour, Fill 
 
 Result<> ImageLoadJpeg(QLabel* image, const std::string& fileName)
 {
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(fileName);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(fileName);
     TPixelBuffer buffer;
-    Result<> loaded = bytes ? PixLoadJpeg(buffer, *bytes) : Result<>(Fail("Cannot read " + fileName));
+    Result<> loaded = bytes ? PixLoadJpeg(buffer, bytes.value()) : Result<>(Fail(bytes.error()));
     if (loaded)
         Show(image, buffer);
     return loaded;

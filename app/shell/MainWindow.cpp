@@ -36,7 +36,8 @@ constexpr int kAutoSaveTickMilliseconds = 5000;
 // Missing program data reads as no bytes; the decoders then refuse it.
 std::vector<uint8_t> ReadFile(const std::string& path)
 {
-    return ReadFileBytes(path).value_or(std::vector<uint8_t>{});
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    return bytes ? std::move(bytes.value()) : std::vector<uint8_t>{};
 }
 
 // A cursor drawn with magenta as the transparent colour, its hot spot in the middle.
@@ -156,7 +157,7 @@ std::optional<std::string> MainWindow::ChooseSaveName()
 {
     // Until the jigsaw browser exists, the plain file chooser stands in for it, in the saved games.
     const FILE_NAMES& names = session_->Names();
-    EnsureFolder(names.savedGamesFolder);
+    (void)EnsureFolder(names.savedGamesFolder);  // the save itself tells why it cannot write there
     QFileDialog dialog(this, DialogText(translator_, LangSection::LoadSave, "Cap_Save", "Save Game"),
                        QString::fromStdString(names.savedGamesFolder),
                        "*" + QString::fromStdString(names.savedGameExtension));
@@ -265,7 +266,7 @@ void MainWindow::LoadSettings()
 void MainWindow::SaveSettings()
 {
     if (Result<> saved = session_->SaveSettings(fullScreen_); !saved)
-        Tell(Text("MS_CantSaveSettings", "Your settings could not be saved.") + "\n" + saved.error(), MessageIcon::Warning);
+        Tell(Text("MS_CantSaveSettings", "Your settings could not be saved.") + "$D" + saved.error(), MessageIcon::Warning);
 }
 
 }  // namespace kirvo

@@ -1,11 +1,16 @@
 #include "base/Folders.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <system_error>
+
+#include "base/DurableFile.h"
+#include "base/FileDescriptor.h"
 
 namespace fs = std::filesystem;
 
@@ -24,12 +29,15 @@ std::string NormaliseFolder(std::string path)
     return path;
 }
 
-bool EnsureFolder(const std::string& path)
+Result<> EnsureFolder(const std::string& path)
 {
     std::error_code error;
     if (fs::is_directory(path, error))
-        return true;
-    return fs::create_directory(path, error) && !error;
+        return {};
+    fs::create_directory(path, error);
+    if (error)
+        return Fail("Cannot make the folder " + path + ": " + error.message());
+    return {};
 }
 
 bool FileExists(const std::string& path)
@@ -38,25 +46,34 @@ bool FileExists(const std::string& path)
     return fs::exists(path, error);
 }
 
-std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path)
+Result<std::vector<uint8_t>> ReadFileBytes(const std::string& path)
 {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.is_open() || file.bad())
-        return std::nullopt;
+    // Without O_NONBLOCK a FIFO at the path would hang here; ordinary files ignore it.
+    FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status {};
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0)
+        return SystemError("Cannot read " + path);
+    if (!S_ISREG(status.st_mode))
+        return Fail("Cannot read " + path + ": not an ordinary file");
+    std::vector<uint8_t> bytes(size_t(status.st_size));
+    std::optional<size_t> read = file.ReadAt(bytes, 0);
+    if (!read)
+        return SystemError("Cannot read " + path);
+    bytes.resize(*read);
     return bytes;
 }
 
-bool CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after)
+Result<bool> CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after)
 {
     std::error_code error;
     if (fs::exists(destination, error) || !fs::is_regular_file(source, error))
         return false;
-    if (!fs::copy_file(source, destination, error) || error)
-        return false;
+    // Written durably: a torn copy would stand for good, since what exists is never copied again.
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(source);
+    if (!bytes)
+        return Fail(bytes.error());
+    if (Result<> written = WriteFileDurably(destination, bytes.value()); !written)
+        return Fail(written.error());
     if (after == AfterCopy::DeleteSource)
         fs::remove(source, error);
     return true;

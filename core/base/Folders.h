@@ -1,32 +1,34 @@
 // Folder helpers: the few file-system operations the game needs, on UTF-8 paths with "/".
 //
-// Folder paths in the game always end with "/" (see NormaliseFolder). None of these report
-// failures beyond their result: a folder that cannot be made or a copy that fails shows up later,
-// where a file in it is actually needed.
+// Folder paths in the game always end with "/" (see NormaliseFolder). Failures come with the
+// reason the system gives, naming the file ("Cannot read /x/a.ast: Permission denied").
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "base/Result.h"
 
 namespace kirvo {
 
 // Appends "/" to a non-empty path that does not end with one.
 std::string NormaliseFolder(std::string path);
 
-// True when the folder exists afterwards. Makes that one folder only: its parent must exist.
-bool EnsureFolder(const std::string& path);
+// Succeeds when the folder exists afterwards. Makes that one folder only: its parent must exist.
+Result<> EnsureFolder(const std::string& path);
 
-// Copies source to destination when the destination does not exist and the source does;
-// with deleteSource, a successful copy then removes the source (a failed delete is ignored).
+// Copies source to destination when the destination does not exist and the source is a file:
+// true when it copied, false when there was nothing to copy. With DeleteSource, a successful copy
+// then removes the source (a failed delete is ignored).
 enum class AfterCopy { KeepSource, DeleteSource };
-bool CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after = AfterCopy::KeepSource);
+Result<bool> CopyIfMissing(const std::string& source, const std::string& destination,
+                           AfterCopy after = AfterCopy::KeepSource);
 
 bool FileExists(const std::string& path);
 
-// The whole content of a file; nothing when it is not a readable ordinary file.
-std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path);
+// The whole content of an ordinary file.
+Result<std::vector<uint8_t>> ReadFileBytes(const std::string& path);
 
 // Entries of the folder (files and sub-folders) whose extension, dot included, is exactly
 // `extension`, compared case-sensitively. Bare names, or folder + name with FullPath, sorted

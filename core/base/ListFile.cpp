@@ -32,10 +32,10 @@ std::vector<std::string> ParseListFile(std::span<const char> text)
 
 std::optional<std::vector<std::string>> LoadListFile(const std::string& path)
 {
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes)
         return std::nullopt;
-    return ParseListFile(std::span(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    return ParseListFile(std::span(reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size()));
 }
 
 bool IsDistributedJigsaw(const std::vector<std::string>& distributedJigsaws, const std::string& fileName)

@@ -129,10 +129,10 @@ Result<JigsawFile> ReadJigsawFile(const std::string& path, JigsawReadMode mode)
 {
     if (!HasJigsawExtension(path))
         return Fail("Invalid jigsaw file: " + path + " is not a .ast file");
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Fail("Invalid jigsaw file: cannot open " + path);
-    return DecodeJigsawFile(*bytes, mode);
+        return Fail(bytes.error());
+    return DecodeJigsawFile(bytes.value(), mode);
 }
 
 void FillPendingDescriptor(const JigsawFile& jigsaw, Descriptor& pending)

@@ -1,8 +1,7 @@
 #include "files/JigsawWriter.h"
 
-#include <fstream>
-
 #include "base/ByteReader.h"
+#include "base/DurableFile.h"
 #include "files/Entry.h"
 #include "files/JigsawFile.h"
 
@@ -27,13 +26,7 @@ std::vector<uint8_t> EncodeJigsawFile(const JigsawParts& parts)
 
 Result<> WriteJigsawFile(const std::string& path, const JigsawParts& parts)
 {
-    std::vector<uint8_t> bytes = EncodeJigsawFile(parts);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    file.close();
-    if (!file)
-        return Fail("Cannot write jigsaw file " + path);
-    return {};
+    return WriteFileDurably(path, EncodeJigsawFile(parts));
 }
 
 }  // namespace kirvo

@@ -22,6 +22,7 @@ struct JigsawParts {
 // The bytes of the file, entries scrambled with the format's keys, the tag at index 1 of the tag
 // block. The parts are taken as they stand: nothing is decoded or checked.
 std::vector<uint8_t> EncodeJigsawFile(const JigsawParts& parts);
+// The encoded file written durably (base/DurableFile.h): path ends up whole or as it was.
 Result<> WriteJigsawFile(const std::string& path, const JigsawParts& parts);
 
 }  // namespace kirvo

@@ -19,6 +19,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -87,22 +88,20 @@ bool HasSavedGameExtension(const std::string& path);
 // boxes less than one pixel wide or high; a mask stored without its margin gets a black one, a
 // mask of any other size is refused. A weighted piece outside the table becomes -1.
 Result<SavedGame> DecodeSavedGame(std::span<const uint8_t> bytes, SavedGameReadMode mode);
-Result<SavedGame> ReadSavedGame(const std::string& path, SavedGameReadMode mode);
 
 // The whole file, and the play-state block alone.
 std::vector<uint8_t> EncodeSavedGame(const SavedGame& game);
 std::vector<uint8_t> EncodePlayState(const SavedGame& game);
 
-// Rewrites the play-state block of the file in place when it holds this same game: the same
-// magic, seed, piece count and picture size, and a play-state block of the same size ending the
-// file (a file without the trailer is not rewritten). False, with the file untouched, when it
-// does not (or does not exist); an error when the file cannot be opened, read or written.
-Result<bool> QuickSaveGame(const std::string& path, const SavedGame& game);
+// The most bytes QuickSaveOffset looks at: the header before the name, the longest name and the
+// descriptor.
+inline constexpr size_t kSavedGameHeadSize = 23 + kMaxJigsawNameLength + kDescriptorSize;
 
-// The full save: the bytes go to tempPath, are flushed to disk and renamed over path, and the
-// folder is flushed, so path holds the old file or the new one whole, never a torn one. On
-// failure path is untouched and tempPath removed. Once the rename is done the save stands: a
-// folder that cannot be flushed only leaves in doubt whether the rename survives a power cut.
-Result<> WriteFileDurably(const std::string& path, const std::string& tempPath, std::span<const uint8_t> bytes);
+// Where the quick save writes the game's play-state block of blockSize bytes into a file of
+// fileSize bytes that begins with head: the stored play-state offset, when the file holds this
+// same game (the same magic, seed, piece count and picture size) and a block of that size there
+// ends the file (a file without the trailer does not). Nothing for any other file.
+std::optional<size_t> QuickSaveOffset(std::span<const uint8_t> head, size_t fileSize, const SavedGame& game,
+                                      size_t blockSize);
 
 }  // namespace kirvo

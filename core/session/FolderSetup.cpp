@@ -29,17 +29,17 @@ std::vector<std::string> ReadList(const std::string& path)
 void CopyDistributedJigsaws(const FILE_NAMES& names)
 {
     for (const std::string& fileName : names.distributedJigsaws)
-        CopyIfMissing(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
+        (void)CopyIfMissing(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
 }
 
 void CopyFirstRunFiles(const FILE_NAMES& names)
 {
     for (const std::string& name : names.firstRunJigsaws) {
         std::string fileName = name + names.jigsawExtension;
-        CopyIfMissing(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
+        (void)CopyIfMissing(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
     }
     for (const std::string& fileName : ListFilesByExtension(names.programSavedGamesSource, names.savedGameExtension))
-        CopyIfMissing(names.programSavedGamesSource + fileName, names.savedGamesFolder + fileName);
+        (void)CopyIfMissing(names.programSavedGamesSource + fileName, names.savedGamesFolder + fileName);
 }
 
 }  // namespace
@@ -54,11 +54,11 @@ void SetUpFolders(FILE_NAMES& names, const std::string& programFolder, const Use
     std::string localAppData = BaseFolder(user.localAppData, home + ".local/share");
 
     names.localDataFolder = localAppData + kApplicationTitle + "/";
-    EnsureFolder(names.localDataFolder);
+    (void)EnsureFolder(names.localDataFolder);
     names.makerFolder = names.documentsFolder + "Moru Games/";
-    EnsureFolder(names.makerFolder);
+    (void)EnsureFolder(names.makerFolder);
     names.gameFolder = names.makerFolder + kApplicationTitle + "/";
-    EnsureFolder(names.gameFolder);
+    (void)EnsureFolder(names.gameFolder);
 
     names.sJig.clear();
     names.sSolve.clear();
@@ -69,20 +69,20 @@ void SetUpFolders(FILE_NAMES& names, const std::string& programFolder, const Use
 
     names.settingsFile = names.localDataFolder + "kirvo.ini";
     names.firstRun = !FileExists(names.settingsFile);
-    CopyIfMissing(names.programFolder + "kirvo.ini", names.settingsFile);
+    (void)CopyIfMissing(names.programFolder + "kirvo.ini", names.settingsFile);
 
     names.shapeLibraryFile = names.programFolder + "pic_kirvo.dat";
     names.thumbnailFolder = names.programFolder + "thumb/";
     names.programJigsawsFolder = names.programFolder + "jigsaws/";
     names.personalJigsawsFolder = names.gameFolder + "Jigsaws/";
-    EnsureFolder(names.personalJigsawsFolder);
+    (void)EnsureFolder(names.personalJigsawsFolder);
     names.programSavedGamesSource = names.programJigsawsFolder;
     names.savedGamesFolder = names.gameFolder + "Saved Games/";
-    EnsureFolder(names.savedGamesFolder);
+    (void)EnsureFolder(names.savedGamesFolder);
 
     names.autosaveFile = names.savedGamesFolder + "autosaved" + names.savedGameExtension;
     if (names.firstRun)
-        CopyIfMissing(names.programFolder + "autosaved" + names.savedGameExtension, names.autosaveFile);
+        (void)CopyIfMissing(names.programFolder + "autosaved" + names.savedGameExtension, names.autosaveFile);
 
     names.extractionTempFile = names.localDataFolder + "~kjtemp.bmp";
     names.saveTempFile = names.savedGamesFolder + "kirvo.svt";

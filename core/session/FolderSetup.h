@@ -3,7 +3,9 @@
 //
 // On every start, the distributed jigsaws missing from the personal jigsaws folder are copied
 // again. On the first run only (no settings file yet), the first-run jigsaws, the autosave file
-// and the sample saved games are copied too. Nothing that exists is ever overwritten.
+// and the sample saved games are copied too. Nothing that exists is ever overwritten. Failures
+// are not reported here: a folder that cannot be made or a copy that fails shows up later, with
+// its reason, where a file in it is needed.
 #pragma once
 
 #include <string>

@@ -42,7 +42,10 @@ void GameSession::TellError(const std::string& text) const
 
 void GameSession::LoadSettings()
 {
-    settings_ = SettingsLoad(names_);
+    Result<Settings> loaded = SettingsLoad(names_);
+    if (!loaded)
+        Tell(messages_, loaded.error(), MessageButtons::Ok, MessageIcon::Warning);
+    settings_ = loaded ? std::move(loaded.value()) : Settings();
     if (Result<> language = ApplyStartupLanguage(translator_, names_, settings_.sCurLang); !language)
         Tell(messages_, language.error(), MessageButtons::Ok, MessageIcon::Warning);
     ApplyPieceLook();
@@ -51,9 +54,7 @@ void GameSession::LoadSettings()
 Result<> GameSession::SaveSettings(bool fullScreen)
 {
     settings_.FullScreen = fullScreen;
-    if (!SettingsSave(settings_, names_))
-        return Fail("The settings file " + names_.settingsFile + " could not be written.");
-    return {};
+    return SettingsSave(settings_, names_);
 }
 
 CommandEnabling GameSession::Enabling() const

@@ -7,6 +7,7 @@
 #include "base/Folders.h"
 #include "base/TextFormat.h"
 #include "files/JigsawFile.h"
+#include "files/SavedGameFile.h"
 #include "playfield/Selection.h"
 #include "session/CutMessages.h"
 #include "session/GameSession.h"

@@ -4,7 +4,9 @@
 // target, so the target always holds the old save or the new one whole; a later save of the same
 // game rewrites only its play-state block. Every save on request also leaves the autosave file a
 // mirror of what was saved.
+#include "base/DurableFile.h"
 #include "base/Folders.h"
+#include "files/SavedGameFile.h"
 #include "base/TextFormat.h"
 #include "session/Autosave.h"
 #include "session/GameSession.h"

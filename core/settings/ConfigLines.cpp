@@ -1,11 +1,13 @@
 #include "settings/ConfigLines.h"
 
+#include "base/DurableFile.h"
+#include "base/Folders.h"
 #include "base/ListFile.h"
 #include "base/TextFormat.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <cstdint>
+#include <span>
 
 namespace kirvo {
 
@@ -133,27 +135,23 @@ void CfgWriteBool(ConfigLines& config, std::string_view section, std::string_vie
     CfgWriteString(config, section, sub, key, value ? "1" : "0");
 }
 
-ConfigLines LoadConfigLines(const std::string& path)
+Result<ConfigLines> LoadConfigLines(const std::string& path)
 {
-    std::optional<std::vector<std::string>> lines = LoadListFile(path);
-    return ConfigLines{lines ? std::move(*lines) : std::vector<std::string>()};
+    if (!FileExists(path))
+        return ConfigLines{};
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes)
+        return Fail(bytes.error());
+    const std::vector<uint8_t>& text = bytes.value();
+    return ConfigLines{ParseListFile(std::span(reinterpret_cast<const char*>(text.data()), text.size()))};
 }
 
-bool SaveConfigLines(const ConfigLines& config, const std::string& path)
+Result<> SaveConfigLines(const ConfigLines& config, const std::string& path)
 {
-    // Written beside the file and renamed over it, so a failed write never leaves half a file.
-    std::string written = path + ".new";
-    {
-        std::ofstream file(written, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : config.lines)
-            file << line << "\r\n";
-        file.flush();
-        if (!file)
-            return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(written, path, error);
-    return !error;
+    std::string text;
+    for (const std::string& line : config.lines)
+        text.append(line).append("\r\n");
+    return WriteFileDurably(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace kirvo

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Result.h"
+
 namespace kirvo {
 
 struct ConfigLines {
@@ -44,9 +46,9 @@ void CfgWriteInt(ConfigLines& config, std::string_view section, std::string_view
 void CfgWriteBool(ConfigLines& config, std::string_view section, std::string_view sub, std::string_view key,
                   bool value);
 
-// Lines end at CR, LF or CR LF; a missing or unreadable file gives no lines.
-ConfigLines LoadConfigLines(const std::string& path);
-// Writes every line followed by CR LF, replacing the file whole; false when that fails.
-bool SaveConfigLines(const ConfigLines& config, const std::string& path);
+// Lines end at CR, LF or CR LF; a missing file gives no lines, one that cannot be read the reason.
+Result<ConfigLines> LoadConfigLines(const std::string& path);
+// Writes every line followed by CR LF, replacing the file whole and durably (base/DurableFile.h).
+Result<> SaveConfigLines(const ConfigLines& config, const std::string& path);
 
 }  // namespace kirvo

@@ -75,12 +75,12 @@ std::string BaseName(const std::string& path)
 
 std::string_view LangSectionName(LangSection section) { return kSectionNames[size_t(section)]; }
 
-std::optional<std::vector<char>> ReadLanguageFile(const std::string& path)
+Result<std::vector<char>> ReadLanguageFile(const std::string& path)
 {
-    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes)
-        return std::nullopt;
-    return std::vector<char>(bytes->begin(), bytes->end());
+        return Fail(bytes.error());
+    return std::vector<char>(bytes.value().begin(), bytes.value().end());
 }
 
 LangTable ParseLanguageFile(std::span<const char> bytes)
@@ -113,14 +113,14 @@ std::optional<std::string> LangFind(const LangTable& table, LangSection section,
 
 std::optional<LANG_INFO> LangReadInfo(const std::string& path)
 {
-    std::optional<std::vector<char>> bytes = ReadLanguageFile(path);
+    Result<std::vector<char>> bytes = ReadLanguageFile(path);
     if (!bytes)
         return std::nullopt;
     LANG_INFO info;
     info.fileName = BaseName(path);
     bool inside = false;
     bool found = false;
-    for (const std::string& raw : DecodedLines(*bytes)) {
+    for (const std::string& raw : DecodedLines(bytes.value())) {
         std::string_view line = Trimmed(raw);
         if (inside && line.starts_with('['))
             break;

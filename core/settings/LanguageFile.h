@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Result.h"
+
 namespace kirvo {
 
 // In the order headers are matched: the first whose bracketed name begins a header line wins.
@@ -46,8 +48,8 @@ struct LANG_ITEM {
 // Entries in file order.
 using LangTable = std::vector<LANG_ITEM>;
 
-// The bytes of a language file; nothing when it is not a readable file.
-std::optional<std::vector<char>> ReadLanguageFile(const std::string& path);
+// The bytes of a language file; the reason when it cannot be read.
+Result<std::vector<char>> ReadLanguageFile(const std::string& path);
 
 LangTable ParseLanguageFile(std::span<const char> bytes);
 

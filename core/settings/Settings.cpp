@@ -151,17 +151,22 @@ void WriteSettings(const Settings& s, ConfigLines& config)
     CfgWriteInt(config, "Download", "SecureMethodInd", "", s.iSecureMethodInd);
 }
 
-Settings SettingsLoad(const FILE_NAMES& names)
+Result<Settings> SettingsLoad(const FILE_NAMES& names)
 {
+    Result<ConfigLines> config = LoadConfigLines(names.settingsFile);
+    if (!config)
+        return Fail(config.error());
     RecentFileFolders folders{names.personalJigsawsFolder, names.savedGamesFolder};
-    return ReadSettings(LoadConfigLines(names.settingsFile), folders, names.firstRun);
+    return ReadSettings(config.value(), folders, names.firstRun);
 }
 
-bool SettingsSave(const Settings& settings, const FILE_NAMES& names)
+Result<> SettingsSave(const Settings& settings, const FILE_NAMES& names)
 {
-    ConfigLines config = LoadConfigLines(names.settingsFile);
-    WriteSettings(settings, config);
-    return SaveConfigLines(config, names.settingsFile);
+    Result<ConfigLines> config = LoadConfigLines(names.settingsFile);
+    if (!config)
+        return Fail(config.error());
+    WriteSettings(settings, config.value());
+    return SaveConfigLines(config.value(), names.settingsFile);
 }
 
 }  // namespace kirvo

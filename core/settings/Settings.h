@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Result.h"
 #include "game/FileNames.h"
 #include "game/MouseBindings.h"
 #include "settings/ConfigLines.h"
@@ -61,9 +62,10 @@ Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folder
 // Writes every setting into the lines, keeping all other lines.
 void WriteSettings(const Settings& settings, ConfigLines& config);
 
-// Reads names.settingsFile; the defaults when it does not exist.
-Settings SettingsLoad(const FILE_NAMES& names);
-// Rewrites names.settingsFile, keeping the lines it held that are not settings; false on failure.
-bool SettingsSave(const Settings& settings, const FILE_NAMES& names);
+// Reads names.settingsFile; the defaults when it does not exist, the reason when it cannot be read.
+Result<Settings> SettingsLoad(const FILE_NAMES& names);
+// Rewrites names.settingsFile, keeping the lines it held that are not settings. A file that exists
+// but cannot be read is left alone, as writing it would lose those lines.
+Result<> SettingsSave(const Settings& settings, const FILE_NAMES& names);
 
 }  // namespace kirvo

@@ -27,11 +27,11 @@ std::string Translator::TextOr(LangSection section, std::string_view key, std::s
 
 Result<> Translator::Apply(const std::string& path)
 {
-    std::optional<std::vector<char>> bytes = ReadLanguageFile(path);
+    Result<std::vector<char>> bytes = ReadLanguageFile(path);
     if (!bytes)
-        return Fail(FormatText(TextOr(LangSection::Options, "MS_CantFindLangFile", "The language file %s cannot be read."),
-                               {path}));
-    table_ = ParseLanguageFile(*bytes);
+        return Fail(FormatText(TextOr(LangSection::Options, "MS_CantFindLangFile", "The language file cannot be found:$D%s"),
+                               {bytes.error()}));
+    table_ = ParseLanguageFile(bytes.value());
     // A listener may add or remove listeners while it runs, so it walks a copy.
     std::map<int, LanguageListener> listeners = listeners_;
     for (auto& [id, listener] : listeners)

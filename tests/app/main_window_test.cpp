@@ -24,6 +24,7 @@
 #include "base/Folders.h"
 #include "diagnostics/FinishDialog.h"
 #include "files/JigsawWriter.h"
+#include "files/SavedGameFile.h"
 #include "playfield/FieldImage.h"
 #include "session/MessageSink.h"
 #include "settings/Settings.h"
@@ -458,7 +459,9 @@ TEST_F(PlayTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
     EXPECT_EQ(shown, std::vector<std::string> {});
     EXPECT_TRUE(window.Action(MI_FileSaveImage)->isEnabled());
     TPixelBuffer saved;
-    ASSERT_TRUE(PixLoadBmp(saved, ReadFileBytes(picture).value_or(std::vector<uint8_t> {})));
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(picture);
+    ASSERT_TRUE(bytes) << bytes.error();
+    ASSERT_TRUE(PixLoadBmp(saved, bytes.value()));
     const Descriptor& d = window.State().descriptor;
     EXPECT_EQ(saved.width, d.ImageW + 2);
     EXPECT_EQ(saved.height, d.ImageH + 52);

@@ -6,7 +6,9 @@
 
 #include <filesystem>
 
+#include "base/DurableFile.h"
 #include "base/Folders.h"
+#include "support/FileSizeLimit.h"
 #include "support/GuiApplication.h"
 #include "support/TempFolder.h"
 
@@ -47,7 +49,7 @@ TEST_F(SolvedImageFileTest, TheBitmapHoldsThePictureAndTwoCaptionLines)
 {
     const std::string path = temp.Path() + "solved.bmp";
     ASSERT_TRUE(SaveSolvedImage(path, state, "\n  Marigold in the garden \n\n"));
-    EXPECT_FALSE(FileExists(path + ".part"));
+    EXPECT_FALSE(FileExists(DurableTempPath(path)));
     TPixelBuffer image;
     ASSERT_TRUE(PixLoadBmp(image, ReadFileBytes(path).value()));
     ASSERT_EQ(image.width, kWidth + 2);
@@ -72,12 +74,16 @@ TEST_F(SolvedImageFileTest, TheBitmapHoldsThePictureAndTwoCaptionLines)
     }
 }
 
-TEST_F(SolvedImageFileTest, AFailedWriteLeavesNoFileBehind)
+TEST_F(SolvedImageFileTest, AFailedWriteLeavesNoFileBehindAndSaysWhy)
 {
-    const std::string path = temp.Path() + "missing-folder/solved.bmp";
-    EXPECT_FALSE(SaveSolvedImage(path, state, "Marigold"));
-    EXPECT_FALSE(FileExists(path));
-    EXPECT_FALSE(FileExists(path + ".part"));
+    const std::string path = temp.Path() + "solved.bmp";
+    {
+        testing::FileSizeLimit fullDisk(4096);
+        Result<> saved = SaveSolvedImage(path, state, "Marigold");
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.error(), "Cannot write " + path + ": File too large");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(temp.Path()));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -22,9 +25,16 @@ TEST(Folders, EnsureFolderMakesOneLevelOnly)
     TempFolder temp;
     EXPECT_TRUE(EnsureFolder(temp.Path() + "one"));
     EXPECT_TRUE(EnsureFolder(temp.Path() + "one"));
-    EXPECT_FALSE(EnsureFolder(temp.Path() + "two/three"));
     temp.Write("file");
-    EXPECT_FALSE(EnsureFolder(temp.Path() + "file"));
+    const std::pair<std::string, const char*> failures[] = {
+        {temp.Path() + "two/three", "No such file or directory"},
+        {temp.Path() + "file", "File exists"},
+    };
+    for (const auto& [path, reason] : failures) {
+        Result<> made = EnsureFolder(path);
+        ASSERT_FALSE(made) << path;
+        EXPECT_EQ(made.error(), "Cannot make the folder " + path + ": " + reason);
+    }
 }
 
 TEST(Folders, CopyIfMissingNeverOverwritesAndNeedsASource)
@@ -33,17 +43,51 @@ TEST(Folders, CopyIfMissingNeverOverwritesAndNeedsASource)
     std::string source = temp.Write("source", "new");
     std::string existing = temp.Write("existing", "old");
 
-    EXPECT_FALSE(CopyIfMissing(source, existing));
+    EXPECT_FALSE(CopyIfMissing(source, existing).value());
     EXPECT_EQ(ReadText(existing), "old");
-    EXPECT_FALSE(CopyIfMissing(temp.Path() + "absent", temp.Path() + "copy"));
+    EXPECT_FALSE(CopyIfMissing(temp.Path() + "absent", temp.Path() + "copy").value());
     EXPECT_FALSE(FileExists(temp.Path() + "copy"));
 
-    EXPECT_TRUE(CopyIfMissing(source, temp.Path() + "copy"));
+    EXPECT_TRUE(CopyIfMissing(source, temp.Path() + "copy").value());
     EXPECT_EQ(ReadText(temp.Path() + "copy"), "new");
     EXPECT_TRUE(FileExists(source));
 
-    EXPECT_TRUE(CopyIfMissing(source, temp.Path() + "moved", AfterCopy::DeleteSource));
+    EXPECT_TRUE(CopyIfMissing(source, temp.Path() + "moved", AfterCopy::DeleteSource).value());
     EXPECT_FALSE(FileExists(source));
+}
+
+// What exists is never copied again, so a copy cut short must leave nothing behind.
+TEST(Folders, AFailedCopyLeavesNoPartOfTheFile)
+{
+    TempFolder temp;
+    const std::string source = temp.Write("source.ast", std::string(65536, 'j'));
+    const std::string copy = temp.Path() + "Jigsaws/source.ast";
+    std::filesystem::create_directory(temp.Path() + "Jigsaws");
+    {
+        testing::FileSizeLimit fullDisk(4096);
+        Result<bool> copied = CopyIfMissing(source, copy);
+        ASSERT_FALSE(copied);
+        EXPECT_EQ(copied.error(), "Cannot write " + copy + ": File too large");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(temp.Path() + "Jigsaws"));
+    EXPECT_TRUE(CopyIfMissing(source, copy).value());
+    EXPECT_EQ(ReadText(copy), ReadText(source));
+}
+
+TEST(Folders, ReadFileBytesGivesTheContentOrTheReason)
+{
+    TempFolder temp;
+    EXPECT_EQ(ReadFileBytes(temp.Write("a.txt", "abc")).value(), (std::vector<uint8_t> {'a', 'b', 'c'}));
+    EXPECT_TRUE(ReadFileBytes(temp.Write("empty.txt", "")).value().empty());
+    const std::pair<std::string, const char*> failures[] = {
+        {temp.Path() + "missing.txt", "No such file or directory"},
+        {temp.Path(), "not an ordinary file"},
+    };
+    for (const auto& [path, reason] : failures) {
+        Result<std::vector<uint8_t>> read = ReadFileBytes(path);
+        ASSERT_FALSE(read) << path;
+        EXPECT_EQ(read.error(), "Cannot read " + path + ": " + reason);
+    }
 }
 
 TEST(Folders, ListByExtensionTakesExactExtensionsSortedIgnoringCase)

@@ -7,6 +7,7 @@
 #include "base/ByteReader.h"
 #include "files/JigsawWriter.h"
 #include "game/Descriptor.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -249,8 +250,31 @@ TEST(JigsawFile, ReadsFilesNamedAstInAnyCase)
         if (!c.opens)
             ExpectFailure(read, "is not a .ast file");
     }
-    ExpectFailure(ReadJigsawFile(folder.Path() + "missing.ast", JigsawReadMode::Select), "cannot open");
+    Result<JigsawFile> missing = ReadJigsawFile(folder.Path() + "missing.ast", JigsawReadMode::Select);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error(), "Cannot read " + folder.Path() + "missing.ast: No such file or directory");
     EXPECT_FALSE(WriteJigsawFile(folder.Path() + "missing/e.ast", parts.View()));
+}
+
+// A jigsaw that fails to be written over another, on a full disk, leaves the other one whole.
+TEST(JigsawFile, AFailedWriteKeepsTheFileThatWasThere)
+{
+    testing::TempFolder folder;
+    const std::string path = folder.Path() + "a.ast";
+    Parts small;
+    ASSERT_TRUE(WriteJigsawFile(path, small.View()));
+    Parts large;
+    large.width = large.height = 64;
+    large.picture = BitmapFile(64, 64, 0x00654321);
+    {
+        testing::FileSizeLimit fullDisk(small.Encode().size() + 100);
+        Result<> written = WriteJigsawFile(path, large.View());
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.error(), "Cannot write " + path + ": File too large");
+    }
+    Result<JigsawFile> read = ReadJigsawFile(path, JigsawReadMode::Start);
+    ASSERT_TRUE(read) << read.error();
+    EXPECT_EQ(read.value().ImageW, small.width);
 }
 
 TEST(JigsawFile, WrittenFileHasTheDocumentedLayout)

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -150,21 +151,25 @@ protected:
 
 TEST_F(ConfigFile, SavesWithCrLfAndReadsAnyLineEnd)
 {
-    EXPECT_TRUE(LoadConfigLines(path).lines.empty());
+    EXPECT_TRUE(LoadConfigLines(path).value().lines.empty());
     folder.Write("kirvo.ini", "[Main]\n   <Sound> 0\r\r\n   <ShowConj> 1");
-    ConfigLines config = LoadConfigLines(path);
+    ConfigLines config = LoadConfigLines(path).value();
     EXPECT_EQ(config.lines, (std::vector<std::string>{"[Main]", "   <Sound> 0", "", "   <ShowConj> 1"}));
     ASSERT_TRUE(SaveConfigLines(config, path));
     EXPECT_EQ(testing::ReadText(path), "[Main]\r\n   <Sound> 0\r\n\r\n   <ShowConj> 1\r\n");
 }
 
-TEST_F(ConfigFile, FailedSaveKeepsTheOldFile)
+TEST_F(ConfigFile, FailedSaveKeepsTheOldFileAndSaysWhy)
 {
-    EXPECT_FALSE(SaveConfigLines(ConfigLines{{"[Main]"}}, folder.Path() + "missing/kirvo.ini"));
-    std::filesystem::create_directories(path + ".new");  // the temporary name is taken
     folder.Write("kirvo.ini", "old");
-    EXPECT_FALSE(SaveConfigLines(ConfigLines{{"[Main]"}}, path));
-    EXPECT_EQ(LoadConfigLines(path).lines, (std::vector<std::string>{"old"}));
+    {
+        testing::FileSizeLimit fullDisk(64);
+        Result<> saved = SaveConfigLines(ConfigLines{{std::string(100, ';')}}, path);
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.error(), "Cannot write " + path + ": File too large");
+    }
+    EXPECT_EQ(LoadConfigLines(path).value().lines, (std::vector<std::string>{"old"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "a temporary file is left";
 }
 
 }  // namespace

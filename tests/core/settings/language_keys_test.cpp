@@ -68,7 +68,8 @@ std::vector<std::string> ShippedLanguages()
 
 LangTable Load(const std::string& path)
 {
-    return ParseLanguageFile(ReadLanguageFile(path).value_or(std::vector<char>()));
+    Result<std::vector<char>> bytes = ReadLanguageFile(path);
+    return ParseLanguageFile(bytes ? bytes.value() : std::vector<char>());
 }
 
 TEST(LanguageKeys, EveryLookupOfTheProgramIsTranslated)

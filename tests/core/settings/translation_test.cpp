@@ -27,9 +27,9 @@ TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
     // Without any language the player still reads what went wrong, in plain English.
     Result<> missing = translator.Apply(folder + "english.lng");
     ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.error(), "The language file " + folder + "english.lng cannot be read.");
+    EXPECT_EQ(missing.error(), "The language file cannot be found:\nCannot read " + folder + "english.lng: No such file or directory");
 
-    Write("english.lng", "[All]\n<B_Ok> OK\n[Options]\n<MS_CantFindLangFile> No file %s.\n"
+    Write("english.lng", "[All]\n<B_Ok> OK\n[Options]\n<MS_CantFindLangFile> No language: %s\n"
                          "[Main Form]\n<Q_SaveChanges> The game has changed.$DSave it?\n");
     ASSERT_TRUE(translator.Apply(folder + "english.lng"));
     EXPECT_EQ(translator.Text(LangSection::All, "b_ok"), "OK");
@@ -37,10 +37,10 @@ TEST_F(Translation, WithoutALanguageEveryTextIsItsKey)
     EXPECT_EQ(translator.Text(LangSection::MainForm, "Q_SaveChanges"), "The game has changed.$DSave it?");
     EXPECT_EQ(translator.TextBr(LangSection::MainForm, "Q_SaveChanges"), "The game has changed.\nSave it?");
 
-    // A missing file is reported in the current language and changes nothing.
+    // A missing file is reported in the current language, with the reason, and changes nothing.
     Result<> klingon = translator.Apply(folder + "klingon.lng");
     ASSERT_FALSE(klingon);
-    EXPECT_EQ(klingon.error(), "No file " + folder + "klingon.lng.");
+    EXPECT_EQ(klingon.error(), "No language: Cannot read " + folder + "klingon.lng: No such file or directory");
     std::filesystem::create_directory(folder + "folder.lng");
     EXPECT_FALSE(translator.Apply(folder + "folder.lng"));  // nor does one that cannot be read
     EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "OK");
