@@ -79,6 +79,22 @@ Result<bool> CopyIfMissing(const std::string& source, const std::string& destina
     return true;
 }
 
+Result<bool> CopyUnlessSameSize(const std::string& source, const std::string& destination)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(source, error))
+        return false;
+    const uintmax_t size = fs::file_size(source, error);
+    if (!error && fs::is_regular_file(destination, error) && fs::file_size(destination, error) == size && !error)
+        return false;
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(source);
+    if (!bytes)
+        return Fail(bytes.error());
+    if (Result<> written = WriteFileDurably(destination, bytes.value()); !written)
+        return Fail(written.error());
+    return true;
+}
+
 std::vector<std::string> ListFilesByExtension(const std::string& folder, const std::string& extension,
                                               ListNames names)
 {

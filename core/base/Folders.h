@@ -24,6 +24,9 @@ Result<> EnsureFolder(const std::string& path);
 enum class AfterCopy { KeepSource, DeleteSource };
 Result<bool> CopyIfMissing(const std::string& source, const std::string& destination,
                            AfterCopy after = AfterCopy::KeepSource);
+// Copies source to destination unless the destination is a file of the source's size: for copies
+// of the program's own files, which an earlier start on a full disk may have left short.
+Result<bool> CopyUnlessSameSize(const std::string& source, const std::string& destination);
 
 bool FileExists(const std::string& path);
 

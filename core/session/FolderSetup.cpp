@@ -28,15 +28,16 @@ std::vector<std::string> ReadList(const std::string& path)
 
 void CopyDistributedJigsaws(const FILE_NAMES& names)
 {
+    // A copy cut short by a full disk is made again once there is room.
     for (const std::string& fileName : names.distributedJigsaws)
-        (void)CopyIfMissing(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
+        (void)CopyUnlessSameSize(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
 }
 
 void CopyFirstRunFiles(const FILE_NAMES& names)
 {
     for (const std::string& name : names.firstRunJigsaws) {
         std::string fileName = name + names.jigsawExtension;
-        (void)CopyIfMissing(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
+        (void)CopyUnlessSameSize(names.programJigsawsFolder + fileName, names.personalJigsawsFolder + fileName);
     }
     for (const std::string& fileName : ListFilesByExtension(names.programSavedGamesSource, names.savedGameExtension))
         (void)CopyIfMissing(names.programSavedGamesSource + fileName, names.savedGamesFolder + fileName);

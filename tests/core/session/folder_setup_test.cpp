@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Folders.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -99,6 +100,28 @@ TEST_F(FolderSetupTest, LaterStartsCopyOnlyMissingDistributedJigsaws)
     EXPECT_FALSE(FileExists(Game() + "Saved Games/sample.sv1"));
     EXPECT_FALSE(FileExists(Game() + "Saved Games/autosaved.sv1"));
     EXPECT_EQ(ReadText(second.settingsFile), "[player]");
+}
+
+// A first start on a full disk leaves no torn copies behind, and the next start with room makes
+// every copy whole, also one an older version left short.
+TEST_F(FolderSetupTest, CopiesCutShortByAFullDiskAreMadeAgain)
+{
+    const std::string jigsaw(5000, 'j');
+    for (const char* file : {"program/jigsaws/dist1.ast", "program/jigsaws/dist2.ast", "program/jigsaws/first.ast"})
+        temp.Write(file, jigsaw);
+    {
+        testing::FileSizeLimit fullDisk(0);
+        EXPECT_TRUE(Start().firstRun);
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.Path() + "home"))
+        EXPECT_FALSE(entry.is_regular_file()) << entry.path() << " was left torn";
+
+    temp.Write("home/Documents/Moru Games/Kirvo Jigsaw Pleo III/Jigsaws/dist2.ast", "short");
+    FILE_NAMES names = Start();
+    EXPECT_TRUE(names.firstRun) << "the settings file could not be copied either";
+    for (const char* file : {"Jigsaws/dist1.ast", "Jigsaws/dist2.ast", "Jigsaws/first.ast"})
+        EXPECT_EQ(ReadText(Game() + file), jigsaw) << file;
+    EXPECT_EQ(ReadText(names.settingsFile), "[shipped]");
 }
 
 TEST_F(FolderSetupTest, MissingPlatformFoldersAndListsFallBackSoundly)
