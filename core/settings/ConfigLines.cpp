@@ -143,7 +143,11 @@ Result<ConfigLines> LoadConfigLines(const std::string& path)
     if (!bytes)
         return Fail(bytes.error());
     const std::vector<uint8_t>& text = bytes.value();
-    return ConfigLines{ParseListFile(std::span(reinterpret_cast<const char*>(text.data()), text.size()))};
+    ConfigLines config {ParseListFile(std::span(reinterpret_cast<const char*>(text.data()), text.size()))};
+    // Nothing the game or a player writes is that long: such a line would be written back at
+    // every exit.
+    std::erase_if(config.lines, [](const std::string& line) { return line.size() > kLongestConfigLine; });
+    return config;
 }
 
 Result<> SaveConfigLines(const ConfigLines& config, const std::string& path)

@@ -46,7 +46,9 @@ void CfgWriteInt(ConfigLines& config, std::string_view section, std::string_view
 void CfgWriteBool(ConfigLines& config, std::string_view section, std::string_view sub, std::string_view key,
                   bool value);
 
-// Lines end at CR, LF or CR LF; a missing file gives no lines, one that cannot be read the reason.
+// Lines end at CR, LF or CR LF; lines longer than kLongestConfigLine are left out. A missing file
+// gives no lines, one that cannot be read the reason.
+inline constexpr size_t kLongestConfigLine = 65536;
 Result<ConfigLines> LoadConfigLines(const std::string& path);
 // Writes every line followed by CR LF, replacing the file whole and durably (base/DurableFile.h).
 Result<> SaveConfigLines(const ConfigLines& config, const std::string& path);

@@ -45,11 +45,34 @@ bool IsPlainName(const std::string& name)
     return !name.empty() && name.find_first_of("/\\:") == std::string::npos && name != "." && name != "..";
 }
 
-uint8_t ReadByte(const ConfigLines& config, const char* section, const char* sub, const char* key, uint8_t fallback)
+// Numbers are brought into the range the game can use as they are read, so that what is written
+// back at exit is what was used.
+int ReadIntIn(const ConfigLines& config, const char* section, const char* sub, const char* key, int fallback, int lowest,
+              int highest)
 {
-    int value = CfgReadInt(config, section, sub, key, fallback);
-    return value >= 0 && value <= 255 ? uint8_t(value) : fallback;
+    return std::clamp(CfgReadInt(config, section, sub, key, fallback), lowest, highest);
 }
+
+uint8_t ReadByteIn(const ConfigLines& config, const char* section, const char* sub, const char* key, uint8_t fallback,
+                   int highest)
+{
+    return uint8_t(ReadIntIn(config, section, sub, key, fallback, 0, highest));
+}
+
+// A text longer than any the game writes is not one of its values: the default stands.
+std::string ReadStringUpTo(const ConfigLines& config, const char* section, const char* sub, const std::string& fallback,
+                           size_t longest)
+{
+    std::string value = CfgReadString(config, section, sub, "", fallback);
+    return value.size() <= longest ? value : fallback;
+}
+
+constexpr int kLastLevel = 13;
+constexpr int kLastShapeStyle = 6;
+constexpr int kLastButton = 2;
+constexpr int kAllModifiers = 7;
+constexpr size_t kLongestPath = 4096;
+constexpr size_t kLongestName = 255;
 
 }  // namespace
 
@@ -58,17 +81,17 @@ Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folder
     Settings s;
     NewGameDefaults& jig = s.DefJigP;
     jig.Rotate = CfgReadBool(config, "Main", "DefJigP", "Rotate", jig.Rotate);
-    jig.BorderStyle = CfgReadInt(config, "Main", "DefJigP", "BorderStyle", jig.BorderStyle);
-    jig.ShapeStyle = CfgReadInt(config, "Main", "DefJigP", "ShapeStyle", jig.ShapeStyle);
-    jig.Level = CfgReadInt(config, "Main", "DefJigP", "Level", jig.Level);
-    jig.SpreadOut = CfgReadInt(config, "Main", "DefJigP", "SpreadOut", jig.SpreadOut);
+    jig.BorderStyle = ReadIntIn(config, "Main", "DefJigP", "BorderStyle", jig.BorderStyle, 0, 1);
+    jig.ShapeStyle = ReadIntIn(config, "Main", "DefJigP", "ShapeStyle", jig.ShapeStyle, 0, kLastShapeStyle);
+    jig.Level = ReadIntIn(config, "Main", "DefJigP", "Level", jig.Level, 0, kLastLevel);
+    jig.SpreadOut = ReadIntIn(config, "Main", "DefJigP", "SpreadOut", jig.SpreadOut, 0, 1);
     jig.FitToScreen = CfgReadBool(config, "Main", "DefJigP", "FitToScreen", jig.FitToScreen);
     s.AutoSave_bEnabled = CfgReadBool(config, "Main", "AutoSave", "Enabled", s.AutoSave_bEnabled);
-    s.AutoSave_iIntervalMin = CfgReadInt(config, "Main", "AutoSave", "Interval", s.AutoSave_iIntervalMin);
+    s.AutoSave_iIntervalMin = ReadIntIn(config, "Main", "AutoSave", "Interval", s.AutoSave_iIntervalMin, 1, 60);
     s.CB_SoundPlay = CfgReadBool(config, "Main", "Sound", "", s.CB_SoundPlay);
-    s.EmbossStyle = CfgReadInt(config, "Main", "Embossing", "Style", s.EmbossStyle);
-    s.WoodStyle = CfgReadInt(config, "Main", "Embossing", "WoodStyle", s.WoodStyle);
-    s.WoodColor = uint32_t(CfgReadInt(config, "Main", "Embossing", "WoodColor", int(s.WoodColor)));
+    s.EmbossStyle = ReadIntIn(config, "Main", "Embossing", "Style", s.EmbossStyle, 0, 4);
+    s.WoodStyle = ReadIntIn(config, "Main", "Embossing", "WoodStyle", s.WoodStyle, 0, 2);
+    s.WoodColor = uint32_t(ReadIntIn(config, "Main", "Embossing", "WoodColor", int(s.WoodColor), 0, 0xFFFFFF));
     if (s.EmbossStyle == 4) {  // the old "wood" emboss style is now a wood style of its own
         s.EmbossStyle = 0;
         s.WoodStyle = 1;
@@ -77,31 +100,31 @@ Settings ReadSettings(const ConfigLines& config, const RecentFileFolders& folder
     s.FullScreen = CfgReadBool(config, "Main", "FullScreen", "", s.FullScreen);
 
     MouseBindings& keys = s.PlayKeys;
-    keys.RotCW_Button = ReadByte(config, "Play", "RotCW", "Button", keys.RotCW_Button);
-    keys.RotCW_Shift = ReadByte(config, "Play", "RotCW", "Shift", keys.RotCW_Shift);
-    keys.RotCCW_Button = ReadByte(config, "Play", "RotCCW", "Button", keys.RotCCW_Button);
-    keys.RotCCW_Shift = ReadByte(config, "Play", "RotCCW", "Shift", keys.RotCCW_Shift);
-    keys.MoveOW_Button = ReadByte(config, "Play", "MoveOW", "Button", keys.MoveOW_Button);
-    keys.MoveOW_Shift = ReadByte(config, "Play", "MoveOW", "Shift", keys.MoveOW_Shift);
+    keys.RotCW_Button = ReadByteIn(config, "Play", "RotCW", "Button", keys.RotCW_Button, kLastButton);
+    keys.RotCW_Shift = ReadByteIn(config, "Play", "RotCW", "Shift", keys.RotCW_Shift, kAllModifiers);
+    keys.RotCCW_Button = ReadByteIn(config, "Play", "RotCCW", "Button", keys.RotCCW_Button, kLastButton);
+    keys.RotCCW_Shift = ReadByteIn(config, "Play", "RotCCW", "Shift", keys.RotCCW_Shift, kAllModifiers);
+    keys.MoveOW_Button = ReadByteIn(config, "Play", "MoveOW", "Button", keys.MoveOW_Button, kLastButton);
+    keys.MoveOW_Shift = ReadByteIn(config, "Play", "MoveOW", "Shift", keys.MoveOW_Shift, kAllModifiers);
     keys.bSingleWin = CfgReadBool(config, "Play", "SingleMainWindow", "", keys.bSingleWin);
     keys.bClickToDrag = CfgReadBool(config, "Play", "ClickToDrag", "", keys.bClickToDrag);
-    s.iStuckKoef = CfgReadInt(config, "Play", "StuckKoef", "", s.iStuckKoef);
+    s.iStuckKoef = ReadIntIn(config, "Play", "StuckKoef", "", s.iStuckKoef, 10, 30);
 
     int count = std::clamp(CfgReadInt(config, "Files", "LastFileNum", "", 0), 0, kRecentFileCount);
     for (int i = 0; i < count; ++i) {
-        std::string path = CfgReadString(config, "Files", "Last" + std::to_string(i), "", "");
+        std::string path = ReadStringUpTo(config, "Files", ("Last" + std::to_string(i)).c_str(), "", kLongestPath);
         if (!path.empty())
             s.recentFiles.entries[size_t(s.recentFiles.count++)] = RecentFileAt(path, folders);
     }
 
-    std::string language = LowerAscii(CfgReadString(config, "Lang", "Lang", "", s.sCurLang));
+    std::string language = LowerAscii(ReadStringUpTo(config, "Lang", "Lang", s.sCurLang, kLongestName));
     if (IsPlainName(language))
         s.sCurLang = language;
     s.ShowQuickHelp = CfgReadBool(config, "Lang", "QuickHelp", "", s.ShowQuickHelp);
 
-    s.sDnSrc = CfgReadString(config, "Download", "DnSrc", "", s.sDnSrc);
+    s.sDnSrc = ReadStringUpTo(config, "Download", "DnSrc", s.sDnSrc, kLongestName);
     s.bUseSecure = CfgReadBool(config, "Download", "UseSecure", "", s.bUseSecure);
-    s.iSecureMethodInd = CfgReadInt(config, "Download", "SecureMethodInd", "", s.iSecureMethodInd);
+    s.iSecureMethodInd = ReadIntIn(config, "Download", "SecureMethodInd", "", s.iSecureMethodInd, 0, 6);
     if (firstRun) {
         s.sDnSrc = Settings().sDnSrc;
         s.bUseSecure = false;

@@ -375,32 +375,6 @@ protected:
     }
 };
 
-// An autosave writes the autosave file but leaves the game unsaved: closing still asks.
-TEST_F(PlayTest, AnAutosaveKeepsTheGameUnsaved)
-{
-    Settings settings;
-    settings.AutoSave_iIntervalMin = 0;
-    ASSERT_TRUE(SettingsSave(settings, window.FileNames()));
-    window.LoadSettings();
-    shown.clear();
-    std::filesystem::remove(window.FileNames().autosaveFile);
-    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "stripes.ast", 200, 150)));
-    const PieceRecord& piece = Piece(2);
-    const TMyWin& side = window.Windows().windows[MW_SIDE0];
-    QPoint from;
-    for (int y = piece.y; y < piece.y + piece.height && from.isNull(); ++y)
-        for (int x = piece.x; x < piece.x + piece.width && from.isNull(); ++x)
-            if (PieceAtPoint(window.State(), window.Windows(), x + side.client.left, y + side.client.top) == 2)
-                from = QPoint(x + side.client.left, y + side.client.top);
-    Drag(from, from + QPoint(30, 20));
-    ASSERT_TRUE(window.State().changed);
-
-    window.findChild<QTimer*>("T_AutoSave")->timeout({});
-    EXPECT_TRUE(std::filesystem::exists(window.FileNames().autosaveFile));
-    EXPECT_TRUE(window.State().changed);
-    EXPECT_FALSE(window.State().autosavePending);
-}
-
 // Plays a sample jigsaw from start to finish as a player would: every piece is joined by carrying
 // the growing group onto it, turned to match it first; the finish offers to save the solved
 // picture, which is then checked.

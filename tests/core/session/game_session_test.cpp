@@ -179,5 +179,23 @@ TEST_F(GameSessionTest, SavingWithoutAskingKeepsEveryMove)
     EXPECT_TRUE(told.empty());
 }
 
+// The autosave timer writes the autosave file once its interval has passed, and leaves the game
+// unsaved: closing still asks.
+TEST_F(GameSessionTest, AnAutosaveKeepsTheGameUnsaved)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    SelectSomePieces();
+    session->RunPlayCommand(MenuItem::MI_GameWin2);
+    ASSERT_TRUE(session->State().autosavePending);
+
+    EXPECT_FALSE(session->AutosaveTick(9.5));
+    EXPECT_FALSE(FileExists(session->Names().autosaveFile));
+    EXPECT_TRUE(session->AutosaveTick(10));
+    EXPECT_TRUE(ReadSavedGame(session->Names().autosaveFile, SavedGameReadMode::Start));
+    EXPECT_TRUE(session->State().changed);
+    EXPECT_FALSE(session->State().autosavePending);
+    EXPECT_FALSE(session->AutosaveTick(20)) << "nothing new to save";
+}
+
 }  // namespace
 }  // namespace kirvo

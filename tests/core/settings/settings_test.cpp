@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "support/TempFolder.h"
 
@@ -84,7 +85,7 @@ TEST(Settings, FreshFileListsEntriesInReverseOrderOfWriting)
 TEST(Settings, EverySettingSurvivesWritingAndReading)
 {
     Settings s;
-    s.DefJigP = {true, 1, 5, 9, 2, false};
+    s.DefJigP = {true, 1, 5, 9, 1, false};
     s.AutoSave_bEnabled = false;
     s.AutoSave_iIntervalMin = 45;
     s.CB_SoundPlay = false;
@@ -129,8 +130,39 @@ TEST(Settings, MissingOrMalformedValuesKeepTheirDefaults)
     EXPECT_FALSE(s.DefJigP.Rotate);                      // only 0 and 1 are booleans
     EXPECT_EQ(s.DefJigP.Level, 6);
     EXPECT_EQ(s.DefJigP.ShapeStyle, 5);                  // tab-indented lines are found
-    EXPECT_EQ(s.PlayKeys.RotCW_Button, 1);               // does not fit the byte it is kept in
-    EXPECT_EQ(s.iStuckKoef, 99);                         // numbers are taken without range checks
+    EXPECT_EQ(s.PlayKeys.RotCW_Button, 2);               // brought into the range of buttons
+    EXPECT_EQ(s.iStuckKoef, 30);
+}
+
+// A value the game cannot use is brought into range as it is read, so the game uses what the
+// file will say after the next exit; texts longer than any the game writes keep their defaults.
+TEST(Settings, ValuesOutOfRangeAreTakenAtTheNearestUsableValue)
+{
+    struct Case {
+        std::vector<std::string> lines;
+        std::function<int(const Settings&)> value;
+        int expected;
+    } cases[] = {
+        {{"[Main]", "<AutoSave>", "Interval=-5"}, [](const Settings& s) { return s.AutoSave_iIntervalMin; }, 1},
+        {{"[Main]", "<AutoSave>", "Interval=100000"}, [](const Settings& s) { return s.AutoSave_iIntervalMin; }, 60},
+        {{"[Main]", "<DefJigP>", "Level=-1"}, [](const Settings& s) { return s.DefJigP.Level; }, 0},
+        {{"[Main]", "<DefJigP>", "ShapeStyle=200"}, [](const Settings& s) { return s.DefJigP.ShapeStyle; }, 6},
+        {{"[Main]", "<DefJigP>", "BorderStyle=7"}, [](const Settings& s) { return s.DefJigP.BorderStyle; }, 1},
+        {{"[Main]", "<Embossing>", "WoodStyle=9"}, [](const Settings& s) { return s.WoodStyle; }, 2},
+        {{"[Main]", "<Embossing>", "WoodColor=-1"}, [](const Settings& s) { return int(s.WoodColor); }, 0},
+        {{"[Play]", "<StuckKoef> 0"}, [](const Settings& s) { return s.iStuckKoef; }, 10},
+        {{"[Play]", "<MoveOW>", "Shift=200"}, [](const Settings& s) { return int(s.PlayKeys.MoveOW_Shift); }, 7},
+        {{"[Download]", "<SecureMethodInd> 12"}, [](const Settings& s) { return s.iSecureMethodInd; }, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.back());
+        const Settings read = Read(c.lines);
+        EXPECT_EQ(c.value(read), c.expected);
+        EXPECT_EQ(c.value(Read(Written(read))), c.expected) << "written back as used";
+    }
+    const std::string huge(100000, 'x');
+    EXPECT_EQ(Read({"[Download]", "<DnSrc> " + huge}).sDnSrc, Settings().sDnSrc);
+    EXPECT_EQ(Read({"[Lang]", "<Lang> " + huge}).sCurLang, "english");
 }
 
 TEST(Settings, OldWoodEmbossStyleBecomesAWoodStyle)
@@ -218,6 +250,19 @@ TEST_F(SettingsFile, SettingsChangedInOneRunAreThereInTheNext)
     EXPECT_NE(std::find(lines.begin(), lines.end(), "[Mine]"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "x=y"), lines.end());
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Main]"), 1);
+}
+
+// A line of megabytes, whoever wrote it, is not carried from one exit to the next.
+TEST_F(SettingsFile, AHugeLineIsNotWrittenBackAtExit)
+{
+    const std::string huge = "   <DnSrc> " + std::string(10 << 20, 'x');
+    ASSERT_TRUE(SaveConfigLines(ConfigLines{{"[Download]", huge, "[Mine]", "x=y"}}, names.settingsFile));
+    Settings loaded = SettingsLoad(names).value();
+    EXPECT_EQ(loaded.sDnSrc, Settings().sDnSrc);
+    ASSERT_TRUE(SettingsSave(loaded, names));
+    EXPECT_LT(std::filesystem::file_size(names.settingsFile), 4096u);
+    std::vector<std::string> lines = LoadConfigLines(names.settingsFile).value().lines;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "x=y"), lines.end());
 }
 
 // Writing over a file that could not be read would lose the player's own lines in it. A FIFO
