@@ -4,7 +4,6 @@
 // target, so the target always holds the old save or the new one whole; a later save of the same
 // game rewrites only its play-state block. Every save on request also leaves the autosave file a
 // mirror of what was saved.
-#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "files/SavedGameFile.h"
 #include "base/TextFormat.h"
@@ -57,10 +56,10 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
     if (!autosave && !SameNameIgnoringCase(path, names_.autosaveFile)) {
         Result<bool> mirrored = QuickSaveGame(names_.autosaveFile, game);
         if (!mirrored || !mirrored.value())
-            (void)WriteFileDurably(names_.autosaveFile, names_.saveTempFile, bytes);  // the mirror is a courtesy
+            (void)WriteSavedGame(names_.autosaveFile, names_.saveTempFile, bytes);  // the mirror is a courtesy
     }
     StepProgress();
-    Result<> written = WriteFileDurably(path, names_.saveTempFile, bytes);
+    Result<> written = WriteSavedGame(path, names_.saveTempFile, bytes);
     if (written)
         saved();
     HideProgress();

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <random>
+#include <thread>
 
 #include "base/DurableFile.h"
 #include "base/Folders.h"
@@ -91,6 +98,101 @@ TEST(SavedGameFile, QuickSaveLeavesAnyOtherFileAlone)
     EXPECT_FALSE(missing.value());
     EXPECT_FALSE(FileExists(folder.Path() + "missing.sv1"));
     EXPECT_FALSE(QuickSaveGame(folder.Path(), game)) << "a folder cannot be opened for writing";
+}
+
+// A quick save stopped anywhere: its journal cut short, or whole with the block in the file
+// half written or not at all. Read back, the file holds the old state or the new one.
+TEST(SavedGameFile, AnInterruptedQuickSaveReadsBackWholeOldOrNew)
+{
+    testing::TempFolder folder;
+    const std::string path = folder.Path() + "game.sv1";
+    const SavedGame before = SmallGame();
+    SavedGame after = SmallGame();
+    after.pieces[0].x += 40;
+    after.pieces[2].group = 0;
+    const Bytes old = EncodeSavedGame(before);
+    const size_t state = Layout(old).state;
+    const Bytes block = EncodePlayState(after);
+    const Bytes journal = QuickSaveJournal(old.size(), state, block);
+    auto halfWritten = [&] {
+        Bytes file = old;
+        std::copy(block.begin(), block.begin() + long(block.size() / 2), file.begin() + long(state));
+        return file;
+    };
+    Bytes damaged = journal;
+    damaged[journal.size() / 2] ^= 1;
+    struct Case {
+        const char* when;
+        Bytes file;
+        Bytes journal;
+        const SavedGame* reads;
+    } cases[] = {
+        {"journal begun", old, Bytes(journal.begin(), journal.begin() + 20), &before},
+        {"journal nearly whole", old, Bytes(journal.begin(), journal.end() - 1), &before},
+        {"journal damaged", old, damaged, &before},
+        {"journal whole, file untouched", old, journal, &after},
+        {"journal whole, block half written", halfWritten(), journal, &after},
+        {"journal of an older file", EncodeSavedGame(after), QuickSaveJournal(old.size() + 1, state, block), &after},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.when);
+        ASSERT_TRUE(WriteFileDurably(path, c.file));
+        ASSERT_TRUE(WriteFileDurably(QuickSaveJournalPath(path), c.journal));
+        Result<SavedGame> read = ReadSavedGame(path, SavedGameReadMode::Start);
+        ASSERT_TRUE(read) << read.error();
+        EXPECT_EQ(read.value().pieces, c.reads->pieces);
+        EXPECT_FALSE(FileExists(QuickSaveJournalPath(path)));
+    }
+}
+
+// The state of save number `i` of a large game: every piece somewhere else.
+SavedGame LargeGame(int i)
+{
+    SavedGame game = SmallGame();
+    const int count = 4000;
+    game.descriptor.TileNum = game.descriptor.TotalTileNum = count;
+    game.pieces.resize(count, game.pieces[0]);
+    for (int k = 0; k < count; ++k) {
+        game.pieces[size_t(k)].x = i * 3 + k % 50;
+        game.pieces[size_t(k)].y = i + k / 50;
+        game.pieces[size_t(k)].group = k;
+    }
+    return game;
+}
+
+// A process saving a large game over and over, full and quick saves, is killed at thirty moments:
+// each time, the file reads back as one of the states it saved, whole.
+TEST(SavedGameFile, ASaverKilledAtAnyMomentLeavesAStateItSaved)
+{
+    testing::TempFolder folder;
+    const std::string path = folder.Path() + "game.sv1";
+    const std::string temp = folder.Path() + "kirvo.svt";
+    ASSERT_TRUE(WriteSavedGame(path, temp, EncodeSavedGame(LargeGame(0))));
+    std::mt19937 moments(20261210);
+    int quickSaves = 0;
+    for (int round = 0; round < 30; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 1;; ++i) {
+                const SavedGame game = LargeGame(i);
+                if (i % 5 == 0)
+                    (void)WriteSavedGame(path, temp, EncodeSavedGame(game));
+                else
+                    (void)QuickSaveGame(path, game);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(1000 + moments() % 40000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        Result<SavedGame> read = ReadSavedGame(path, SavedGameReadMode::Start);
+        ASSERT_TRUE(read) << "round " << round << ": " << read.error();
+        const int i = (read.value().pieces[0].x) / 3;
+        EXPECT_EQ(read.value().pieces, LargeGame(i).pieces) << "round " << round << " holds a mix";
+        quickSaves += i % 5 != 0;
+    }
+    EXPECT_GT(quickSaves, 0);
 }
 
 }  // namespace
