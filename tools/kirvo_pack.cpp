@@ -9,8 +9,8 @@
 // JFIF file that needs no scaling is taken as it stands), with a preview of about 240 x 180 and
 // the information text as UTF-8. --thumbnail writes a JPEG of exactly W x H instead: the middle of
 // the picture with that shape, scaled. Files are written durably (base/DurableFile.h), so a failed
-// run never leaves half a file. --check reads a file the way the game does: a
-// ".sv1" file as a saved game being resumed, any other as a jigsaw.
+// run never leaves half a file. --check reads a file the way the game does: a ".sv1" file as a
+// saved game being resumed, with effects, onto a composed field; any other as a jigsaw.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +23,12 @@
 #include "base/Folders.h"
 #include "files/JigsawFile.h"
 #include "files/JigsawWriter.h"
+#include "files/SavedGameCheck.h"
 #include "files/SavedGameFile.h"
+#include "playfield/FieldImage.h"
+#include "playfield/StarStrip.h"
 #include "raster/PixelBuffer.h"
+#include "session/ResumeGame.h"
 
 namespace {
 
@@ -149,23 +153,39 @@ std::optional<Picture> LoadPicture(const std::string& path)
     return picture;
 }
 
-int CheckSavedGame(const std::string& path)
+// Everything the game does with a saved game before the player sees it: read, check, resume with
+// relief and wooden edges, and compose the field.
+int CheckSavedGameFile(const std::string& path)
 {
     Result<SavedGame> read = ReadSavedGame(path, SavedGameReadMode::Start);
+    if (read)
+        if (Result<> sound = CheckSavedGame(read.value()); !sound)
+            read = Fail(sound.error());
     if (!read) {
         std::printf("%s: not a valid saved game: %s\n", path.c_str(), read.error().c_str());
         return 1;
     }
-    const SavedGame& game = read.value();
-    std::printf("%s: valid saved game, picture %dx%d, %zu pieces\n", path.c_str(), game.picture.width,
-                game.picture.height, game.pieces.size());
+    const int width = read.value().picture.width;
+    const int height = read.value().picture.height;
+    GameState state;
+    state.look = {.embossStyle = 1, .woodStyle = 2, .woodColor = 0x49687A, .edgeWidth = 0};
+    PlayWindows windows;
+    SetStartField(windows, 1024, 700);
+    InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
+    ResumeGame(state, windows, std::move(read.value()));
+    FieldImage field;
+    SizeFieldImages(field, 1280, 800, kDefaultBackground);
+    state.redrawMode = RedrawMode::WholeField;
+    (void)Redraw(field, state, windows, DrawStarStrip());
+    std::printf("%s: valid saved game, picture %dx%d, %d pieces\n", path.c_str(), width, height,
+                state.descriptor.TotalTileNum);
     return 0;
 }
 
 int Check(const std::string& path)
 {
     if (HasSavedGameExtension(path))
-        return CheckSavedGame(path);
+        return CheckSavedGameFile(path);
     Result<JigsawFile> select = ReadJigsawFile(path, JigsawReadMode::Select);
     if (!select) {
         std::printf("%s: not a valid jigsaw: %s\n", path.c_str(), select.error().c_str());

@@ -7,6 +7,7 @@
 #include "base/Folders.h"
 #include "base/TextFormat.h"
 #include "files/JigsawFile.h"
+#include "files/SavedGameCheck.h"
 #include "files/SavedGameFile.h"
 #include "playfield/Selection.h"
 #include "session/CutMessages.h"
@@ -110,6 +111,9 @@ bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
 std::optional<int> GameSession::OpenSavedGame(const std::string& file)
 {
     Result<SavedGame> saved = ReadSavedGame(file, SavedGameReadMode::Start);
+    if (saved)
+        if (Result<> sound = CheckSavedGame(saved.value()); !sound)
+            saved = Fail(sound.error());
     if (!saved) {
         TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), saved.error()}));
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "cutting/PieceEffects.h"
 #include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
 #include "game/TurnedBuffers.h"
 #include "playfield/GroupsIntoView.h"
 
@@ -102,9 +103,12 @@ int ResumeGame(GameState& state, PlayWindows& windows, SavedGame&& game, const P
         windows.windows[size_t(n)].background = uint32_t(game.backgrounds[size_t(kFirstWindowBackground + n)]);
     AllocatePieceTable(state, state.descriptor.TotalTileNum);
     std::copy(game.pieces.begin(), game.pieces.end(), state.pieces.begin());
-    // A game saved with a selection would come back with pieces no command lets go of.
-    for (PieceRecord& piece : state.pieces)
-        piece.selected = false;
+    // A game saved with a selection would come back with pieces no command lets go of. Where a
+    // piece lies in the turned buffers follows from its source box: worked out, not trusted.
+    for (int i = 0; i < PieceCount(state); ++i) {
+        state.pieces[size_t(i)].selected = false;
+        DeriveGeometry(state, i);
+    }
     SortDrawOrder(state, SortOrder::Ascending);
     RestorePockets(windows, state, game.pockets);
     state.weightedPiece = game.weightedPiece;

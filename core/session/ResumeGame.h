@@ -28,12 +28,12 @@ SavedGame MakeSavedGame(const GameState& state, const PlayWindows& windows, cons
 // buffers and more again for the piece effects.
 int ResumeStepCount(const Descriptor& descriptor, bool effectsOn);
 
-// Replaces the game in play with the saved one, read in full: buffers (the relief of the mask
-// reset, turned copies made when rotation is on), pieces, pockets with their boxes and scrolls,
-// window backgrounds and the weighted piece, the effects of state.look applied; every group is
-// brought into view; no piece is selected. The play keys stay
-// in the saved game for the caller. Returns the side to show: the one holding every piece when
-// all lie on one side, else the first.
+// Replaces the game in play with the saved one, read in full and passed by CheckSavedGame: buffers
+// (the relief of the mask reset, turned copies made when rotation is on), pieces with their turned
+// geometry worked out again, pockets with their boxes and scrolls, window backgrounds and the
+// weighted piece, the effects of state.look applied; every group is brought into view; no piece is
+// selected. The play keys stay in the saved game for the caller. Returns the side to show: the one
+// holding every piece when all lie on one side, else the first.
 int ResumeGame(GameState& state, PlayWindows& windows, SavedGame&& game, const ProgressStep& step = {});
 
 }  // namespace kirvo
