@@ -29,8 +29,8 @@ struct TBox {
 };
 
 void BoxClear(TBox& box);
-TBox& BoxFromCorners(TBox& box, int left, int top, int right, int bottom);
-TBox& BoxFromOrigin(TBox& box, int left, int top, int width, int height);
+TBox BoxFromCorners(int left, int top, int right, int bottom);
+TBox BoxFromOrigin(int left, int top, int width, int height);
 // Grows the box edge by edge to take in the rectangle; an unset edge takes the given value.
 void BoxUnion(TBox& box, int left, int top, int right, int bottom);
 bool BoxIsEmpty(const TBox& box);
