@@ -17,7 +17,7 @@ void BoxClear(TBox& box) { box = TBox{}; }
 
 TBox BoxFromCorners(int left, int top, int right, int bottom)
 {
-    return {left, top, right, bottom, right - left + 1, bottom - top + 1, left, top, right, bottom};
+    return {left, top, right, bottom, right - left + 1, bottom - top + 1};
 }
 
 TBox BoxFromOrigin(int left, int top, int width, int height)

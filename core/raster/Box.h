@@ -3,8 +3,6 @@
 // Edges are inclusive: a box from column 3 to column 5 is three pixels wide. The `+ 1` of that
 // rule lives in the operations below and nowhere else. The empty box has every edge at
 // kBoxUnset (-10000) and a size of 0; BoxUnion treats an edge still at kBoxUnset as not yet set.
-// The rect* fields repeat the four edges as a rectangle record for code that wants one; every
-// operation here keeps them equal to the edges.
 #pragma once
 
 #include <cstdint>
@@ -20,10 +18,6 @@ struct TBox {
     int bottom = kBoxUnset;
     int width = 0;   // right - left + 1
     int height = 0;  // bottom - top + 1
-    int rectLeft = kBoxUnset;
-    int rectTop = kBoxUnset;
-    int rectRight = kBoxUnset;
-    int rectBottom = kBoxUnset;
 
     friend bool operator==(const TBox&, const TBox&) = default;
 };

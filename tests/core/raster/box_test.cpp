@@ -13,10 +13,6 @@ void ExpectEdges(const TBox& box, int l, int t, int r, int b)
     EXPECT_EQ(box.bottom, b);
     EXPECT_EQ(box.width, r - l + 1);
     EXPECT_EQ(box.height, b - t + 1);
-    EXPECT_EQ(box.rectLeft, l);
-    EXPECT_EQ(box.rectTop, t);
-    EXPECT_EQ(box.rectRight, r);
-    EXPECT_EQ(box.rectBottom, b);
 }
 
 TEST(Box, EdgesAreInclusive)
