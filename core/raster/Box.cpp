@@ -52,16 +52,9 @@ bool BoxIntersect(const TBox& a, const TBox& b, TBox* out)
 
 void BoxMoveTo(TBox& box, int x, int y) { box = BoxFromOrigin(x, y, box.width, box.height); }
 
-void BoxSetBottomRight(TBox& box, int right, int bottom) { box = BoxFromCorners(box.left, box.top, right, bottom); }
-
 void BoxAdjust(TBox& box, int dLeft, int dTop, int dWidth, int dHeight)
 {
     box = BoxFromOrigin(box.left + dLeft, box.top + dTop, box.width + dWidth, box.height + dHeight);
-}
-
-void BoxAdjustEdges(TBox& box, int dLeft, int dTop, int dRight, int dBottom)
-{
-    box = BoxFromCorners(box.left + dLeft, box.top + dTop, box.right + dRight, box.bottom + dBottom);
 }
 
 bool BoxClipBlit(const TBox& box, int& x, int& y, int& w, int& h, int& srcX, int& srcY)

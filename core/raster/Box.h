@@ -33,9 +33,7 @@ bool BoxContains(const TBox& box, int x, int y);
 // *out is cleared first either way.
 bool BoxIntersect(const TBox& a, const TBox& b, TBox* out = nullptr);
 void BoxMoveTo(TBox& box, int x, int y);
-void BoxSetBottomRight(TBox& box, int right, int bottom);
 void BoxAdjust(TBox& box, int dLeft, int dTop, int dWidth, int dHeight);
-void BoxAdjustEdges(TBox& box, int dLeft, int dTop, int dRight, int dBottom);
 // Clips a destination rectangle (x, y, w, h) to the box, moving the source origin along.
 // Returns whether anything is left.
 bool BoxClipBlit(const TBox& box, int& x, int& y, int& w, int& h, int& srcX, int& srcY);
