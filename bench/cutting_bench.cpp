@@ -32,7 +32,7 @@ Cut FinestCut(int width, int height)
     std::vector<PieceRecord> cells(descriptor.TileNum + 1);
     LayOutCells(descriptor, cells);
     Cut cut;
-    BoxFromCorners(cut.area, descriptor.JigsL, descriptor.JigsT, descriptor.JigsR, descriptor.JigsB);
+    cut.area = BoxFromCorners(descriptor.JigsL, descriptor.JigsT, descriptor.JigsR, descriptor.JigsB);
     Random random(20240611);
     cut.nodes = PlaceSeedPoints(descriptor, cells, random);
     return cut;

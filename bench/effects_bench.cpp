@@ -5,6 +5,7 @@
 
 #include "base/Random.h"
 #include "cutting/Cut.h"
+#include "cutting/EdgeBands.h"
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"

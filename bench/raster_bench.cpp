@@ -85,8 +85,7 @@ void BM_PixBlendBlit(benchmark::State& state)
 {
     TPixelBuffer sprite = Sprite(200);
     TPixelBuffer dst = Picture(200, 200);
-    TBox clip;
-    BoxFromOrigin(clip, 0, 0, 200, 200);
+    const TBox clip = BoxFromOrigin(0, 0, 200, 200);
     for (auto _ : state) {
         PixBlendBlit(dst, 0, 0, 200, 200, sprite, 0, 0, 200, 200, clip);
         benchmark::ClobberMemory();

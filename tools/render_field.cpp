@@ -116,7 +116,7 @@ void ShowPockets(PlayWindows& windows, GameState& state)
         ShowOrHidePocket(windows, state, pocket, Visibility::Shown);
         Recount(windows, state, pocket);
         TMyWin& w = windows.windows[pocket];
-        BoxFromOrigin(w.frame, pocket == MW_POCKET0 ? 60 : 420, pocket == MW_POCKET0 ? 80 : 140, 200, 150);
+        w.frame = BoxFromOrigin(pocket == MW_POCKET0 ? 60 : 420, pocket == MW_POCKET0 ? 80 : 140, 200, 150);
         UpdateExtent(w, state);
     }
 }

@@ -425,9 +425,8 @@ CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuf
     FillFrame(canvas, d);
     for (int i = 0; i < count; ++i) {
         const PieceRecord& piece = pieces[i];
-        TBox around;
-        BoxFromCorners(around, piece.sourceX, piece.sourceY, piece.sourceX + piece.sourceWidth + 1,
-                       piece.sourceY + piece.sourceHeight + 1);
+        const TBox around = BoxFromCorners(piece.sourceX, piece.sourceY, piece.sourceX + piece.sourceWidth + 1,
+                                           piece.sourceY + piece.sourceHeight + 1);
         CleanMask(canvas, d.ImageW, d.ImageH, WorkColour(i), around);
     }
     Despeckle(canvas, CutArea(d));

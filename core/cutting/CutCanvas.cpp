@@ -36,9 +36,7 @@ void ResetLineCanvas(TPixelBuffer& canvas, const Descriptor& descriptor)
 
 TBox CutArea(const Descriptor& descriptor)
 {
-    TBox area;
-    BoxFromCorners(area, descriptor.JigsL, descriptor.JigsT, descriptor.JigsR, descriptor.JigsB);
-    return area;
+    return BoxFromCorners(descriptor.JigsL, descriptor.JigsT, descriptor.JigsR, descriptor.JigsB);
 }
 
 void FillFrame(TPixelBuffer& canvas, const Descriptor& descriptor)
@@ -70,9 +68,7 @@ void SetSourceBox(PieceRecord& piece, const TBox& box)
 
 TBox SourceBox(const PieceRecord& piece)
 {
-    TBox box;
-    BoxFromOrigin(box, piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
-    return box;
+    return BoxFromOrigin(piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
 }
 
 }  // namespace kirvo

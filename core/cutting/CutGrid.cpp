@@ -161,9 +161,9 @@ CutReport CutGrid(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer&
     const int reach = 2 * d.knobMargin;
     for (int i = 0; i < count; ++i) {
         PieceRecord& piece = pieces[i];
-        TBox around;
-        BoxFromCorners(around, piece.sourceX - reach, piece.sourceY - reach, piece.sourceX + piece.sourceWidth + reach,
-                       piece.sourceY + piece.sourceHeight + reach);
+        const TBox around = BoxFromCorners(piece.sourceX - reach, piece.sourceY - reach,
+                                           piece.sourceX + piece.sourceWidth + reach,
+                                           piece.sourceY + piece.sourceHeight + reach);
         TBox found = CleanMask(canvas, d.ImageW, d.ImageH, PieceColour(piece.maskValue), around);
         if (!BoxIsEmpty(found))
             SetSourceBox(piece, found);

@@ -34,9 +34,7 @@ void ForEachRun(const TPixelBuffer& canvas, const Descriptor& d, const TBox& box
 
 TBox WholePicture(const Descriptor& d)
 {
-    TBox box;
-    BoxFromCorners(box, 0, 0, d.ImageW - 1, d.ImageH - 1);
-    return box;
+    return BoxFromCorners(0, 0, d.ImageW - 1, d.ImageH - 1);
 }
 
 // The cell table first, so that a piece keeps to the usual values where it can.

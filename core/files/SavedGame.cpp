@@ -158,7 +158,7 @@ Result<> DecodePockets(ByteReader& reader, std::array<PocketRecord, 4>& pockets)
         if (right < left || bottom < top || int64_t(right) - left >= INT32_MAX || int64_t(bottom) - top >= INT32_MAX)
             return Invalid("pocket " + std::to_string(k) + " from " + std::to_string(left) + ", "
                            + std::to_string(top) + " to " + std::to_string(right) + ", " + std::to_string(bottom));
-        BoxFromCorners(pocket.box, left, top, right, bottom);
+        pocket.box = BoxFromCorners(left, top, right, bottom);
     }
     return {};
 }

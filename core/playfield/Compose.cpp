@@ -28,9 +28,8 @@ void TintBox(TPixelBuffer& target, const TBox& box)
 
 void DrawRectangle(TPixelBuffer& target, const SelectionRectangle& r, const TMyWin& w, const TBox& clip)
 {
-    TBox box;
-    BoxFromCorners(box, MinInt(r.x, r.x + r.width - 1), MinInt(r.y, r.y + r.height - 1),
-                   MaxInt(r.x, r.x + r.width - 1), MaxInt(r.y, r.y + r.height - 1));
+    TBox box = BoxFromCorners(MinInt(r.x, r.x + r.width - 1), MinInt(r.y, r.y + r.height - 1),
+                              MaxInt(r.x, r.x + r.width - 1), MaxInt(r.y, r.y + r.height - 1));
     BoxAdjust(box, w.client.left - w.scrollX, w.client.top - w.scrollY, 0, 0);
     TBox visible;
     TBox part;
@@ -90,9 +89,8 @@ void Compose(FieldImage& field, Layer layer, const TBox& clipBox, What what, con
 {
     assert(layer == Layer::Field || what != What::FromUnder);
     TPixelBuffer& target = layer == Layer::Field ? field.image : field.under;
-    TBox targetBox;
     TBox clip;
-    if (!BoxIntersect(clipBox, BoxFromOrigin(targetBox, 0, 0, target.width, target.height), &clip))
+    if (!BoxIntersect(clipBox, BoxFromOrigin(0, 0, target.width, target.height), &clip))
         return;
 
     switch (what) {
@@ -122,8 +120,7 @@ void Compose(FieldImage& field, Layer layer, const TBox& clipBox, What what, con
 
 TBox FieldBox(const PlayWindows& windows)
 {
-    TBox box;
-    return BoxFromOrigin(box, 0, 0, windows.field.visibleWidth, windows.field.visibleHeight);
+    return BoxFromOrigin(0, 0, windows.field.visibleWidth, windows.field.visibleHeight);
 }
 
 void SizeFieldImages(FieldImage& field, int screenWidth, int screenHeight, uint32_t background)

@@ -143,10 +143,9 @@ void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piec
 void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, const GameState& state, int index)
 {
     TBox visible;
-    TBox targetBox;
     TBox box;
     if (!BoxIntersect(clip, window.client, &visible)
-        || !BoxIntersect(visible, BoxFromOrigin(targetBox, 0, 0, target.width, target.height), &box))
+        || !BoxIntersect(visible, BoxFromOrigin(0, 0, target.width, target.height), &box))
         return;
 
     const PieceRecord& piece = state.pieces[index];

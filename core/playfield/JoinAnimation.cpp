@@ -22,8 +22,7 @@ bool IsBorderPiece(const GameState& state, int piece)
 
 TBox StarBox(const FieldImage& field, const PlayWindows& windows)
 {
-    TBox box;
-    BoxFromOrigin(box, field.star.x, field.star.y, kStarSize, kStarSize);
+    TBox box = BoxFromOrigin(field.star.x, field.star.y, kStarSize, kStarSize);
     if (windows.glass.visible)
         BoxUnion(box, windows.glass.frame.left, windows.glass.frame.top, windows.glass.frame.right,
                  windows.glass.frame.bottom);

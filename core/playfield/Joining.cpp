@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "base/Rounding.h"
-#include "cutting/PieceEffects.h"
+#include "cutting/EdgeBands.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 

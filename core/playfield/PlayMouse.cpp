@@ -326,9 +326,8 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
         }
         if (play.drag.state == DragState::Rectangle) {
             SelectionRectangle& r = play.field.rectangle;
-            TBox box;
-            BoxFromCorners(box, std::min(r.x, r.x + r.width - 1), std::min(r.y, r.y + r.height - 1),
-                           std::max(r.x, r.x + r.width - 1), std::max(r.y, r.y + r.height - 1));
+            const TBox box = BoxFromCorners(std::min(r.x, r.x + r.width - 1), std::min(r.y, r.y + r.height - 1),
+                                            std::max(r.x, r.x + r.width - 1), std::max(r.y, r.y + r.height - 1));
             r = {};
             play.drag.state = DragState::Idle;
             SelectByRectangle(state, box);

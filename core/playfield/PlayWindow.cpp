@@ -123,7 +123,7 @@ void InitialiseWindow(TMyWin& w, int left, int top, WindowKind kind, int width, 
     if (w.scrollable)
         SetUpScrollBars(w);
 
-    BoxFromOrigin(w.frame, left, top, width, height);
+    w.frame = BoxFromOrigin(left, top, width, height);
     LayOut(w, SizeSource::FromFrame);
 }
 
@@ -195,7 +195,7 @@ void ResizeField(PlayWindows& windows, int width, int height)
     windows.field.visibleHeight = height;
     for (int n = MW_SIDE0; n <= MW_SIDE1; ++n) {
         TMyWin& side = windows.windows[n];
-        BoxFromOrigin(side.frame, 0, 0, width, height);
+        side.frame = BoxFromOrigin(0, 0, width, height);
         LayOut(side, SizeSource::FromFrame);
     }
     PullBackIntoField(windows);

@@ -10,7 +10,7 @@ void PlaceControl(TWinControl& control, const TBox& frame)
                                             : frame.right - control.width - control.anchorRight + 1;
     int y = control.anchorTop != kBoxUnset ? frame.top + control.anchorTop
                                            : frame.bottom - control.height - control.anchorBottom + 1;
-    BoxFromOrigin(control.box, x, y, control.width, control.height);
+    control.box = BoxFromOrigin(x, y, control.width, control.height);
 }
 
 // The thumb's length is the visible share of the track, at least 12 pixels; its start is the
@@ -32,24 +32,24 @@ void LayOutScrollBars(TMyWin& w)
         c[i].shown = w.verticalBar;
     if (w.horizontalBar) {
         const TBox& left = c[kScrollLeftArrow].box;
-        BoxFromCorners(w.horizontalTrack, left.right + 1, left.top, c[kScrollRightArrow].box.left - 1, left.bottom);
+        w.horizontalTrack = BoxFromCorners(left.right + 1, left.top, c[kScrollRightArrow].box.left - 1, left.bottom);
         int start = 0;
         int length = 0;
         PlaceThumb(w.horizontalTrack.left, w.horizontalTrack.width, w.client.width, w.extentWidth, w.scrollX, start,
                    length);
-        BoxFromOrigin(c[kHorizontalThumb].box, start, left.top, length, kBarSize);
+        c[kHorizontalThumb].box = BoxFromOrigin(start, left.top, length, kBarSize);
     } else {
         BoxClear(w.horizontalTrack);
         BoxClear(c[kHorizontalThumb].box);
     }
     if (w.verticalBar) {
         const TBox& up = c[kScrollUpArrow].box;
-        BoxFromCorners(w.verticalTrack, up.left, up.bottom + 1, up.right, c[kScrollDownArrow].box.top - 1);
+        w.verticalTrack = BoxFromCorners(up.left, up.bottom + 1, up.right, c[kScrollDownArrow].box.top - 1);
         int start = 0;
         int length = 0;
         PlaceThumb(w.verticalTrack.top, w.verticalTrack.height, w.client.height, w.extentHeight, w.scrollY, start,
                    length);
-        BoxFromOrigin(c[kVerticalThumb].box, up.left, start, kBarSize, length);
+        c[kVerticalThumb].box = BoxFromOrigin(up.left, start, kBarSize, length);
     } else {
         BoxClear(w.verticalTrack);
         BoxClear(c[kVerticalThumb].box);
@@ -62,23 +62,23 @@ void LayOutResizeAreas(TMyWin& w)
     const TBox& f = w.frame;
     const int b = w.borderWidth;
     const int corner = 2 * b;
-    BoxFromCorners(w.leftStrip, f.left, f.top, f.left + b - 1, f.bottom);
-    BoxFromCorners(w.rightStrip, f.right - b + 1, f.top, f.right, f.bottom);
-    BoxFromCorners(w.topStrip, f.left, f.top, f.right, f.top + b - 1);
-    BoxFromCorners(w.bottomStrip, f.left, f.bottom - b + 1, f.right, f.bottom);
-    BoxFromOrigin(w.topLeftCorner, f.left, f.top, corner, corner);
-    BoxFromOrigin(w.bottomLeftCorner, f.left, f.bottom - corner + 1, corner, corner);
-    BoxFromOrigin(w.bottomRightCorner, f.right - corner + 1, f.bottom - corner + 1, corner, corner);
+    w.leftStrip = BoxFromCorners(f.left, f.top, f.left + b - 1, f.bottom);
+    w.rightStrip = BoxFromCorners(f.right - b + 1, f.top, f.right, f.bottom);
+    w.topStrip = BoxFromCorners(f.left, f.top, f.right, f.top + b - 1);
+    w.bottomStrip = BoxFromCorners(f.left, f.bottom - b + 1, f.right, f.bottom);
+    w.topLeftCorner = BoxFromOrigin(f.left, f.top, corner, corner);
+    w.bottomLeftCorner = BoxFromOrigin(f.left, f.bottom - corner + 1, corner, corner);
+    w.bottomRightCorner = BoxFromOrigin(f.right - corner + 1, f.bottom - corner + 1, corner, corner);
 }
 
 void LayOutGlassCorners(TMyWin& w)
 {
     const TBox& f = w.frame;
     const int far = kGlassLensCorner - 1;
-    BoxFromOrigin(w.glassCorners[0], f.left, f.top, kGlassLensCorner, kGlassLensCorner);
-    BoxFromOrigin(w.glassCorners[1], f.right - far, f.top, kGlassLensCorner, kGlassLensCorner);
-    BoxFromOrigin(w.glassCorners[2], f.left, f.bottom - far, kGlassLensCorner, kGlassLensCorner);
-    BoxFromOrigin(w.glassCorners[3], f.right - far, f.bottom - far, kGlassLensCorner, kGlassLensCorner);
+    w.glassCorners[0] = BoxFromOrigin(f.left, f.top, kGlassLensCorner, kGlassLensCorner);
+    w.glassCorners[1] = BoxFromOrigin(f.right - far, f.top, kGlassLensCorner, kGlassLensCorner);
+    w.glassCorners[2] = BoxFromOrigin(f.left, f.bottom - far, kGlassLensCorner, kGlassLensCorner);
+    w.glassCorners[3] = BoxFromOrigin(f.right - far, f.bottom - far, kGlassLensCorner, kGlassLensCorner);
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ void LayOut(TMyWin& w, SizeSource source, int a, int b)
     const int visibleWidth = vertical ? a - kBarSize : a;
     const int visibleHeight = horizontal ? b - kBarSize : b;
 
-    BoxFromOrigin(w.frame, w.frame.left, w.frame.top, a + w.frameExtraWidth, b + w.frameExtraHeight);
+    w.frame = BoxFromOrigin(w.frame.left, w.frame.top, a + w.frameExtraWidth, b + w.frameExtraHeight);
 
     if (horizontal != w.horizontalBar)
         w.scrollX = 0;
@@ -131,10 +131,10 @@ void LayOut(TMyWin& w, SizeSource source, int a, int b)
 
     const TBox& f = w.frame;
     const int border = w.borderWidth;
-    BoxFromOrigin(w.client, f.left + border, f.top + border + w.captionHeight, visibleWidth, visibleHeight);
+    w.client = BoxFromOrigin(f.left + border, f.top + border + w.captionHeight, visibleWidth, visibleHeight);
     if (w.captionHeight > 0)
-        BoxFromCorners(w.captionTextBox, f.left + border + 8, f.top, f.right - w.controls[kCloseButton].width - 7,
-                       f.top + border + w.captionHeight - 1);
+        w.captionTextBox = BoxFromCorners(f.left + border + 8, f.top, f.right - w.controls[kCloseButton].width - 7,
+                                          f.top + border + w.captionHeight - 1);
     else
         BoxClear(w.captionTextBox);
     for (TWinControl& control : w.controls)
@@ -142,8 +142,7 @@ void LayOut(TMyWin& w, SizeSource source, int a, int b)
             PlaceControl(control, f);
     LayOutScrollBars(w);
 
-    TBox gripSquare;
-    BoxFromOrigin(gripSquare, f.right - border - 16, f.bottom - border - 16, kBarSize, kBarSize);
+    const TBox gripSquare = BoxFromOrigin(f.right - border - 16, f.bottom - border - 16, kBarSize, kBarSize);
     if (horizontal || vertical)
         w.sizeGrip = gripSquare;
     else

@@ -48,9 +48,7 @@ TBox NewPocketFrame(const PlayWindows& windows, int pocket)
         left = fieldWidth >= width + bestLeft - 40 ? bestLeft - 40 : fieldWidth - width;
         top = fieldHeight < height + bestTop + 40 ? fieldHeight - height : bestTop + 40;
     }
-    TBox frame;
-    BoxFromOrigin(frame, MaxInt(left, 0), MaxInt(top, 0), width, height);
-    return frame;
+    return BoxFromOrigin(MaxInt(left, 0), MaxInt(top, 0), width, height);
 }
 
 void TogglePocket(PlayWindows& windows, GameState& state, int pocket)
@@ -77,7 +75,7 @@ int OpenPocketsWithPieces(PlayWindows& windows, GameState& state)
 void ArrangePocket(PlayWindows& windows, GameState& state, int pocket, int left, int top, int width, int height)
 {
     TMyWin& w = windows.windows[pocket];
-    BoxFromOrigin(w.frame, left, top, width, height);
+    w.frame = BoxFromOrigin(left, top, width, height);
     LayOut(w, SizeSource::FromFrame);
     BringToFront(windows, state, pocket);
     UpdateExtent(w, state);

@@ -24,15 +24,13 @@ TPixelBuffer DrawSolvedPicture(const GameState& state)
     const PieceSource pieces = SourceOf(state, 0);
     const TPixelBuffer& picture = pieces.picture;
     const TPixelBuffer& mask = pieces.mask;
-    TBox readable;
-    BoxFromOrigin(readable, 0, 0, MinInt(d.ImageW, MinInt(picture.width, mask.width)),
-                  MinInt(d.ImageH, MinInt(picture.height, mask.height)));
+    const TBox readable = BoxFromOrigin(0, 0, MinInt(d.ImageW, MinInt(picture.width, mask.width)),
+                                        MinInt(d.ImageH, MinInt(picture.height, mask.height)));
     const int count = MinInt(d.TotalTileNum, int(state.pieces.size()));
     for (int k = 0; k < count; ++k) {
         const PieceRecord& piece = state.pieces[size_t(k)];
-        TBox source;
+        const TBox source = BoxFromOrigin(piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
         TBox box;
-        BoxFromOrigin(source, piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
         if (BoxIntersect(source, readable, &box))
             BlitPiece(image, box.left + kMargin, box.top + kMargin, piece, pieces, box.left, box.top, box.width,
                       box.height);
@@ -47,8 +45,7 @@ TPixelBuffer DrawSolvedPicture(const GameState& state)
 
 TBox SolvedCaptionBand(const Descriptor& descriptor, int line)
 {
-    TBox band;
-    return BoxFromOrigin(band, kMargin, descriptor.ImageH + 2 * kMargin + line * (kSolvedBandHeight + kMargin),
+    return BoxFromOrigin(kMargin, descriptor.ImageH + 2 * kMargin + line * (kSolvedBandHeight + kMargin),
                          descriptor.ImageW, kSolvedBandHeight);
 }
 

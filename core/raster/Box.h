@@ -3,8 +3,6 @@
 // Edges are inclusive: a box from column 3 to column 5 is three pixels wide. The `+ 1` of that
 // rule lives in the operations below and nowhere else. The empty box has every edge at
 // kBoxUnset (-10000) and a size of 0; BoxUnion treats an edge still at kBoxUnset as not yet set.
-// The rect* fields repeat the four edges as a rectangle record for code that wants one; every
-// operation here keeps them equal to the edges.
 #pragma once
 
 #include <cstdint>
@@ -20,17 +18,13 @@ struct TBox {
     int bottom = kBoxUnset;
     int width = 0;   // right - left + 1
     int height = 0;  // bottom - top + 1
-    int rectLeft = kBoxUnset;
-    int rectTop = kBoxUnset;
-    int rectRight = kBoxUnset;
-    int rectBottom = kBoxUnset;
 
     friend bool operator==(const TBox&, const TBox&) = default;
 };
 
 void BoxClear(TBox& box);
-TBox& BoxFromCorners(TBox& box, int left, int top, int right, int bottom);
-TBox& BoxFromOrigin(TBox& box, int left, int top, int width, int height);
+TBox BoxFromCorners(int left, int top, int right, int bottom);
+TBox BoxFromOrigin(int left, int top, int width, int height);
 // Grows the box edge by edge to take in the rectangle; an unset edge takes the given value.
 void BoxUnion(TBox& box, int left, int top, int right, int bottom);
 bool BoxIsEmpty(const TBox& box);
@@ -39,9 +33,7 @@ bool BoxContains(const TBox& box, int x, int y);
 // *out is cleared first either way.
 bool BoxIntersect(const TBox& a, const TBox& b, TBox* out = nullptr);
 void BoxMoveTo(TBox& box, int x, int y);
-void BoxSetBottomRight(TBox& box, int right, int bottom);
 void BoxAdjust(TBox& box, int dLeft, int dTop, int dWidth, int dHeight);
-void BoxAdjustEdges(TBox& box, int dLeft, int dTop, int dRight, int dBottom);
 // Clips a destination rectangle (x, y, w, h) to the box, moving the source origin along.
 // Returns whether anything is left.
 bool BoxClipBlit(const TBox& box, int& x, int& y, int& w, int& h, int& srcX, int& srcY);

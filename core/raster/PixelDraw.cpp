@@ -144,7 +144,7 @@ void PixFillRect(TPixelBuffer& buffer, int x, int y, int w, int h, uint32_t colo
 void PixFloodFill(TPixelBuffer& buffer, int x, int y, uint32_t colour, TBox* bounds)
 {
     if (bounds)
-        BoxFromCorners(*bounds, x, y, x, y);
+        *bounds = BoxFromCorners(x, y, x, y);
     if (x < 0 || y < 0 || x >= buffer.width || y >= buffer.height)
         return;
     Rgb fill = SplitColour(colour);

@@ -105,7 +105,6 @@ TBox AreaAround(const std::vector<SeedPoint>& points)
     TBox area;
     for (SeedPoint p : points)
         BoxUnion(area, p.x, p.y, p.x, p.y);
-    BoxFromCorners(area, area.left, area.top, area.right, area.bottom);
     return area;
 }
 

@@ -38,13 +38,6 @@ std::vector<std::string> Rows(const TPixelBuffer& canvas)
     return rows;
 }
 
-TBox Box(int left, int top, int right, int bottom)
-{
-    TBox box;
-    BoxFromCorners(box, left, top, right, bottom);
-    return box;
-}
-
 // A white pixel among four of the piece's takes the colour; a white region touching the piece is
 // filled whole, even where it leaves the box, and the found box takes it in; white on the box's
 // outer rows and columns, and white that does not touch the piece, stay.
@@ -58,7 +51,7 @@ TEST(CleanMask, ClosesHolesThatTouchThePiece)
         "PP.....Q",
         "PPPPPPPQ",
     });
-    const TBox found = CleanMask(canvas, 8, 6, kPiece, Box(0, 0, 3, 5));
+    const TBox found = CleanMask(canvas, 8, 6, kPiece, BoxFromCorners(0, 0, 3, 5));
     EXPECT_EQ(Rows(canvas), (std::vector<std::string>{
                                 ".P......",
                                 "PPP.QQQ.",
@@ -67,7 +60,7 @@ TEST(CleanMask, ClosesHolesThatTouchThePiece)
                                 "PPPPPPPQ",
                                 "PPPPPPPQ",
                             }));
-    EXPECT_EQ(found, Box(0, 0, 6, 5));
+    EXPECT_EQ(found, BoxFromCorners(0, 0, 6, 5));
 }
 
 // The box is clipped to the picture: the mask's margin right and below is never looked at.
@@ -79,12 +72,12 @@ TEST(CleanMask, LooksOnlyInsideThePicture)
         "PPPPP",
         "PPPP#",
     });
-    const TBox found = CleanMask(canvas, 4, 3, kPiece, Box(-5, -5, 20, 20));
+    const TBox found = CleanMask(canvas, 4, 3, kPiece, BoxFromCorners(-5, -5, 20, 20));
     EXPECT_EQ(Rows(canvas)[1], "PPPP#");
-    EXPECT_EQ(found, Box(0, 0, 3, 2));
+    EXPECT_EQ(found, BoxFromCorners(0, 0, 3, 2));
 
-    EXPECT_TRUE(BoxIsEmpty(CleanMask(canvas, 4, 3, kOther, Box(0, 0, 3, 2))));
-    EXPECT_TRUE(BoxIsEmpty(CleanMask(canvas, 4, 3, kPiece, Box(10, 10, 20, 20))));
+    EXPECT_TRUE(BoxIsEmpty(CleanMask(canvas, 4, 3, kOther, BoxFromCorners(0, 0, 3, 2))));
+    EXPECT_TRUE(BoxIsEmpty(CleanMask(canvas, 4, 3, kPiece, BoxFromCorners(10, 10, 20, 20))));
 }
 
 }  // namespace

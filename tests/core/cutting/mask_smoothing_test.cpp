@@ -36,9 +36,7 @@ std::vector<std::string> Rows(const TPixelBuffer& canvas)
 std::vector<std::string> Despeckled(const std::vector<std::string>& rows, int left, int top, int right, int bottom)
 {
     TPixelBuffer canvas = Canvas(rows);
-    TBox area;
-    BoxFromCorners(area, left, top, right, bottom);
-    Despeckle(canvas, area);
+    Despeckle(canvas, BoxFromCorners(left, top, right, bottom));
     return Rows(canvas);
 }
 

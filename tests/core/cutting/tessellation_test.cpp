@@ -24,13 +24,6 @@ struct Cut {
     TBox area;
 };
 
-TBox Area(int left, int top, int right, int bottom)
-{
-    TBox area;
-    BoxFromCorners(area, left, top, right, bottom);
-    return area;
-}
-
 std::vector<TessellationNode> NodesAt(const std::vector<SeedPoint>& points)
 {
     std::vector<TessellationNode> nodes(points.size());
@@ -58,7 +51,7 @@ Cut CutSeeds(int width, int height, int tileS, int borderStyle, uint32_t seed)
     LayOutCells(d, cells);
 
     Cut cut {std::to_string(width) + "x" + std::to_string(height) + " cells of " + std::to_string(tileS), {},
-             Area(d.JigsL, d.JigsT, d.JigsR, d.JigsB)};
+             BoxFromCorners(d.JigsL, d.JigsT, d.JigsR, d.JigsB)};
     Random random(seed);
     cut.nodes = PlaceSeedPoints(d, cells, random);
     return cut;
@@ -85,7 +78,7 @@ Cut Lattice(int columns, int rows, int spacing)
         for (int column = 0; column < columns; ++column)
             points.push_back({spacing / 2 + column * spacing, spacing / 2 + row * spacing});
     points.push_back({-5 * spacing, -9 * spacing});
-    return {"lattice", NodesAt(points), Area(0, 0, columns * spacing - 1, rows * spacing - 1)};
+    return {"lattice", NodesAt(points), BoxFromCorners(0, 0, columns * spacing - 1, rows * spacing - 1)};
 }
 
 std::vector<Cut> Cuts()
@@ -204,7 +197,8 @@ TEST(Tessellation, CellsOfACutAreClosedInsideAndMutual)
 TEST(Tessellation, SidesAreDroppedOrClippedAtTheCutArea)
 {
     Cut whole = CutSeeds(400, 300, 25, 0, 6);
-    for (TBox area : {Area(100, 50, 300, 250), Area(37, 81, 123, 299), Area(211, 7, 399, 140)}) {
+    for (TBox area :
+         {BoxFromCorners(100, 50, 300, 250), BoxFromCorners(37, 81, 123, 299), BoxFromCorners(211, 7, 399, 140)}) {
         Cut cut = whole;
         cut.area = area;
         cut.name = "area from " + std::to_string(area.left) + "," + std::to_string(area.top);
@@ -232,7 +226,7 @@ TEST(Tessellation, SidePassingOutsideACornerIsDropped)
     for (int row = -1; row < 6; ++row)
         for (int column = -1; column < 8; ++column)
             points.push_back({20 * column + (row % 2 == 0 ? 0 : 10), 18 * row});
-    Cut cut {"shifted lattice", NodesAt(points), Area(6, 10, 120, 80)};
+    Cut cut {"shifted lattice", NodesAt(points), BoxFromCorners(6, 10, 120, 80)};
     ASSERT_TRUE(Tessellate(cut.nodes, cut.area));
     ExpectSidesInsideAndMutual(cut);
     auto index = [&](int x, int y) {
@@ -257,7 +251,7 @@ void ExpectSide(const TessellationEdge& side, double x1, double y1, double x2, d
 TEST(Tessellation, HullCellsReachTheBorderAndCloseThroughTheCorner)
 {
     std::vector<TessellationNode> nodes = NodesAt({{25, 50}, {75, 50}, {50, 90}});
-    ASSERT_TRUE(Tessellate(nodes, Area(0, 0, 100, 100)));
+    ASSERT_TRUE(Tessellate(nodes, BoxFromCorners(0, 0, 100, 100)));
     ASSERT_EQ(nodes[0].triangles.size(), 1u);
     EXPECT_EQ(nodes[0].triangles[0].vertices, (std::array {0, 1, 2}));
     EXPECT_DOUBLE_EQ(nodes[0].triangles[0].centreY, 62.1875);
@@ -288,7 +282,7 @@ TEST(Tessellation, ListsGrowPastTwenty)
         double angle = 2 * std::numbers::pi * i / 30;
         points.push_back({100 + int(std::lround(50 * std::cos(angle))), 100 + int(std::lround(50 * std::sin(angle)))});
     }
-    Cut cut {"hub", NodesAt(points), Area(0, 0, 200, 200)};
+    Cut cut {"hub", NodesAt(points), BoxFromCorners(0, 0, 200, 200)};
     ASSERT_TRUE(Tessellate(cut.nodes, cut.area));
     const TessellationNode& hub = cut.nodes[0];
     EXPECT_EQ(hub.triangles.size(), 30u);
@@ -321,7 +315,7 @@ TEST(TessellationFirstEdge, NeedsAPairWithEveryOtherPointOnOneSide)
         std::vector<TessellationNode> nodes = NodesAt(c.points);
         for (TessellationNode& node : nodes)
             node.sides.resize(2);
-        EXPECT_EQ(Tessellate(nodes, Area(0, 0, 50, 50)), c.found) << c.name;
+        EXPECT_EQ(Tessellate(nodes, BoxFromCorners(0, 0, 50, 50)), c.found) << c.name;
         for (const TessellationNode& node : nodes) {
             EXPECT_EQ(!node.triangles.empty(), c.triangles) << c.name;
             if (node.sides.empty()) {

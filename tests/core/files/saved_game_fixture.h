@@ -60,7 +60,7 @@ inline SavedGame SmallGame()
         PocketRecord& pocket = game.pockets[size_t(k)];
         pocket.keepScroll = k == 1;  // written as 0 all the same
         pocket.open = k % 2 == 0;
-        BoxFromCorners(pocket.box, 10 + 100 * k, 20 + k, 109 + 100 * k, 169 + 2 * k);
+        pocket.box = BoxFromCorners(10 + 100 * k, 20 + k, 109 + 100 * k, 169 + 2 * k);
         pocket.scrollX = 3 * k;
         pocket.scrollY = -k;
     }

@@ -45,8 +45,7 @@ TEST(Caption, FirstByteBecomesAlphaAndInkBoxBoundsIt)
     EXPECT_EQ(PixGetAlpha(image, 40, 9), 128);
     EXPECT_EQ(PixGetAlpha(image, 100, 15), 0);
     EXPECT_EQ(PixGetAlpha(image, 0, 0), 0);
-    TBox ink;
-    EXPECT_EQ(pocket.captionInk, BoxFromCorners(ink, 3, 2, 40, 9));
+    EXPECT_EQ(pocket.captionInk, BoxFromCorners(3, 2, 40, 9));
 }
 
 TEST(Caption, RendersAgainOnlyWhenTheTextChanged)

@@ -146,8 +146,7 @@ TEST_F(FieldCompose, EachKindDrawsItsShare)
 TEST_F(FieldCompose, FromUnderCopiesOnlyTheClipBox)
 {
     Fill(field.under, 0x00FF00);
-    TBox clip;
-    Compose(field, Layer::Field, BoxFromCorners(clip, 5, 6, 9, 8), What::FromUnder, state, windows);
+    Compose(field, Layer::Field, BoxFromCorners(5, 6, 9, 8), What::FromUnder, state, windows);
     EXPECT_EQ(At(5, 6), 0x00FF00u);
     EXPECT_EQ(At(9, 8), 0x00FF00u);
     EXPECT_EQ(At(4, 6), kSentinel);

@@ -16,8 +16,7 @@ TEST_F(FieldRedraw, EachModeComposesItsAreaOnceAndIsReset)
         bool composesElsewhere;
         TBox area;
     };
-    TBox hover;
-    BoxFromCorners(hover, 20, 20, 29, 29);
+    const TBox hover = BoxFromCorners(20, 20, 29, 29);
     const Case cases[] = {
         {RedrawMode::Nothing, false, false, TBox {}},
         {RedrawMode::WholeField, true, true, FieldBox(windows)},

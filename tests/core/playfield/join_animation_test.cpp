@@ -81,8 +81,7 @@ TEST_F(JoinAnimation, SixStepsOfKeyedFramesClippedToTheWindow)
 
     StartJoinAnimation(field, state, windows, 0, 1);
     EXPECT_EQ(state.redrawMode, RedrawMode::HoverBox);
-    TBox star;
-    EXPECT_EQ(field.hoverBox, BoxFromOrigin(star, client.left + 1 - 11, client.top + 1 - 11, kStarSize, kStarSize));
+    EXPECT_EQ(field.hoverBox, BoxFromOrigin(client.left + 1 - 11, client.top + 1 - 11, kStarSize, kStarSize));
     const uint32_t frameColour = At(client.left - 1, client.top - 1);
     int steps = 1;
     for (int frame = 0; frame < 5; ++frame, ++steps) {

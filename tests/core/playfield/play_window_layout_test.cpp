@@ -16,12 +16,6 @@ TMyWin Pocket(int extentWidth, int extentHeight, int clientWidth, int clientHeig
     return pocket;
 }
 
-TBox Box(int left, int top, int width, int height)
-{
-    TBox box;
-    return BoxFromOrigin(box, left, top, width, height);
-}
-
 TEST(PlayWindowLayout, BarsFollowTheExtentAndTakeTheirRoomFromInsideTheFrame)
 {
     struct Case {
@@ -43,8 +37,8 @@ TEST(PlayWindowLayout, BarsFollowTheExtentAndTakeTheirRoomFromInsideTheFrame)
         SCOPED_TRACE(testing::Message() << "extent " << c.extentWidth << " x " << c.extentHeight);
         EXPECT_EQ(pocket.horizontalBar, c.horizontal);
         EXPECT_EQ(pocket.verticalBar, c.vertical);
-        EXPECT_EQ(pocket.frame, Box(0, 0, 208, 176));
-        EXPECT_EQ(pocket.client, Box(4, 22, c.clientWidth, c.clientHeight));
+        EXPECT_EQ(pocket.frame, BoxFromOrigin(0, 0, 208, 176));
+        EXPECT_EQ(pocket.client, BoxFromOrigin(4, 22, c.clientWidth, c.clientHeight));
         EXPECT_EQ(pocket.controls[kScrollLeftArrow].shown, c.horizontal);
         EXPECT_EQ(pocket.controls[kVerticalThumb].shown, c.vertical);
         EXPECT_EQ(BoxIsEmpty(pocket.sizeGrip), !(c.horizontal || c.vertical));
@@ -54,14 +48,14 @@ TEST(PlayWindowLayout, BarsFollowTheExtentAndTakeTheirRoomFromInsideTheFrame)
 TEST(PlayWindowLayout, ClientSizeIsClampedToTheLimits)
 {
     TMyWin pocket = Pocket(0, 0, 10, 10);
-    EXPECT_EQ(pocket.client, Box(4, 22, 78, 78));
-    EXPECT_EQ(pocket.frame, Box(0, 0, 86, 104));
+    EXPECT_EQ(pocket.client, BoxFromOrigin(4, 22, 78, 78));
+    EXPECT_EQ(pocket.frame, BoxFromOrigin(0, 0, 86, 104));
 
     SetClientLimits(pocket, 78, 78, 300, 250);
     EXPECT_EQ(pocket.maxFrameWidth, 308);
     EXPECT_EQ(pocket.maxFrameHeight, 276);
     LayOut(pocket, SizeSource::Given, 1000, 1000);
-    EXPECT_EQ(pocket.client, Box(4, 22, 300, 250));
+    EXPECT_EQ(pocket.client, BoxFromOrigin(4, 22, 300, 250));
 }
 
 TEST(PlayWindowLayout, KeepAspectDerivesTheHeightFromTheWidth)
@@ -70,9 +64,9 @@ TEST(PlayWindowLayout, KeepAspectDerivesTheHeightFromTheWidth)
     InitialiseWindow(thumb, 10, 20, WindowKind::Thumbnail, 100, 100);
     SetClientLimits(thumb, 40, 20, 200, 100);
     LayOut(thumb, SizeSource::Given, 161, 999);
-    EXPECT_EQ(thumb.client, Box(14, 42, 161, 80));
+    EXPECT_EQ(thumb.client, BoxFromOrigin(14, 42, 161, 80));
     LayOut(thumb, SizeSource::Given, 500, 1);
-    EXPECT_EQ(thumb.client, Box(14, 42, 200, 100));
+    EXPECT_EQ(thumb.client, BoxFromOrigin(14, 42, 200, 100));
     EXPECT_FALSE(thumb.horizontalBar);
 }
 
@@ -120,15 +114,15 @@ TEST(PlayWindowLayout, WithNothingToScrollTheScrollPositionIsZero)
 TEST(PlayWindowLayout, HorizontalBarPartsAndThumb)
 {
     TMyWin pocket = Pocket(400, 100, 200, 150);  // frame 0..207 x 0..175
-    EXPECT_EQ(pocket.controls[kScrollLeftArrow].box, Box(4, 155, 17, 17));
-    EXPECT_EQ(pocket.controls[kScrollRightArrow].box, Box(170, 155, 17, 17));
-    EXPECT_EQ(pocket.horizontalTrack, Box(21, 155, 149, 17));
-    EXPECT_EQ(pocket.sizeGrip, Box(187, 155, 17, 17));
-    EXPECT_EQ(pocket.controls[kHorizontalThumb].box, Box(21, 155, 74, 17));
+    EXPECT_EQ(pocket.controls[kScrollLeftArrow].box, BoxFromOrigin(4, 155, 17, 17));
+    EXPECT_EQ(pocket.controls[kScrollRightArrow].box, BoxFromOrigin(170, 155, 17, 17));
+    EXPECT_EQ(pocket.horizontalTrack, BoxFromOrigin(21, 155, 149, 17));
+    EXPECT_EQ(pocket.sizeGrip, BoxFromOrigin(187, 155, 17, 17));
+    EXPECT_EQ(pocket.controls[kHorizontalThumb].box, BoxFromOrigin(21, 155, 74, 17));
 
     pocket.scrollX = 200;
     LayOut(pocket, SizeSource::FromFrame);
-    EXPECT_EQ(pocket.controls[kHorizontalThumb].box, Box(95, 155, 74, 17));
+    EXPECT_EQ(pocket.controls[kHorizontalThumb].box, BoxFromOrigin(95, 155, 74, 17));
 }
 
 TEST(PlayWindowLayout, ThumbHasAMinimumLengthAndNeverPassesTheTrackEnd)
@@ -137,7 +131,7 @@ TEST(PlayWindowLayout, ThumbHasAMinimumLengthAndNeverPassesTheTrackEnd)
     pocket.scrollX = 99800;
     LayOut(pocket, SizeSource::FromFrame);
     EXPECT_EQ(pocket.scrollX, 99800);
-    EXPECT_EQ(pocket.controls[kHorizontalThumb].box, Box(158, 155, 12, 17));
+    EXPECT_EQ(pocket.controls[kHorizontalThumb].box, BoxFromOrigin(158, 155, 12, 17));
 }
 
 TEST(PlayWindowLayout, VerticalBarPartsAndThumb)
@@ -145,27 +139,26 @@ TEST(PlayWindowLayout, VerticalBarPartsAndThumb)
     TMyWin pocket = Pocket(100, 600, 200, 150);
     pocket.scrollY = 450;
     LayOut(pocket, SizeSource::FromFrame);
-    EXPECT_EQ(pocket.controls[kScrollUpArrow].box, Box(187, 22, 17, 17));
-    EXPECT_EQ(pocket.controls[kScrollDownArrow].box, Box(187, 138, 17, 17));
-    EXPECT_EQ(pocket.verticalTrack, Box(187, 39, 17, 99));
-    EXPECT_EQ(pocket.controls[kVerticalThumb].box, Box(187, 113, 17, 24));
+    EXPECT_EQ(pocket.controls[kScrollUpArrow].box, BoxFromOrigin(187, 22, 17, 17));
+    EXPECT_EQ(pocket.controls[kScrollDownArrow].box, BoxFromOrigin(187, 138, 17, 17));
+    EXPECT_EQ(pocket.verticalTrack, BoxFromOrigin(187, 39, 17, 99));
+    EXPECT_EQ(pocket.controls[kVerticalThumb].box, BoxFromOrigin(187, 113, 17, 24));
 }
 
 TEST(PlayWindowLayout, CaptionBoxCloseButtonAndResizeAreas)
 {
     TMyWin pocket = Pocket(0, 0, 200, 150);
-    TBox caption;
-    EXPECT_EQ(pocket.captionTextBox, BoxFromCorners(caption, 12, 0, 180, 21));
-    EXPECT_EQ(pocket.controls[kCloseButton].box, Box(188, 0, 20, 20));
-    EXPECT_EQ(pocket.resizeGrip, Box(187, 155, 17, 17));  // over the client when no bar is shown
-    EXPECT_EQ(pocket.leftStrip, Box(0, 0, 4, 176));
-    EXPECT_EQ(pocket.bottomStrip, Box(0, 172, 208, 4));
-    EXPECT_EQ(pocket.bottomRightCorner, Box(200, 168, 8, 8));
+    EXPECT_EQ(pocket.captionTextBox, BoxFromCorners(12, 0, 180, 21));
+    EXPECT_EQ(pocket.controls[kCloseButton].box, BoxFromOrigin(188, 0, 20, 20));
+    EXPECT_EQ(pocket.resizeGrip, BoxFromOrigin(187, 155, 17, 17));  // over the client when no bar is shown
+    EXPECT_EQ(pocket.leftStrip, BoxFromOrigin(0, 0, 4, 176));
+    EXPECT_EQ(pocket.bottomStrip, BoxFromOrigin(0, 172, 208, 4));
+    EXPECT_EQ(pocket.bottomRightCorner, BoxFromOrigin(200, 168, 8, 8));
 
     TMyWin side;
     InitialiseWindow(side, 0, 0, WindowKind::Side, 640, 480);
     EXPECT_TRUE(BoxIsEmpty(side.captionTextBox));
-    EXPECT_EQ(side.client, Box(0, 0, 640, 480));
+    EXPECT_EQ(side.client, BoxFromOrigin(0, 0, 640, 480));
 }
 
 }  // namespace

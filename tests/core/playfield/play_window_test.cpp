@@ -45,8 +45,7 @@ TEST_F(PlayWindowTest, CreationShowsSideZeroAndHidesTheRest)
         EXPECT_EQ(windows.windows[n].number, n);
         EXPECT_EQ(windows.stacking[n], n);
     }
-    TBox frame;
-    EXPECT_EQ(windows.windows[MW_SIDE1].frame, BoxFromOrigin(frame, 0, 0, 800, 600));
+    EXPECT_EQ(windows.windows[MW_SIDE1].frame, BoxFromOrigin(0, 0, 800, 600));
     EXPECT_EQ(windows.windows[4].frame.left, 100);
     EXPECT_EQ(windows.windows[4].frame.top, 100);
     EXPECT_EQ(windows.windows[4].caption, "Pocket 3: 0");
@@ -196,8 +195,7 @@ TEST_F(PlayWindowTest, VirtualFieldAndResize)
 
     ResizeField(windows, 500, 400);
     EXPECT_EQ(windows.field.startWidth, 800);
-    TBox frame;
-    EXPECT_EQ(windows.windows[MW_SIDE0].frame, BoxFromOrigin(frame, 0, 0, 500, 400));
+    EXPECT_EQ(windows.windows[MW_SIDE0].frame, BoxFromOrigin(0, 0, 500, 400));
     EXPECT_EQ(windows.windows[MW_SIDE1].client.width, 483);
 }
 

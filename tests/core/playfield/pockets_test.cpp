@@ -5,12 +5,6 @@
 namespace kirvo {
 namespace {
 
-TBox Box(int left, int top, int width, int height)
-{
-    TBox box;
-    return BoxFromOrigin(box, left, top, width, height);
-}
-
 // An 800 x 600 field: a new pocket is 200 x 150.
 class PocketsTest : public testing::Test {
 protected:
@@ -67,7 +61,7 @@ TEST_F(PocketsTest, NewPocketPlacement)
         SetUp();
         for (const std::array<int, 3>& o : c.open)
             Open(o[0], o[1], o[2]);
-        EXPECT_EQ(NewPocketFrame(windows, 5), Box(c.left, c.top, 200, 150)) << c.what;
+        EXPECT_EQ(NewPocketFrame(windows, 5), BoxFromOrigin(c.left, c.top, 200, 150)) << c.what;
     }
 }
 
@@ -77,7 +71,7 @@ TEST_F(PocketsTest, ShowingAnEmptyPocketPlacesItAndBringsItToFront)
     ShowOrHidePocket(windows, state, 4, Visibility::Shown);
     const TMyWin& pocket = windows.windows[4];
     EXPECT_TRUE(pocket.visible);
-    EXPECT_EQ(pocket.frame, Box(560, 40, 200, 150));
+    EXPECT_EQ(pocket.frame, BoxFromOrigin(560, 40, 200, 150));
     EXPECT_EQ(windows.stacking[6], 4);
     EXPECT_EQ(state.currentWindow, 4);
     EXPECT_EQ(state.redrawMode, RedrawMode::WholeField);
@@ -118,8 +112,8 @@ TEST_F(PocketsTest, TileOpensFilledPocketsAndStacksThemAtTheRight)
     TilePockets(windows, state);
     EXPECT_TRUE(windows.windows[4].visible);
     EXPECT_FALSE(windows.windows[3].visible);
-    EXPECT_EQ(windows.windows[2].frame, Box(600, 0, 200, 300));
-    EXPECT_EQ(windows.windows[4].frame, Box(600, 300, 200, 300));
+    EXPECT_EQ(windows.windows[2].frame, BoxFromOrigin(600, 0, 200, 300));
+    EXPECT_EQ(windows.windows[4].frame, BoxFromOrigin(600, 300, 200, 300));
     EXPECT_EQ(windows.windows[4].extentWidth, 340);
     EXPECT_TRUE(windows.windows[4].horizontalBar);
     EXPECT_EQ(windows.stacking[6], 4);
@@ -132,9 +126,9 @@ TEST_F(PocketsTest, CascadeStepsThirtyRightAndThirtyFourDown)
     Open(3, 0, 0);
     Open(5, 0, 0);
     CascadePockets(windows, state);
-    EXPECT_EQ(windows.windows[2].frame, Box(540, 0, 200, 498));
-    EXPECT_EQ(windows.windows[3].frame, Box(570, 34, 200, 498));
-    EXPECT_EQ(windows.windows[5].frame, Box(600, 68, 200, 498));
+    EXPECT_EQ(windows.windows[2].frame, BoxFromOrigin(540, 0, 200, 498));
+    EXPECT_EQ(windows.windows[3].frame, BoxFromOrigin(570, 34, 200, 498));
+    EXPECT_EQ(windows.windows[5].frame, BoxFromOrigin(600, 68, 200, 498));
     EXPECT_EQ(windows.stacking[6], 5);
 }
 

@@ -57,7 +57,7 @@ protected:
 
     TPixelBuffer skin = DrawWindowSkin();
     TPixelBuffer target;
-    TBox whole = BoxFromOrigin(whole, 0, 0, kWidth, kHeight);
+    TBox whole = BoxFromOrigin(0, 0, kWidth, kHeight);
 };
 
 TEST_F(WindowFrame, PaintsTheFrameBoxButNeverTheClientBoxOrOutsideTheClip)
@@ -97,8 +97,7 @@ TEST_F(WindowFrame, PaintsTheFrameBoxButNeverTheClientBoxOrOutsideTheClip)
         // Only rounded corners and the close button's margin may show through.
         EXPECT_GT(painted, w.frame.width * w.frame.height - w.client.width * w.client.height - 120);
 
-        TBox clip;
-        BoxFromCorners(clip, w.frame.left + 7, w.frame.top + 5, w.frame.left + 60, w.frame.bottom - 9);
+        const TBox clip = BoxFromCorners(w.frame.left + 7, w.frame.top + 5, w.frame.left + 60, w.frame.bottom - 9);
         EXPECT_FALSE(BoxIsEmpty(Draw(w, clip)));
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
@@ -179,8 +178,7 @@ TEST_F(WindowFrame, CaptionInkIsCentredOverTheFrameInsideTheCaptionTextBox)
                     EXPECT_EQ(PixGetPixel(target, x, y), 0xFFFFFF) << x << ", " << y;
                     BoxUnion(caption, x, y, x, y);
                 }
-        TBox expected;
-        EXPECT_EQ(caption, BoxFromOrigin(expected, 40 + c.expectedLeft, 30 + 7, c.expectedWidth, 9));
+        EXPECT_EQ(caption, BoxFromOrigin(40 + c.expectedLeft, 30 + 7, c.expectedWidth, 9));
     }
 }
 

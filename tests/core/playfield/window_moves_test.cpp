@@ -5,12 +5,6 @@
 namespace kirvo {
 namespace {
 
-TBox Box(int left, int top, int width, int height)
-{
-    TBox box;
-    return BoxFromOrigin(box, left, top, width, height);
-}
-
 // An 800 x 600 field with pocket 3 open at (100, 50): frame 208 x 176, caption bar a = 22.
 class WindowMovesTest : public testing::Test {
 protected:
@@ -42,8 +36,8 @@ TEST_F(WindowMovesTest, CaptionDragMovesThePocketAndBringsItToFront)
     ASSERT_EQ(Press(kPocket, 150, 60), WindowPart::Move);
     EXPECT_EQ(windows.stacking[6], kPocket);
     EXPECT_FALSE(ContinueWindowAction(windows, 170, 90));
-    EXPECT_EQ(windows.windows[kPocket].frame, Box(120, 80, 208, 176));
-    EXPECT_EQ(windows.windows[kPocket].client, Box(124, 102, 200, 150));
+    EXPECT_EQ(windows.windows[kPocket].frame, BoxFromOrigin(120, 80, 208, 176));
+    EXPECT_EQ(windows.windows[kPocket].client, BoxFromOrigin(124, 102, 200, 150));
     EXPECT_EQ(EndWindowAction(windows, state), WindowPart::Move);
     EXPECT_EQ(windows.action.part, WindowPart::None);
 }
@@ -86,13 +80,13 @@ TEST_F(WindowMovesTest, ResizingKeepsTheOppositeEdgesAndClampsTheSize)
         TBox frame;
     };
     const Case cases[] = {
-        {307, 120, 357, 120, WindowPart::RightEdge, Box(100, 50, 258, 176)},
-        {200, 225, 200, 245, WindowPart::BottomEdge, Box(100, 50, 208, 196)},
-        {100, 120, 300, 120, WindowPart::LeftEdge, Box(222, 50, 86, 176)},     // 78 wide at least
-        {200, 50, 200, 30, WindowPart::TopEdge, Box(100, 30, 208, 196)},
-        {101, 51, 91, 41, WindowPart::TopLeftCorner, Box(90, 40, 218, 186)},
-        {101, 224, 121, 234, WindowPart::BottomLeftCorner, Box(120, 50, 188, 186)},
-        {290, 210, 310, 200, WindowPart::BottomRightCorner, Box(100, 50, 228, 166)},  // resize grip
+        {307, 120, 357, 120, WindowPart::RightEdge, BoxFromOrigin(100, 50, 258, 176)},
+        {200, 225, 200, 245, WindowPart::BottomEdge, BoxFromOrigin(100, 50, 208, 196)},
+        {100, 120, 300, 120, WindowPart::LeftEdge, BoxFromOrigin(222, 50, 86, 176)},     // 78 wide at least
+        {200, 50, 200, 30, WindowPart::TopEdge, BoxFromOrigin(100, 30, 208, 196)},
+        {101, 51, 91, 41, WindowPart::TopLeftCorner, BoxFromOrigin(90, 40, 218, 186)},
+        {101, 224, 121, 234, WindowPart::BottomLeftCorner, BoxFromOrigin(120, 50, 188, 186)},
+        {290, 210, 310, 200, WindowPart::BottomRightCorner, BoxFromOrigin(100, 50, 228, 166)},  // resize grip
     };
     for (const Case& c : cases) {
         SetUp();
@@ -109,21 +103,21 @@ TEST_F(WindowMovesTest, KeepAspectWindowFollowsWhicheverEdgeMoved)
     thumb.visible = true;
     SetClientLimits(thumb, 40, 20, 400, 200);
     LayOut(thumb, SizeSource::Given, 200, 0);  // client 200 x 100 at (4, 22); frame 208 x 126
-    ASSERT_EQ(thumb.frame, Box(0, 0, 208, 126));
+    ASSERT_EQ(thumb.frame, BoxFromOrigin(0, 0, 208, 126));
 
     ASSERT_EQ(Press(MW_THUMB, 207, 60), WindowPart::RightEdge);
     ContinueWindowAction(windows, 247, 60);
-    EXPECT_EQ(thumb.client, Box(4, 22, 240, 120));
+    EXPECT_EQ(thumb.client, BoxFromOrigin(4, 22, 240, 120));
     EndWindowAction(windows, state);
 
     ASSERT_EQ(Press(MW_THUMB, 100, 145), WindowPart::BottomEdge);
     ContinueWindowAction(windows, 100, 125);
-    EXPECT_EQ(thumb.client, Box(4, 22, 200, 100));
+    EXPECT_EQ(thumb.client, BoxFromOrigin(4, 22, 200, 100));
     EndWindowAction(windows, state);
 
     ASSERT_EQ(Press(MW_THUMB, 100, 0), WindowPart::TopEdge);  // the bottom edge stays
     ContinueWindowAction(windows, 100, -20);
-    EXPECT_EQ(thumb.client, Box(4, 2, 240, 120));
+    EXPECT_EQ(thumb.client, BoxFromOrigin(4, 2, 240, 120));
     EXPECT_EQ(thumb.frame.bottom, 125);
 }
 
@@ -135,7 +129,7 @@ TEST_F(WindowMovesTest, SideSizeGripResizesTheMainWindow)
     ASSERT_TRUE(size);
     EXPECT_EQ(size->width, 730);
     EXPECT_EQ(size->height, 570);
-    EXPECT_EQ(windows.windows[MW_SIDE0].frame, Box(0, 0, 800, 600));
+    EXPECT_EQ(windows.windows[MW_SIDE0].frame, BoxFromOrigin(0, 0, 800, 600));
 }
 
 TEST_F(WindowMovesTest, ArrowPressScrollsAtOnceAndThumbDragFollowsTheMouse)
@@ -200,7 +194,7 @@ TEST_F(WindowMovesTest, MovedWindowsArePulledBackIntoTheField)
         ASSERT_EQ(Press(kPocket, 150, 60), WindowPart::Move);
         ContinueWindowAction(windows, 150 - 100 + c.left, 60 - 50 + c.top);
         EndWindowAction(windows, state);
-        EXPECT_EQ(windows.windows[kPocket].frame, Box(c.pulledLeft, c.pulledTop, 208, 176))
+        EXPECT_EQ(windows.windows[kPocket].frame, BoxFromOrigin(c.pulledLeft, c.pulledTop, 208, 176))
             << c.left << ", " << c.top;
     }
     const Case glassCases[] = {
@@ -215,8 +209,8 @@ TEST_F(WindowMovesTest, MovedWindowsArePulledBackIntoTheField)
         BoxMoveTo(glass.frame, c.left, c.top);
         LayOut(glass, SizeSource::FromFrame);
         PullBackIntoField(windows);
-        EXPECT_EQ(glass.frame, Box(c.pulledLeft, c.pulledTop, 240, 240)) << c.left << ", " << c.top;
-        EXPECT_EQ(glass.glassCorners[3], Box(c.pulledLeft + 147, c.pulledTop + 147, 93, 93));
+        EXPECT_EQ(glass.frame, BoxFromOrigin(c.pulledLeft, c.pulledTop, 240, 240)) << c.left << ", " << c.top;
+        EXPECT_EQ(glass.glassCorners[3], BoxFromOrigin(c.pulledLeft + 147, c.pulledTop + 147, 93, 93));
     }
 }
 

@@ -7,11 +7,7 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-TBox Everything()
-{
-    TBox box;
-    return BoxFromCorners(box, -1000, -1000, 1000, 1000);
-}
+TBox Everything() { return BoxFromCorners(-1000, -1000, 1000, 1000); }
 
 TPixelBuffer Filled(int width, int height, uint32_t colour, int alpha = -1)
 {
@@ -125,8 +121,7 @@ TEST(PixelBlit, OnePixelHighSourceIsRepeatedDownTheHeight)
 {
     TPixelBuffer strip = Numbered(4, 3);  // row 2 is the strip
     TPixelBuffer dst = Filled(4, 20, 0);
-    TBox clip;
-    BoxFromCorners(clip, 0, 5, 3, 100);  // the clip box must not move the strip either
+    const TBox clip = BoxFromCorners(0, 5, 3, 100);  // the clip box must not move the strip either
     PixBlendBlit(dst, 0, -3, 4, 30, strip, 0, 2, 4, 1, clip);
     for (int y = 5; y < 20; ++y)
         for (int x = 0; x < 4; ++x)
@@ -137,8 +132,7 @@ TEST(PixelBlit, OnePixelHighSourceIsRepeatedDownTheHeight)
 TEST(PixelBlit, ClipBoxCutsTheCopyAndMovesTheSource)
 {
     TPixelBuffer dst = Filled(8, 8, 0);
-    TBox clip;
-    BoxFromCorners(clip, 3, 2, 5, 6);
+    const TBox clip = BoxFromCorners(3, 2, 5, 6);
     PixBlendBlit(dst, 1, 1, 6, 6, Numbered(6, 6), 0, 0, 6, 6, clip);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
