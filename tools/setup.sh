@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++ ccache pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libcurl4-openssl-dev libarchive-dev
   libgtest-dev libgmock-dev libbenchmark-dev

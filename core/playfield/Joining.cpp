@@ -125,16 +125,21 @@ JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int 
     const int32_t a = state.pieces[size_t(draggedPiece)].group;
     const uint8_t b = state.pieces[size_t(draggedPiece)].rotation;
     const int frame = BorderPieceIndex(state);
-    for (int r = 0; r < PieceCount(state); ++r) {
-        const PieceRecord& piece = state.pieces[size_t(r)];
-        if (piece.group != a || piece.rotation != b)
-            continue;
-        const Match match = r == frame ? MatchFrame(state, r, a, window, tolerance)
-                                       : MatchNeighbour(state, r, a, window, tolerance);
-        if (match.piece < 0)
-            continue;
-        Join(state, a, state.pieces[size_t(match.piece)].group, match.correction);
-        result = {result.joins + 1, r, match.piece};
+    // A join grows the group and may move it, so every piece is tried again until none joins.
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (int r = 0; r < PieceCount(state); ++r) {
+            const PieceRecord& piece = state.pieces[size_t(r)];
+            if (piece.group != a || piece.rotation != b)
+                continue;
+            const Match match = r == frame ? MatchFrame(state, r, a, window, tolerance)
+                                           : MatchNeighbour(state, r, a, window, tolerance);
+            if (match.piece < 0)
+                continue;
+            Join(state, a, state.pieces[size_t(match.piece)].group, match.correction);
+            result = {result.joins + 1, r, match.piece};
+            joined = true;
+        }
     }
     return result;
 }

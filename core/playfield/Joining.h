@@ -23,8 +23,9 @@ struct JoinResult {
     int otherPiece = -1;
 };
 
-// Joins the dragged piece's group to every group of the window that matches. Group numbers of the
-// joined pieces become the dragged group's; the draw order is not rebuilt.
+// Joins the dragged piece's group to every group of the window that matches, including those a
+// join brings within reach. Group numbers of the joined pieces become the dragged group's; the draw
+// order is not rebuilt.
 JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance);
 
 enum class Turn { Clockwise, CounterClockwise };

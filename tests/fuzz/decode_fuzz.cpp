@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the picture decoders: they must fail cleanly, never crash or read
-// past the input. Build with -DKIRVO_FUZZ=ON and clang; run BUILD/decode_fuzz CORPUS.
+// past the input. Built in build-sanitize/ (see the README) with its seeds named in CMakeLists.txt.
 #include <cstddef>
 #include <cstdint>
 

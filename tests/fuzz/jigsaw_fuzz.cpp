@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the jigsaw file reader in every mode: it must fail cleanly, never
-// crash or read past the input. Build with -DKIRVO_FUZZ=ON and clang; run BUILD/jigsaw_fuzz CORPUS.
+// crash or read past the input. Built in build-sanitize/ (see the README) with its seeds named in
+// CMakeLists.txt.
 #include <cstddef>
 #include <cstdint>
 

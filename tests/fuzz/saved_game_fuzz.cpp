@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the saved-game reader in every mode: it must fail cleanly, never crash
-// or read past the input. Build with -DKIRVO_FUZZ=ON and clang; run
-// BUILD/saved_game_fuzz CORPUS tests/data/saved-games (the checked-in game as a seed).
+// or read past the input. Built in build-sanitize/ (see the README) with its seeds named in
+// CMakeLists.txt.
 #include <cstddef>
 #include <cstdint>
 

@@ -228,7 +228,8 @@ TEST(SavedGame, EveryTruncationFailsOrLacksOnlyTheTrailer)
 TEST(SavedGame, MaskWithoutItsMarginGetsABlackOne)
 {
     auto colour = [](int x, int y) { return MakeColour(x, y, 77); };
-    for (auto [width, height] : {std::pair(12, 8), std::pair(17, 13)}) {
+    for (auto size : {std::pair(12, 8), std::pair(17, 13)}) {
+        const int width = size.first, height = size.second;  // a lambda cannot capture a binding in clang 14
         SavedGame game = SmallGame();
         game.mask = Picture(width, height, colour);
         Result<SavedGame> read = DecodeSavedGame(EncodeSavedGame(game), SavedGameReadMode::Start);

@@ -106,6 +106,31 @@ TEST_F(JoiningTest, OneDropJoinsSeveralGroups)
     EXPECT_EQ(At(3), std::pair(50, 50));
 }
 
+// Dropped in place beside piece 2, piece 3 first snaps to piece 1 lying a little off; still within
+// the tolerance of piece 2, it joins that too, and so do pieces the group has just taken in.
+TEST_F(JoiningTest, AJoinIsFollowedByTheJoinsItBringsWithinReach)
+{
+    Cut();
+    Place(2, 0, 50);
+    Place(1, 53, 0);
+    Place(3, 50, 50);
+    JoinResult result = JoinDroppedGroup(state, 3, MW_SIDE0, 5);
+    EXPECT_EQ(result.joins, 2);
+    EXPECT_EQ(Group(1), Group(3));
+    EXPECT_EQ(Group(2), Group(3));
+    EXPECT_EQ(At(2).first + 50, At(3).first) << "piece 2 moved into place beside the group";
+
+    Cut();
+    state.pieces[1].group = 0;
+    Place(0, 0, 0);
+    Place(1, 50, 0);
+    Place(2, 3, 50);
+    Place(3, 52, 50);
+    result = JoinDroppedGroup(state, 3, MW_SIDE0, 5);
+    EXPECT_EQ(result.joins, 2) << "piece 3 joins the pair through piece 1, then piece 2 through piece 0";
+    EXPECT_EQ(Group(2), Group(3));
+}
+
 // Turned one quarter clockwise, piece 0 lies above piece 1; a piece in another rotation never joins.
 TEST_F(JoiningTest, TurnedPiecesJoinOnlyNeighboursTurnedAlike)
 {

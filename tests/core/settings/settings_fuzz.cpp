@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the language-file and settings-file readers: they must never crash or
 // read past the input, and settings written from anything read back to the same lines.
-// Build with -DKIRVO_FUZZ=ON and clang; run BUILD/tests/settings_fuzz CORPUS.
+// Built in build-sanitize/ (see the README) with its seeds named in CMakeLists.txt.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
