@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <thread>
@@ -15,6 +16,7 @@
 #include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "core/files/saved_game_fixture.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -193,6 +195,33 @@ TEST(SavedGameFile, ASaverKilledAtAnyMomentLeavesAStateItSaved)
         quickSaves += i % 5 != 0;
     }
     EXPECT_GT(quickSaves, 0);
+}
+
+// On a full disk neither kind of save touches the game already on disk or leaves a file behind,
+// and each says why.
+TEST(SavedGameFile, SavesOnAFullDiskKeepTheOldGameAndSayWhy)
+{
+    testing::TempFolder folder;
+    const std::string path = folder.Path() + "game.sv1";
+    const std::string temp = folder.Path() + "kirvo.svt";
+    const Bytes old = EncodeSavedGame(LargeGame(1));
+    ASSERT_TRUE(WriteSavedGame(path, temp, old));
+    Result<bool> quick = true;
+    Result<> full;
+    {
+        testing::FileSizeLimit fullDisk(old.size() / 4);
+        quick = QuickSaveGame(path, LargeGame(2));
+        full = WriteSavedGame(path, temp, EncodeSavedGame(LargeGame(3)));
+    }
+    ASSERT_FALSE(quick);
+    EXPECT_NE(quick.error().find("File too large"), std::string::npos) << quick.error();
+    ASSERT_FALSE(full);
+    EXPECT_NE(full.error().find("File too large"), std::string::npos) << full.error();
+    EXPECT_EQ(ReadFileBytes(path).value(), old);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string> {"game.sv1"});
 }
 
 }  // namespace
