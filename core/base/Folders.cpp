@@ -63,17 +63,26 @@ Result<std::vector<uint8_t>> ReadFileBytes(const std::string& path)
     return bytes;
 }
 
+namespace {
+
+// Written durably: a torn copy would stand for good, since what exists is not copied again.
+Result<> CopyDurably(const std::string& source, const std::string& destination)
+{
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(source);
+    if (!bytes)
+        return Fail(bytes.error());
+    return WriteFileDurably(destination, bytes.value());
+}
+
+}  // namespace
+
 Result<bool> CopyIfMissing(const std::string& source, const std::string& destination, AfterCopy after)
 {
     std::error_code error;
     if (fs::exists(destination, error) || !fs::is_regular_file(source, error))
         return false;
-    // Written durably: a torn copy would stand for good, since what exists is never copied again.
-    Result<std::vector<uint8_t>> bytes = ReadFileBytes(source);
-    if (!bytes)
-        return Fail(bytes.error());
-    if (Result<> written = WriteFileDurably(destination, bytes.value()); !written)
-        return Fail(written.error());
+    if (Result<> copied = CopyDurably(source, destination); !copied)
+        return Fail(copied.error());
     if (after == AfterCopy::DeleteSource)
         fs::remove(source, error);
     return true;
@@ -87,11 +96,8 @@ Result<bool> CopyUnlessSameSize(const std::string& source, const std::string& de
     const uintmax_t size = fs::file_size(source, error);
     if (!error && fs::is_regular_file(destination, error) && fs::file_size(destination, error) == size && !error)
         return false;
-    Result<std::vector<uint8_t>> bytes = ReadFileBytes(source);
-    if (!bytes)
-        return Fail(bytes.error());
-    if (Result<> written = WriteFileDurably(destination, bytes.value()); !written)
-        return Fail(written.error());
+    if (Result<> copied = CopyDurably(source, destination); !copied)
+        return Fail(copied.error());
     return true;
 }
 

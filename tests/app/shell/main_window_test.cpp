@@ -374,6 +374,22 @@ protected:
         return -1;
     }
 
+    // Turns the group to piece k's rotation and drops it where it fits piece k.
+    void CarryGroupOnto(int k)
+    {
+        for (int turns = 0; turns < 4 && Piece(first).rotation != Piece(k).rotation; ++turns) {
+            std::optional<QPoint> grip = PointOnGroup();
+            ASSERT_TRUE(grip) << "the group is always on top and in view";
+            WheelDown(*grip);
+        }
+        std::optional<QPoint> grip = PointOnGroup();
+        ASSERT_TRUE(grip);
+        const PieceRecord& held = Piece(PieceAtPoint(window.State(), window.Windows(), grip->x(), grip->y()));
+        QPoint shift((Piece(k).x - Piece(k).rotatedSourceX) - (held.x - held.rotatedSourceX),
+                     (Piece(k).y - Piece(k).rotatedSourceY) - (held.y - held.rotatedSourceY));
+        Drag(*grip, *grip + shift);
+    }
+
     int first = 0;  // the piece the group grows from
 };
 
@@ -413,17 +429,7 @@ TEST_F(PlayTest, ASampleIsSolvedWithTheMouseAndItsPictureSaved)
     answer.start(10);
 
     for (int k = NextPiece(); k >= 0; k = NextPiece()) {
-        for (int turns = 0; turns < 4 && Piece(first).rotation != Piece(k).rotation; ++turns) {
-            std::optional<QPoint> grip = PointOnGroup();
-            ASSERT_TRUE(grip) << "the group is always on top and in view";
-            WheelDown(*grip);
-        }
-        std::optional<QPoint> grip = PointOnGroup();
-        ASSERT_TRUE(grip);
-        const PieceRecord& held = Piece(PieceAtPoint(window.State(), window.Windows(), grip->x(), grip->y()));
-        QPoint shift((Piece(k).x - Piece(k).rotatedSourceX) - (held.x - held.rotatedSourceX),
-                     (Piece(k).y - Piece(k).rotatedSourceY) - (held.y - held.rotatedSourceY));
-        Drag(*grip, *grip + shift);
+        CarryGroupOnto(k);
         ASSERT_EQ(Piece(k).group, Piece(first).group) << "piece " << k << " joined";
     }
     for (int k = 0; k < count; ++k)
@@ -460,14 +466,7 @@ TEST_F(PlayTest, AJoinStarTurnsOnATimerWhileTheWindowAnswers)
     first = window.State().drawOrder.back().piece;  // the dealt heap may hide any piece but the top one
     const int k = NextPiece();
     ASSERT_GE(k, 0);
-    for (int turns = 0; turns < 4 && Piece(first).rotation != Piece(k).rotation; ++turns)
-        WheelDown(*PointOnGroup());
-    std::optional<QPoint> grip = PointOnGroup();
-    ASSERT_TRUE(grip);
-    const PieceRecord& held = Piece(PieceAtPoint(window.State(), window.Windows(), grip->x(), grip->y()));
-    QPoint shift((Piece(k).x - Piece(k).rotatedSourceX) - (held.x - held.rotatedSourceX),
-                 (Piece(k).y - Piece(k).rotatedSourceY) - (held.y - held.rotatedSourceY));
-    Drag(*grip, *grip + shift);
+    CarryGroupOnto(k);
     ASSERT_EQ(Piece(k).group, Piece(first).group);
 
     auto* star = window.findChild<QTimer*>("T_JoinStar");

@@ -111,16 +111,22 @@ TEST(ResumeGameTest, ASavedGameResumesAsItWasLeft)
     EXPECT_FALSE(resumed.state.changed);
 }
 
+// The game in play as a saved game holds it, read back.
+Result<SavedGame> SavedAndRead(const Table& played)
+{
+    TPixelBuffer thumbnail;
+    PixCreate24(thumbnail, 4, 3);
+    return DecodeSavedGame(EncodeSavedGame(MakeSavedGame(played.state, played.windows, {.thumbnail = &thumbnail})),
+                           SavedGameReadMode::Start);
+}
+
 TEST(ResumeGameTest, AGameWhollyOnTheSecondSideOpensThere)
 {
     Table played;
     Play(played);
     for (PieceRecord& piece : played.state.pieces)
         piece.window = MW_SIDE1;
-    TPixelBuffer thumbnail;
-    PixCreate24(thumbnail, 4, 3);
-    Result<SavedGame> read = DecodeSavedGame(
-        EncodeSavedGame(MakeSavedGame(played.state, played.windows, {.thumbnail = &thumbnail})), SavedGameReadMode::Start);
+    Result<SavedGame> read = SavedAndRead(played);
     ASSERT_TRUE(read) << read.error();
     Table resumed;
     EXPECT_EQ(ResumeGame(resumed.state, resumed.windows, std::move(read.value())), MW_SIDE1);
@@ -133,10 +139,7 @@ TEST(ResumeGameTest, ASavedSelectionIsLetGo)
     Table played;
     Play(played);
     played.state.pieces[0].selected = played.state.pieces[3].selected = true;
-    TPixelBuffer thumbnail;
-    PixCreate24(thumbnail, 4, 3);
-    Result<SavedGame> read = DecodeSavedGame(
-        EncodeSavedGame(MakeSavedGame(played.state, played.windows, {.thumbnail = &thumbnail})), SavedGameReadMode::Start);
+    Result<SavedGame> read = SavedAndRead(played);
     ASSERT_TRUE(read) << read.error();
     Table resumed;
     ResumeGame(resumed.state, resumed.windows, std::move(read.value()));
