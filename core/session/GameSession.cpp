@@ -149,6 +149,11 @@ SessionOutcome GameSession::AfterPlay(const PlayOutcome& outcome)
     return after;
 }
 
+PlayOptions GameSession::CurrentPlayOptions() const
+{
+    return {.keys = settings_.PlayKeys, .snapStrength = settings_.iStuckKoef, .showJoin = settings_.CB_VisualShowJoin};
+}
+
 SessionOutcome GameSession::Mouse(FieldMouse kind, int button, uint8_t modifiers, int x, int y, WindowSize mainWindow)
 {
     if (progress_.shown || !names_.puzzleLoaded || field_.star.step >= 0)
@@ -156,8 +161,7 @@ SessionOutcome GameSession::Mouse(FieldMouse kind, int button, uint8_t modifiers
     if (kind != FieldMouse::Move)
         mouseHeld_ = kind == FieldMouse::Press;
     state_.busy = true;
-    const PlayOptions options {.keys = settings_.PlayKeys, .snapStrength = settings_.iStuckKoef,
-                               .showJoin = settings_.CB_VisualShowJoin};
+    const PlayOptions options = CurrentPlayOptions();
     PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, mainWindow};
     PlayOutcome outcome;
     switch (kind) {
@@ -174,8 +178,7 @@ SessionOutcome GameSession::Wheel(int delta, int x, int y, WindowSize mainWindow
     if (progress_.shown || !names_.puzzleLoaded || field_.star.step >= 0)
         return {};
     state_.busy = true;
-    const PlayOptions options {.keys = settings_.PlayKeys, .snapStrength = settings_.iStuckKoef,
-                               .showJoin = settings_.CB_VisualShowJoin};
+    const PlayOptions options = CurrentPlayOptions();
     PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, mainWindow};
     const PlayOutcome outcome = PlayWheel(play, delta, x, y);
     state_.busy = false;

@@ -160,11 +160,13 @@ private:
     // The side to show, or nothing when the file could not be resumed.
     std::optional<int> OpenSavedGame(const std::string& file);
     SavedGame CurrentSavedGame() const;
+    PlayOptions CurrentPlayOptions() const;
     SessionOutcome AfterPlay(const PlayOutcome& outcome);
     void RedrawAfterWindowChange();
     void ClearSelectionIfAny();
     std::string Text(const char* key, const char* english) const;
     void TellError(const std::string& text) const;
+    void TellSaveFailed(const std::string& reason) const;
 
     FILE_NAMES names_;
     Translator& translator_;

@@ -67,10 +67,15 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
     return written;
 }
 
+void GameSession::TellSaveFailed(const std::string& reason) const
+{
+    TellError(FormatText(Text("MS_CantSaveGame", "The game could not be saved.$D%s"), {reason}));
+}
+
 bool GameSession::SaveGame(const std::string& path)
 {
     if (Result<> saved = Save(SaveKind::OnRequest, path); !saved) {
-        TellError(FormatText(Text("MS_CantSaveGame", "The game could not be saved.$D%s"), {saved.error()}));
+        TellSaveFailed(saved.error());
         return false;
     }
     return true;
@@ -114,7 +119,7 @@ bool GameSession::AutosaveTick(double minutesSinceLast)
     if (!AutosaveDue(situation))
         return false;
     if (Result<> saved = Save(SaveKind::Autosave, names_.autosaveFile); !saved)
-        TellError(FormatText(Text("MS_CantSaveGame", "The game could not be saved.$D%s"), {saved.error()}));
+        TellSaveFailed(saved.error());
     return true;
 }
 
