@@ -21,7 +21,8 @@ GameSession::GameSession(FILE_NAMES names, Translator& translator, MessageSink m
       host_(host),
       glassSkin_(DrawGlassSkin()),
       starStrip_(DrawStarStrip()),
-      random_(seed)
+      random_(seed),
+      browser_(names_, state_, pending_, settings_.DefJigP, storedThumb_, translator, messages_)
 {
 }
 

@@ -27,6 +27,7 @@
 #include "playfield/FieldImage.h"
 #include "playfield/PlayMouse.h"
 #include "playfield/PlayWindow.h"
+#include "session/JigsawBrowser.h"
 #include "session/MessageSink.h"
 #include "session/SaveChangesQuestion.h"
 #include "settings/Settings.h"
@@ -77,6 +78,8 @@ public:
     const std::string& InfoText() const { return infoText_; }
     PuzzleProgress HowFarSolved() { return kirvo::Progress(state_, names_.puzzleLoaded); }
     void SetKnobAtlas(KnobAtlas atlas) { knobAtlas_ = std::move(atlas); }
+    // The jigsaw browser: its choices start the next game, its thumbnails follow every save.
+    JigsawBrowser& Browser() { return browser_; }
 
     // Reads the settings file and applies the language it names; the player is told when the
     // language file cannot be read.
@@ -189,6 +192,7 @@ private:
     ProgressPanel progress_;
     bool mouseHeld_ = false;
     bool finishAfterJoin_ = false;  // solved by the join being animated
+    JigsawBrowser browser_;         // works on the members above
 };
 
 }  // namespace kirvo

@@ -91,7 +91,7 @@ bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
         return refuse(jigsaw.error());
     StepProgress();
 
-    NewGameChoices choices {.pending = pending_, .seedText = std::nullopt};
+    NewGameChoices choices {.pending = pending_, .seedText = browser_.SeedForNewGame()};
     Result<CutReport> started = StartNewGame(state_, windows_, choices, std::move(jigsaw.value().picture), random_,
                                              knobAtlas_, [this] { StepProgress(); });
     if (!started)

@@ -55,13 +55,15 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
     StepProgress();
     if (!autosave && !SameNameIgnoringCase(path, names_.autosaveFile)) {
         Result<bool> mirrored = QuickSaveGame(names_.autosaveFile, game);
-        if (!mirrored || !mirrored.value())
-            (void)WriteSavedGame(names_.autosaveFile, names_.saveTempFile, bytes);  // the mirror is a courtesy
+        if ((!mirrored || !mirrored.value()) && WriteSavedGame(names_.autosaveFile, names_.saveTempFile, bytes))
+            browser_.RefreshThumbnail(names_.autosaveFile);  // the mirror is a courtesy: a failure is not reported
     }
     StepProgress();
     Result<> written = WriteSavedGame(path, names_.saveTempFile, bytes);
-    if (written)
+    if (written) {
         saved();
+        browser_.RefreshThumbnail(path);
+    }
     HideProgress();
     state_.busy = wasBusy;
     return written;
