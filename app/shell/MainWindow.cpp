@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPixmap>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "base/Folders.h"
+#include "browser/JigsawBrowserDialog.h"
 #include "commands/Toolbar.h"
 #include "diagnostics/DialogText.h"
 #include "playfield/CaptionPainter.h"
@@ -93,7 +93,13 @@ MainWindow::MainWindow(MessageSink messages)
 
     BuildMenu();
     ApplyCaptions();
-    languageListener_ = translator_.AddListener([this] { ApplyCaptions(); });
+    browserDialog_ = new JigsawBrowserDialog(session_->Browser(), translator_, messages_, session_->Names().programFolder,
+                                             session_->Names().thumbnailFolder, this);
+    connect(browserDialog_, &JigsawBrowserDialog::HelpRequested, this, &MainWindow::ShowHelpContents);
+    languageListener_ = translator_.AddListener([this] {
+        ApplyCaptions();
+        browserDialog_->Retranslate();
+    });
     toolbar_->Layout(width(), fullScreen_);
     RefreshRecentItems();
     RefreshCommands();
@@ -155,19 +161,9 @@ void MainWindow::QuitWithoutAsking()
 
 std::optional<std::string> MainWindow::ChooseSaveName()
 {
-    // Until the jigsaw browser exists, the plain file chooser stands in for it, in the saved games.
     const FILE_NAMES& names = session_->Names();
     (void)EnsureFolder(names.savedGamesFolder);  // the save itself tells why it cannot write there
-    QFileDialog dialog(this, DialogText(translator_, LangSection::LoadSave, "Cap_Save", "Save Game"),
-                       QString::fromStdString(names.savedGamesFolder),
-                       "*" + QString::fromStdString(names.savedGameExtension));
-    dialog.setObjectName("SaveGameDialog");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QString::fromStdString(names.savedGameExtension).mid(1));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    return browserDialog_->Choose(BrowserMode::Save, names.sSolve, FitArea());
 }
 
 void MainWindow::LoadProgramArt()

@@ -27,6 +27,7 @@ class QTimer;
 
 namespace kirvo {
 
+class JigsawBrowserDialog;
 class SoundPlayer;
 class ToolbarPanel;
 
@@ -56,7 +57,7 @@ public:
     // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
     // puzzle in play, if any, stays as it was.
     bool OpenFile(const std::string& name);
-    // The start-up offer: the chooser on the most recent file.
+    // The start-up offer: the browser on the most recent file.
     void OpenMostRecent();
     void ShowProgressPanel(const std::string& caption, int steps) { session_->ShowProgress(caption, steps); }
     void HideProgressPanel() { session_->HideProgress(); }
@@ -136,6 +137,7 @@ private:
     QTimer* autoSaveTimer_ = nullptr;     // T_AutoSave
     QTimer* joinTimer_ = nullptr;         // steps the join animation
     SoundPlayer* sounds_ = nullptr;
+    JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     QElapsedTimer sinceAutoSave_;
     bool running_ = false;
     bool fullScreen_ = false;

@@ -1,10 +1,9 @@
 // Opening a puzzle: asking to put the game in play away, choosing the file and handing it to the
 // game session.
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
 
-#include "diagnostics/DialogText.h"
+#include "browser/JigsawBrowserDialog.h"
 #include "files/SavedGame.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
@@ -36,23 +35,7 @@ void MainWindow::OpenMostRecent()
 
 std::optional<std::string> MainWindow::ChooseJigsaw(const std::string& preselected)
 {
-    // Until the jigsaw browser exists, the plain file chooser stands in for it, in the folder of
-    // the player's jigsaws; saved games can be chosen too.
-    const FILE_NAMES& names = session_->Names();
-    QFileInfo file(QString::fromStdString(preselected));
-    QString folder = !preselected.empty() && file.dir().exists() ? file.absolutePath()
-                                                                  : QString::fromStdString(names.personalJigsawsFolder);
-    QFileDialog dialog(this, DialogText(translator_, LangSection::LoadSave, "Cap_Load", "Open Jigsaw"), folder,
-                       QString("*%1 *%2").arg(QString::fromStdString(names.jigsawExtension),
-                                              QString::fromStdString(names.savedGameExtension)));
-    dialog.setObjectName("OpenJigsawDialog");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (!preselected.empty() && file.exists())
-        dialog.selectFile(file.absoluteFilePath());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    return browserDialog_->Choose(BrowserMode::Open, preselected, FitArea());
 }
 
 WindowSize MainWindow::FitArea() const

@@ -9,19 +9,28 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QElapsedTimer>
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QSlider>
+#include <QTabWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <fstream>
 #include <vector>
 
 #include "base/Folders.h"
+#include "browser/JigsawBrowserDialog.h"
+#include "browser/SettingsPage.h"
+#include "browser/ThumbnailGrid.h"
 #include "diagnostics/FinishDialog.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGameFile.h"
@@ -206,15 +215,15 @@ std::string MakeJigsaw(const MainWindow& window, const std::string& name, int wi
     return path;
 }
 
-// Answers the file chooser the next time it comes up; remembers the folder it offered.
-void ChooseFileWhenAsked(const std::string& path, QString* offeredFolder)
+// Does what the player does in the jigsaw browser the next time it comes up.
+void WhenBrowserShows(std::function<void(JigsawBrowserDialog&)> act)
 {
-    QTimer::singleShot(0, [path, offeredFolder] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<JigsawBrowserDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        *offeredFolder = dialog->directory().absolutePath() + "/";
-        dialog->selectFile(QString::fromStdString(path));
-        QMetaObject::invokeMethod(dialog, "accept");
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
     });
 }
 
@@ -230,20 +239,36 @@ int PiecePixels(const MainWindow& window)
     return count;
 }
 
-// Open offers the player's jigsaws and starts the chosen one with the standing choices: the
-// pieces lie on the first side, the game commands are on and closing would ask nothing.
-TEST_F(MainWindowTest, OpenStartsTheChosenJigsawOnTheFirstSide)
+// Open shows the player's jigsaws; the one picked goes to the settings page, where the choices
+// made start it: the pieces lie on the first side, the game commands are on and closing would ask
+// nothing. The choices stay for the next jigsaw.
+TEST_F(MainWindowTest, OpenStartsThePickedJigsawWithTheChoicesMade)
 {
-    const std::string path = MakeJigsaw(window, "stripes.ast", 320, 240);
-    QString offered;
-    ChooseFileWhenAsked(path, &offered);
+    MakeJigsaw(window, "meadow.ast", 200, 150);
+    MakeJigsaw(window, "stripes.ast", 320, 240);
+    WhenBrowserShows([](JigsawBrowserDialog& browser) {
+        ThumbnailGrid* jigsaws = browser.Grid(BrowserPage::Jigsaws);
+        ASSERT_EQ(jigsaws->count(), 2);
+        EXPECT_EQ(jigsaws->item(1)->text(), "stripes");
+        jigsaws->setCurrentRow(1);
+        browser.OkButton()->click();
+        ASSERT_EQ(browser.Pages()->currentWidget(), browser.Settings());
+        auto* slider = browser.Settings()->findChild<QSlider*>("SB_PieceSize");
+        ASSERT_NE(slider, nullptr);
+        slider->setValue(9);
+        auto* shape = browser.Settings()->findChild<QAbstractButton*>("I_Shape5");
+        ASSERT_NE(shape, nullptr);
+        shape->click();
+        ASSERT_TRUE(browser.OkButton()->isEnabled());
+        browser.OkButton()->click();
+    });
     Tap(Qt::Key_O);
 
     EXPECT_EQ(shown, std::vector<std::string> {});
-    EXPECT_EQ(offered.toStdString(), window.FileNames().personalJigsawsFolder);
     const GameState& state = window.State();
     EXPECT_GT(state.descriptor.TotalTileNum, 1);
-    EXPECT_EQ(state.descriptor.Level, 6);
+    EXPECT_EQ(state.descriptor.Level, 9);
+    EXPECT_EQ(state.descriptor.ShapeStyle, 5);
     EXPECT_FALSE(state.changed);
     EXPECT_FALSE(state.loading);
     EXPECT_EQ(window.FileNames().sJigName, "stripes");
@@ -251,6 +276,13 @@ TEST_F(MainWindowTest, OpenStartsTheChosenJigsawOnTheFirstSide)
     EXPECT_TRUE(window.Action(MI_Game)->isEnabled());
     EXPECT_EQ(window.Action(MI_FileLast0)->text(), "&1. stripes.ast");
     EXPECT_GT(PiecePixels(window), 320 * 240 / 2);
+
+    // The browser comes back on the jigsaw in play, at its settings, with the choices made.
+    WhenBrowserShows([](JigsawBrowserDialog& browser) {
+        EXPECT_EQ(browser.Pages()->currentWidget(), browser.Settings());
+        EXPECT_EQ(browser.Settings()->findChild<QSlider*>("SB_PieceSize")->value(), 9);
+    });
+    Tap(Qt::Key_O);
 }
 
 // A jigsaw that cannot be read is refused with its reason; the game in play stays as it was.
@@ -276,11 +308,13 @@ TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
 TEST_F(MainWindowTest, SaveAndResume)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "stripes.ast", 200, 150)));
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->selectFile("evening");
-        QMetaObject::invokeMethod(dialog, "done", Q_ARG(int, QDialog::Accepted));
+    WhenBrowserShows([](JigsawBrowserDialog& browser) {
+        EXPECT_EQ(browser.FileNameBox()->text(), "stripes");
+        EXPECT_TRUE(browser.FileNameBox()->isVisible());
+        EXPECT_FALSE(browser.Pages()->isTabVisible(0));
+        browser.FileNameBox()->setText("evening");
+        emit browser.FileNameBox()->textEdited("evening");
+        browser.OkButton()->click();
     });
     Tap(Qt::Key_S, Qt::ShiftModifier);
     const std::string saved = window.FileNames().savedGamesFolder + "evening.sv1";
