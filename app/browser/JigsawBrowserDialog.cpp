@@ -333,8 +333,11 @@ bool JigsawBrowserDialog::eventFilter(QObject* watched, QEvent* event)
 
 void JigsawBrowserDialog::done(int result)
 {
-    loaderTimer_->stop();
+    // Whatever was made goes into the cache now: a save after the dialog closes must find it
+    // there to redraw it, not have it arrive later from the old file.
     loader_.Stop();
+    TakeThumbnails();
+    loaderTimer_->stop();
     QDialog::done(result);
 }
 

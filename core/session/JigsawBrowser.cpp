@@ -6,6 +6,7 @@
 #include "base/Folders.h"
 #include "base/ListFile.h"
 #include "base/TextFormat.h"
+#include "cutting/PieceSizeTable.h"
 #include "files/JigsawFile.h"
 #include "files/SavedGameFile.h"
 #include "session/JigsawChoices.h"
@@ -228,7 +229,9 @@ bool JigsawBrowser::ApplyLevel()
 {
     // A saved game keeps the pieces it was cut into; only a jigsaw is measured again.
     const bool allowed = selection_ != SelectionKind::Jigsaw || ApplyChosenLevel(pending_);
-    pieceCount_ = pending_.TotalTileNum;
+    // The player plays the frame too: a jigsaw's count has it once cut, a saved game's has it.
+    const bool frameToCome = selection_ == SelectionKind::Jigsaw && IsBorderPuzzle(pending_);
+    pieceCount_ = pending_.TotalTileNum + (frameToCome ? 1 : 0);
     return allowed;
 }
 

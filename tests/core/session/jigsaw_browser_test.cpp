@@ -329,7 +329,7 @@ TEST_F(JigsawBrowserTest, SaveModeRefusesBadNamesAndAsksBeforeReplacing)
     EXPECT_EQ(Browser().FileNameBox(), "evening");
     answer = MessageAnswer::Cancel;
     EXPECT_FALSE(Browser().Ok());
-    EXPECT_EQ(told, std::vector<std::string> {"evening already exists.$DDo you want to replace it?"});
+    EXPECT_EQ(told, std::vector<std::string> {"evening already exists.\nDo you want to replace it?"});
     answer = MessageAnswer::Ok;
     ASSERT_TRUE(Browser().Ok());
     EXPECT_EQ(Browser().SelectedPath(), existing);
