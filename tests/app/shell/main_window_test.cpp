@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, OpenStartsThePickedJigsawWithTheChoicesMade)
         auto* slider = browser.Settings()->findChild<QSlider*>("SB_PieceSize");
         ASSERT_NE(slider, nullptr);
         slider->setValue(9);
-        auto* shape = browser.Settings()->findChild<QAbstractButton*>("I_Shape5");
+        auto* shape = browser.Settings()->findChild<QAbstractButton*>("B_Shapes5");
         ASSERT_NE(shape, nullptr);
         shape->click();
         ASSERT_TRUE(browser.OkButton()->isEnabled());
