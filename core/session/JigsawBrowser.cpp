@@ -6,6 +6,7 @@
 #include "base/Folders.h"
 #include "base/ListFile.h"
 #include "base/TextFormat.h"
+#include "cutting/PieceSizeTable.h"
 #include "files/JigsawFile.h"
 #include "files/SavedGameFile.h"
 #include "session/JigsawChoices.h"
