@@ -1,0 +1,321 @@
+#include "browser/SettingsPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <string>
+
+#include "base/TextFormat.h"
+#include "browser/ChoiceButton.h"
+#include "cutting/PieceSizeTable.h"
+#include "diagnostics/DialogText.h"
+#include "diagnostics/StyleNames.h"
+#include "raster/PixelImage.h"
+#include "session/ListThumbnail.h"
+
+namespace kirvo {
+
+namespace {
+
+constexpr int kCenterWidth = 726;
+constexpr int kCenterHeight = 550;
+constexpr int kPanelSpacing = 8;
+constexpr int kThumbWidth = 240;
+constexpr int kThumbHeight = 180;
+constexpr int kThumbPanelWidth = kThumbWidth + 24;
+// The shape pictures stand in two columns of four, 80 and 71 pixels apart, 28 from the left.
+constexpr int kShapeRows = 4;
+constexpr int kShapeLeft = 28;
+constexpr int kShapeColumnStep = 80;
+constexpr int kShapeRowStep = 71;
+// The pictures of the lower panels: 50 x 50, 62 pixels apart, 14 from the left.
+constexpr int kChoiceSide = 50;
+constexpr int kChoiceLeft = 14;
+constexpr int kChoiceStep = 62;
+constexpr uint32_t kWhiteKey = 0xFFFFFF;  // the transparent colour of the lower panels' pictures
+
+uint32_t ColourOf(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
+
+// The w x h picture at x of a sheet; empty when the sheet does not reach that far.
+TPixelBuffer Cut(const TPixelBuffer& sheet, int x, int w, int h)
+{
+    TPixelBuffer piece;
+    if (sheet.width < x + w || sheet.height < h)
+        return piece;
+    PixCreate24(piece, w, h);
+    PixCopyRect(piece, 0, 0, w, h, sheet, x, 0);
+    return piece;
+}
+
+// The choice picture of a shape: the sample piece at the choices' tile size, cut out of the
+// sample picture, on the transparent colour.
+TPixelBuffer ShapePicture(const BrowserArt& art, int shape)
+{
+    TPixelBuffer sample;
+    DrawPieceSample(sample, kShapeChoiceTileSize, shape, art.shapeMasks, art.sampleTexture, kShapeChoiceKey);
+    const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
+    TPixelBuffer picture;
+    PixCreate24(picture, size.width, size.height);
+    PixCopyRect(picture, 0, 0, size.width, size.height, sample, (kSampleWidth - size.width) / 2,
+                (kSampleHeight - size.height) / 2);
+    return picture;
+}
+
+QLabel* Caption(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QGroupBox* Panel(QWidget* parent, const QString& name)
+{
+    auto* panel = new QGroupBox(parent);
+    panel->setObjectName(name);
+    return panel;
+}
+
+QString MixText(const Translator& translator, int spread)
+{
+    return spread == 1 ? DialogText(translator, LangSection::LoadSave, "Mix_Spreadout", "Spread out")
+                       : DialogText(translator, LangSection::LoadSave, "Mix_Random", "Random heap");
+}
+
+}  // namespace
+
+SettingsPage::SettingsPage(const Translator& translator, const BrowserArt& art, QWidget* parent)
+    : QWidget(parent), translator_(translator), art_(art), face_(ColourOf(palette().color(QPalette::Button)))
+{
+    setObjectName("TS_Level");
+    center_ = new QWidget(this);
+    center_->setObjectName("P_LevelCenter");
+    center_->setFixedSize(kCenterWidth, kCenterHeight);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(kPanelSpacing);
+    top->addWidget(BuildPreview());
+    top->addWidget(BuildPieceSize(), 1);
+    top->addWidget(BuildShapes());
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(kPanelSpacing);
+    borderPanel_ = BuildChoices("Borders", art_.borders, borders_, borderCaption_);
+    mixPanel_ = BuildChoices("Mix", art_.mixes, mixes_, mixCaption_);
+    rotationPanel_ = BuildChoices("Rotation", art_.rotation, rotation_, rotationCaption_);
+    fitPanel_ = BuildChoices("FitToScreen", art_.fit, fit_, fitCaption_);
+    for (QGroupBox* panel : {borderPanel_, mixPanel_, rotationPanel_, fitPanel_})
+        bottom->addWidget(panel, 1);
+    for (int i = 0; i < int(borders_.size()); ++i)
+        connect(borders_[i], &ChoiceButton::clicked, this, [this, i] { emit borderChosen(i); });
+    for (int i = 0; i < int(mixes_.size()); ++i)
+        connect(mixes_[i], &ChoiceButton::clicked, this, [this, i] { emit mixChosen(i); });
+    connect(rotation_[0], &ChoiceButton::clicked, this, &SettingsPage::rotationToggled);
+    connect(fit_[0], &ChoiceButton::clicked, this, &SettingsPage::fitToggled);
+
+    auto* panels = new QVBoxLayout(center_);
+    panels->setContentsMargins(0, kPanelSpacing, 0, 0);
+    panels->setSpacing(kPanelSpacing);
+    panels->addLayout(top, 1);
+    panels->addLayout(bottom);
+
+    // The panels keep their size and stay in the middle however wide the dialog is made.
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(center_, 0, Qt::AlignHCenter | Qt::AlignTop);
+
+    Retranslate();
+}
+
+QWidget* SettingsPage::BuildPreview()
+{
+    thumbPanel_ = Panel(center_, "P_Thumb");
+    thumbPanel_->setFixedWidth(kThumbPanelWidth);
+    // The picture and the comment that replaces it share one place.
+    auto* place = new QWidget(thumbPanel_);
+    place->setFixedSize(kThumbWidth, kThumbHeight);
+    thumb_ = new QLabel(place);
+    thumb_->setObjectName("I_Thumb");
+    thumb_->setGeometry(0, 0, kThumbWidth, kThumbHeight);
+    comment_ = Caption(place, "L_Comment");
+    comment_->setGeometry(0, 0, kThumbWidth, kThumbHeight);
+    thumbName_ = Caption(thumbPanel_, "L_Thumb");
+    QFont bold = thumbName_->font();
+    bold.setBold(true);
+    thumbName_->setFont(bold);
+
+    auto* column = new QVBoxLayout(thumbPanel_);
+    column->addWidget(place, 0, Qt::AlignHCenter);
+    column->addWidget(thumbName_);
+    column->addStretch();
+    return thumbPanel_;
+}
+
+QWidget* SettingsPage::BuildPieceSize()
+{
+    piecePanel_ = Panel(center_, "P_PieceSize");
+    pieceCaption_ = Caption(piecePanel_, "L_PieceSize");
+    level_ = new QSlider(Qt::Horizontal, piecePanel_);
+    level_->setObjectName("SB_PieceSize");
+    level_->setRange(0, kLevelCount - 1);
+    level_->setPageStep(1);
+    level_->setTickPosition(QSlider::TicksBelow);
+    connect(level_, &QSlider::valueChanged, this, &SettingsPage::levelChosen);
+    // A sample larger than the room left is centred and cut at the panel's edges.
+    sample_ = new QLabel(piecePanel_);
+    sample_->setObjectName("I_PieceSize");
+    sample_->setAlignment(Qt::AlignCenter);
+    sample_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    for (QWidget* part : std::initializer_list<QWidget*> {pieceCaption_, sample_}) {
+        QSizePolicy policy = part->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        part->setSizePolicy(policy);
+    }
+
+    auto* column = new QVBoxLayout(piecePanel_);
+    column->addWidget(pieceCaption_);
+    column->addWidget(level_);
+    column->addWidget(sample_, 1);
+    return piecePanel_;
+}
+
+QWidget* SettingsPage::BuildShapes()
+{
+    shapePanel_ = Panel(center_, "P_Shapes");
+    const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < kShapeStyleCount; ++i) {
+        shapes_[i] = new ChoiceButton("B_Shapes" + QString::number(i), QSize(size.width, size.height), shapePanel_);
+        shapes_[i]->SetPicture(ShapePicture(art_, i), kShapeChoiceKey, face_);
+        grid->addWidget(shapes_[i], i % kShapeRows, i / kShapeRows);
+        connect(shapes_[i], &ChoiceButton::clicked, this, [this, i] { emit shapeChosen(i); });
+    }
+    constexpr int room = ChoiceButton::kFrameWidth;
+    grid->setHorizontalSpacing(kShapeColumnStep - size.width - 2 * room);
+    grid->setVerticalSpacing(kShapeRowStep - size.height - 2 * room);
+    shapeCaption_ = Caption(shapePanel_, "L_Shapes");
+
+    auto* column = new QVBoxLayout(shapePanel_);
+    column->setContentsMargins(kShapeLeft - room, 6, kShapeLeft - room, 6);
+    column->addLayout(grid);
+    column->addWidget(shapeCaption_);
+    column->addStretch();
+    return shapePanel_;
+}
+
+QGroupBox* SettingsPage::BuildChoices(const QString& what, const TPixelBuffer& sheet, std::span<ChoiceButton*> buttons,
+                                      QLabel*& caption)
+{
+    QGroupBox* panel = Panel(center_, "P_" + what);
+    constexpr int room = ChoiceButton::kFrameWidth;
+    auto* row = new QHBoxLayout;
+    row->setSpacing(kChoiceStep - kChoiceSide - 2 * room);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i] = new ChoiceButton("B_" + what + QString::number(i), QSize(kChoiceSide, kChoiceSide), panel);
+        buttons[i]->SetPicture(Cut(sheet, int(i) * (kChoiceSide + 1), kChoiceSide, kChoiceSide), kWhiteKey, face_);
+        row->addWidget(buttons[i]);
+    }
+    row->addStretch();
+    caption = Caption(panel, "L_" + what);
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(kChoiceLeft - room, 6, 6, 6);
+    column->addLayout(row);
+    column->addWidget(caption);
+    column->addStretch();
+    return panel;
+}
+
+void SettingsPage::Show(const JigsawBrowser& browser)
+{
+    const PreviewState preview = browser.Preview();
+    thumbName_->setText(QString::fromStdString(browser.PreviewName()));
+    thumb_->setVisible(preview == PreviewState::Picture);
+    comment_->setVisible(preview == PreviewState::Invalid);
+    if (preview == PreviewState::Picture) {
+        TPixelBuffer picture;
+        const bool marked = browser.PreviewIsSavedGame() && art_.saveIcon.width > 0;
+        FitDraw(picture, kThumbWidth, kThumbHeight, marked ? &art_.saveIcon : nullptr, face_, browser.PreviewPicture());
+        thumb_->setPixmap(QPixmap::fromImage(PixImage(picture)));
+    }
+
+    shown_ = browser.Choices();
+    pieceCount_ = browser.PieceCount();
+    pieceCaption_->setVisible(browser.PieceSizeShown());
+    sample_->setVisible(browser.PieceSizeShown());
+    if (browser.PieceSizeShown())
+        ShowSample(browser);
+    {
+        const QSignalBlocker blocker(level_);
+        level_->setValue(shown_.level);
+    }
+
+    const bool enabled = browser.ChoicesEnabled();
+    level_->setEnabled(enabled);
+    for (int i = 0; i < kShapeStyleCount; ++i)
+        shapes_[i]->SetChosen(i == shown_.shape);
+    for (int i = 0; i < int(borders_.size()); ++i)
+        borders_[i]->SetChosen(i == shown_.border);
+    for (int i = 0; i < int(mixes_.size()); ++i)
+        mixes_[i]->SetChosen(i == shown_.spread);
+    rotation_[0]->SetChosen(shown_.rotate);
+    fit_[0]->SetChosen(shown_.fitToScreen);
+    for (ChoiceButton* button : findChildren<ChoiceButton*>())
+        button->setEnabled(enabled);
+    ShowCaptions();
+}
+
+void SettingsPage::ShowSample(const JigsawBrowser& browser)
+{
+    TPixelBuffer sample;
+    DrawPieceSample(sample, browser.SampleTileSize(), shown_.shape, art_.shapeMasks, art_.sampleTexture, face_);
+    QImage image = PixImage(sample);
+    // A piece larger than the sample picture is drawn at the picture's size and shown stretched.
+    const SampleSize size = PieceSampleSize(browser.SampleTileSize());
+    if (size.enlarged)
+        image = image.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    sample_->setPixmap(QPixmap::fromImage(image));
+}
+
+void SettingsPage::Retranslate()
+{
+    thumbPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Picture", "Picture"));
+    piecePanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_PieceSize", "Piece size"));
+    shapePanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Shapes", "Shapes"));
+    borderPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Borders", "Frame"));
+    mixPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "Mix", "Mixing"));
+    rotationPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Rotation", "Rotation"));
+    fitPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_FitToScreen", "Size"));
+    comment_->setText(DialogText(translator_, LangSection::LoadSave, "L_Comment", "Invalid Jigsaw"));
+    for (int i = 0; i < kShapeStyleCount; ++i)
+        shapes_[i]->SetHint(ShapeStyleText(translator_, i));
+    for (int i = 0; i < int(borders_.size()); ++i)
+        borders_[i]->SetHint(BorderStyleText(translator_, i));
+    for (int i = 0; i < int(mixes_.size()); ++i)
+        mixes_[i]->SetHint(MixText(translator_, i));
+    ShowCaptions();
+}
+
+void SettingsPage::ShowCaptions()
+{
+    const std::string pieces = DialogText(translator_, LangSection::LoadSave, "L_PieceNum", "%d pieces").toStdString();
+    pieceCaption_->setText(QString::fromStdString(FormatText(pieces, {std::to_string(pieceCount_)})));
+    shapeCaption_->setText(ShapeStyleText(translator_, shown_.shape));
+    borderCaption_->setText(BorderStyleText(translator_, shown_.border));
+    mixCaption_->setText(MixText(translator_, shown_.spread));
+    const QString rotation = shown_.rotate ? DialogText(translator_, LangSection::LoadSave, "RotateOn", "Rotation on")
+                                           : DialogText(translator_, LangSection::LoadSave, "RotateOff", "Rotation off");
+    rotationCaption_->setText(rotation);
+    rotation_[0]->SetHint(rotation);
+    const QString fit = shown_.fitToScreen ? DialogText(translator_, LangSection::LoadSave, "FitOn", "Fit to screen")
+                                           : DialogText(translator_, LangSection::LoadSave, "FitOff", "Actual size");
+    fitCaption_->setText(fit);
+    fit_[0]->SetHint(fit);
+}
+
+}  // namespace kirvo
