@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "base/DurableFile.h"
 #include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
@@ -26,6 +25,7 @@
 #include "cutting/PieceSizeTable.h"
 #include "game/GameState.h"
 #include "session/CutMessages.h"
+#include "PngFile.h"
 
 namespace {
 
@@ -114,15 +114,6 @@ std::optional<Options> ParseOptions(int argc, char** argv)
     if (options.image.empty() == (options.width == 0))
         return std::nullopt;
     return options;
-}
-
-bool WritePng(const std::string& path, const TPixelBuffer& picture)
-{
-    const std::vector<uint8_t> png = PixEncodePng(picture);
-    Result<> written = png.empty() ? Result<>(Fail("Cannot encode " + path)) : WriteFileDurably(path, png);
-    if (!written)
-        std::fprintf(stderr, "kirvo-cut: %s\n", written.error().c_str());
-    return written.ok();
 }
 
 // Neighbouring indices get far-apart hues, so adjacent pieces are easy to tell apart.
@@ -270,11 +261,11 @@ int main(int argc, char** argv)
     const CutReport report = CutPieces(state.descriptor, state.pieces, mask, random, atlas.value());
     double millis = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
-    if (!options->maskFile.empty() && !WritePng(options->maskFile, mask))
+    if (!options->maskFile.empty() && !WritePng("kirvo-cut", options->maskFile, mask))
         return 1;
     if (!options->outlineFile.empty()) {
         TPixelBuffer outline = OutlinePicture(state.descriptor, PieceOwners(state.descriptor, state.pieces, mask));
-        if (!WritePng(options->outlineFile, outline))
+        if (!WritePng("kirvo-cut", options->outlineFile, outline))
             return 1;
     }
     const std::vector<std::string> messages = CutMessages(report, Translator());

@@ -2,11 +2,11 @@
 // cursors, and writes them as toolbar-buttons.png, toolbar-skin.png, cursor-dragaaa.png and
 // cursor-dragbbb.png. The cursors are 32 x 32 with magenta as the transparent colour.
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "commands/ToolbarSkin.h"
 #include "raster/PixelBuffer.h"
+#include "PngFile.h"
 
 namespace {
 
@@ -237,30 +237,19 @@ TPixelBuffer DrawCursor(bool carrying)
     return cursor;
 }
 
-bool WritePng(const std::string& path, const TPixelBuffer& picture)
-{
-    std::vector<uint8_t> bytes = PixEncodePng(picture);
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return !bytes.empty() && bool(file);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const char* tool = "kirvo-toolbar-art";
     if (argc != 2) {
-        std::fprintf(stderr, "usage: kirvo-toolbar-art FOLDER\n");
+        std::fprintf(stderr, "usage: %s FOLDER\n", tool);
         return 2;
     }
     std::string folder = std::string(argv[1]) + "/";
-    bool written = WritePng(folder + "toolbar-buttons.png", DrawButtonSheet())
-                && WritePng(folder + "toolbar-skin.png", DrawSkinSheet())
-                && WritePng(folder + "cursor-dragaaa.png", DrawCursor(false))
-                && WritePng(folder + "cursor-dragbbb.png", DrawCursor(true));
-    if (!written) {
-        std::fprintf(stderr, "kirvo-toolbar-art: cannot write into %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    const bool written = WritePng(tool, folder + "toolbar-buttons.png", DrawButtonSheet())
+                && WritePng(tool, folder + "toolbar-skin.png", DrawSkinSheet())
+                && WritePng(tool, folder + "cursor-dragaaa.png", DrawCursor(false))
+                && WritePng(tool, folder + "cursor-dragbbb.png", DrawCursor(true));
+    return written ? 0 : 1;
 }
