@@ -13,16 +13,6 @@ namespace {
 
 const QColor kChosenColour(0, 128, 255);
 
-QPixmap KeyedPixmap(const TPixelBuffer& picture, uint32_t keyColour)
-{
-    if (picture.width == 0)
-        return {};
-    QPixmap pixmap = QPixmap::fromImage(PixImage(picture).copy());
-    const QColor key(int(keyColour & 0xFF), int(keyColour >> 8 & 0xFF), int(keyColour >> 16 & 0xFF));
-    pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
-    return pixmap;
-}
-
 }  // namespace
 
 ChoiceButton::ChoiceButton(const QString& name, QSize pictureSize, QWidget* parent)
@@ -36,8 +26,8 @@ ChoiceButton::ChoiceButton(const QString& name, QSize pictureSize, QWidget* pare
 
 void ChoiceButton::SetPicture(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour)
 {
-    picture_ = KeyedPixmap(picture, keyColour);
-    greyed_ = KeyedPixmap(GreyedCopy(picture, keyColour, faceColour), keyColour);
+    picture_ = PixKeyedPixmap(picture, keyColour);
+    greyed_ = PixKeyedPixmap(GreyedCopy(picture, keyColour, faceColour), keyColour);
     update();
 }
 

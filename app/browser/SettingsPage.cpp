@@ -1,5 +1,6 @@
 #include "browser/SettingsPage.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,10 +34,10 @@ constexpr int kShapeRows = 4;
 constexpr int kShapeLeft = 28;
 constexpr int kShapeColumnStep = 80;
 constexpr int kShapeRowStep = 71;
-// The pictures of the lower panels: 50 x 50, 62 pixels apart, 14 from the left.
+// The pictures of the lower panels: 50 x 50, 62 pixels apart, centred.
 constexpr int kChoiceSide = 50;
-constexpr int kChoiceLeft = 14;
 constexpr int kChoiceStep = 62;
+constexpr int kPanelMargin = 6;
 constexpr uint32_t kWhiteKey = 0xFFFFFF;  // the transparent colour of the lower panels' pictures
 
 uint32_t ColourOf(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
@@ -136,14 +137,16 @@ QWidget* SettingsPage::BuildPreview()
 {
     thumbPanel_ = Panel(center_, "P_Thumb");
     thumbPanel_->setFixedWidth(kThumbPanelWidth);
-    // The picture and the comment that replaces it share one place.
-    auto* place = new QWidget(thumbPanel_);
-    place->setFixedSize(kThumbWidth, kThumbHeight);
+    // The picture and the comment that replaces it share one sunken place.
+    auto* place = new QFrame(thumbPanel_);
+    place->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    const int frame = place->frameWidth();
+    place->setFixedSize(kThumbWidth + 2 * frame, kThumbHeight + 2 * frame);
     thumb_ = new QLabel(place);
     thumb_->setObjectName("I_Thumb");
-    thumb_->setGeometry(0, 0, kThumbWidth, kThumbHeight);
+    thumb_->setGeometry(frame, frame, kThumbWidth, kThumbHeight);
     comment_ = Caption(place, "L_Comment");
-    comment_->setGeometry(0, 0, kThumbWidth, kThumbHeight);
+    comment_->setGeometry(frame, frame, kThumbWidth, kThumbHeight);
     thumbName_ = Caption(thumbPanel_, "L_Thumb");
     QFont bold = thumbName_->font();
     bold.setBold(true);
@@ -201,7 +204,7 @@ QWidget* SettingsPage::BuildShapes()
     shapeCaption_ = Caption(shapePanel_, "L_Shapes");
 
     auto* column = new QVBoxLayout(shapePanel_);
-    column->setContentsMargins(kShapeLeft - room, 6, kShapeLeft - room, 6);
+    column->setContentsMargins(kShapeLeft - room, kPanelMargin, kShapeLeft - room, kPanelMargin);
     column->addLayout(grid);
     column->addWidget(shapeCaption_);
     column->addStretch();
@@ -215,6 +218,7 @@ QGroupBox* SettingsPage::BuildChoices(const QString& what, const TPixelBuffer& s
     constexpr int room = ChoiceButton::kFrameWidth;
     auto* row = new QHBoxLayout;
     row->setSpacing(kChoiceStep - kChoiceSide - 2 * room);
+    row->addStretch();
     for (size_t i = 0; i < buttons.size(); ++i) {
         buttons[i] = new ChoiceButton("B_" + what + QString::number(i), QSize(kChoiceSide, kChoiceSide), panel);
         buttons[i]->SetPicture(Cut(sheet, int(i) * (kChoiceSide + 1), kChoiceSide, kChoiceSide), kWhiteKey, face_);
@@ -224,7 +228,7 @@ QGroupBox* SettingsPage::BuildChoices(const QString& what, const TPixelBuffer& s
     caption = Caption(panel, "L_" + what);
 
     auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(kChoiceLeft - room, 6, 6, 6);
+    column->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
     column->addLayout(row);
     column->addWidget(caption);
     column->addStretch();
@@ -241,7 +245,7 @@ void SettingsPage::Show(const JigsawBrowser& browser)
         TPixelBuffer picture;
         const bool marked = browser.PreviewIsSavedGame() && art_.saveIcon.width > 0;
         FitDraw(picture, kThumbWidth, kThumbHeight, marked ? &art_.saveIcon : nullptr, face_, browser.PreviewPicture());
-        thumb_->setPixmap(QPixmap::fromImage(PixImage(picture)));
+        thumb_->setPixmap(QPixmap::fromImage(PixImage(picture).copy()));
     }
 
     shown_ = browser.Choices();
@@ -272,14 +276,15 @@ void SettingsPage::Show(const JigsawBrowser& browser)
 
 void SettingsPage::ShowSample(const JigsawBrowser& browser)
 {
+    // Drawn on the transparent colour, the piece stands on the panel itself.
     TPixelBuffer sample;
-    DrawPieceSample(sample, browser.SampleTileSize(), shown_.shape, art_.shapeMasks, art_.sampleTexture, face_);
-    QImage image = PixImage(sample);
+    DrawPieceSample(sample, browser.SampleTileSize(), shown_.shape, art_.shapeMasks, art_.sampleTexture, kShapeChoiceKey);
+    QPixmap picture = PixKeyedPixmap(sample, kShapeChoiceKey);
     // A piece larger than the sample picture is drawn at the picture's size and shown stretched.
     const SampleSize size = PieceSampleSize(browser.SampleTileSize());
     if (size.enlarged)
-        image = image.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    sample_->setPixmap(QPixmap::fromImage(image));
+        picture = picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    sample_->setPixmap(picture);
 }
 
 void SettingsPage::Retranslate()
