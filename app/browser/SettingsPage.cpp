@@ -42,14 +42,14 @@ constexpr uint32_t kWhiteKey = 0xFFFFFF;  // the transparent colour of the lower
 
 uint32_t ColourOf(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
 
-// The w x h picture at x of a sheet; empty when the sheet does not reach that far.
-TPixelBuffer Cut(const TPixelBuffer& sheet, int x, int w, int h)
+// The w x h picture at (x, y) of a sheet; empty when the sheet does not reach that far.
+TPixelBuffer Cut(const TPixelBuffer& sheet, int x, int y, int w, int h)
 {
     TPixelBuffer piece;
-    if (sheet.width < x + w || sheet.height < h)
+    if (sheet.width < x + w || sheet.height < y + h)
         return piece;
     PixCreate24(piece, w, h);
-    PixCopyRect(piece, 0, 0, w, h, sheet, x, 0);
+    PixCopyRect(piece, 0, 0, w, h, sheet, x, y);
     return piece;
 }
 
@@ -60,11 +60,7 @@ TPixelBuffer ShapePicture(const BrowserArt& art, int shape)
     TPixelBuffer sample;
     DrawPieceSample(sample, kShapeChoiceTileSize, shape, art.shapeMasks, art.sampleTexture, kShapeChoiceKey);
     const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
-    TPixelBuffer picture;
-    PixCreate24(picture, size.width, size.height);
-    PixCopyRect(picture, 0, 0, size.width, size.height, sample, (kSampleWidth - size.width) / 2,
-                (kSampleHeight - size.height) / 2);
-    return picture;
+    return Cut(sample, (kSampleWidth - size.width) / 2, (kSampleHeight - size.height) / 2, size.width, size.height);
 }
 
 QLabel* Caption(QWidget* parent, const QString& name)
@@ -81,6 +77,13 @@ QGroupBox* Panel(QWidget* parent, const QString& name)
     auto* panel = new QGroupBox(parent);
     panel->setObjectName(name);
     return panel;
+}
+
+template <size_t N>
+void MarkChosen(const ChoicePanel<N>& choices, int chosen)
+{
+    for (size_t i = 0; i < N; ++i)
+        choices.buttons[i]->SetChosen(int(i) == chosen);
 }
 
 QString MixText(const Translator& translator, int spread)
@@ -107,18 +110,18 @@ SettingsPage::SettingsPage(const Translator& translator, const BrowserArt& art, 
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(kPanelSpacing);
-    borderPanel_ = BuildChoices("Borders", art_.borders, borders_, borderCaption_);
-    mixPanel_ = BuildChoices("Mix", art_.mixes, mixes_, mixCaption_);
-    rotationPanel_ = BuildChoices("Rotation", art_.rotation, rotation_, rotationCaption_);
-    fitPanel_ = BuildChoices("FitToScreen", art_.fit, fit_, fitCaption_);
-    for (QGroupBox* panel : {borderPanel_, mixPanel_, rotationPanel_, fitPanel_})
+    borders_.panel = BuildChoices("Borders", art_.borders, borders_.buttons, borders_.caption);
+    mixes_.panel = BuildChoices("Mix", art_.mixes, mixes_.buttons, mixes_.caption);
+    rotation_.panel = BuildChoices("Rotation", art_.rotation, rotation_.buttons, rotation_.caption);
+    fit_.panel = BuildChoices("FitToScreen", art_.fit, fit_.buttons, fit_.caption);
+    for (QGroupBox* panel : {borders_.panel, mixes_.panel, rotation_.panel, fit_.panel})
         bottom->addWidget(panel, 1);
-    for (int i = 0; i < int(borders_.size()); ++i)
-        connect(borders_[i], &ChoiceButton::clicked, this, [this, i] { emit borderChosen(i); });
-    for (int i = 0; i < int(mixes_.size()); ++i)
-        connect(mixes_[i], &ChoiceButton::clicked, this, [this, i] { emit mixChosen(i); });
-    connect(rotation_[0], &ChoiceButton::clicked, this, &SettingsPage::rotationToggled);
-    connect(fit_[0], &ChoiceButton::clicked, this, &SettingsPage::fitToggled);
+    for (int i = 0; i < int(borders_.buttons.size()); ++i)
+        connect(borders_.buttons[i], &ChoiceButton::clicked, this, [this, i] { emit borderChosen(i); });
+    for (int i = 0; i < int(mixes_.buttons.size()); ++i)
+        connect(mixes_.buttons[i], &ChoiceButton::clicked, this, [this, i] { emit mixChosen(i); });
+    connect(rotation_.buttons[0], &ChoiceButton::clicked, this, &SettingsPage::rotationToggled);
+    connect(fit_.buttons[0], &ChoiceButton::clicked, this, &SettingsPage::fitToggled);
 
     auto* panels = new QVBoxLayout(center_);
     panels->setContentsMargins(0, kPanelSpacing, 0, 0);
@@ -189,26 +192,26 @@ QWidget* SettingsPage::BuildPieceSize()
 
 QWidget* SettingsPage::BuildShapes()
 {
-    shapePanel_ = Panel(center_, "P_Shapes");
+    shapes_.panel = Panel(center_, "P_Shapes");
     const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
     auto* grid = new QGridLayout;
     for (int i = 0; i < kShapeStyleCount; ++i) {
-        shapes_[i] = new ChoiceButton("B_Shapes" + QString::number(i), QSize(size.width, size.height), shapePanel_);
-        shapes_[i]->SetPicture(ShapePicture(art_, i), kShapeChoiceKey, face_);
-        grid->addWidget(shapes_[i], i % kShapeRows, i / kShapeRows);
-        connect(shapes_[i], &ChoiceButton::clicked, this, [this, i] { emit shapeChosen(i); });
+        shapes_.buttons[i] = new ChoiceButton("B_Shapes" + QString::number(i), QSize(size.width, size.height), shapes_.panel);
+        shapes_.buttons[i]->SetPicture(ShapePicture(art_, i), kShapeChoiceKey, face_);
+        grid->addWidget(shapes_.buttons[i], i % kShapeRows, i / kShapeRows);
+        connect(shapes_.buttons[i], &ChoiceButton::clicked, this, [this, i] { emit shapeChosen(i); });
     }
     constexpr int room = ChoiceButton::kFrameWidth;
     grid->setHorizontalSpacing(kShapeColumnStep - size.width - 2 * room);
     grid->setVerticalSpacing(kShapeRowStep - size.height - 2 * room);
-    shapeCaption_ = Caption(shapePanel_, "L_Shapes");
+    shapes_.caption = Caption(shapes_.panel, "L_Shapes");
 
-    auto* column = new QVBoxLayout(shapePanel_);
+    auto* column = new QVBoxLayout(shapes_.panel);
     column->setContentsMargins(kShapeLeft - room, kPanelMargin, kShapeLeft - room, kPanelMargin);
     column->addLayout(grid);
-    column->addWidget(shapeCaption_);
+    column->addWidget(shapes_.caption);
     column->addStretch();
-    return shapePanel_;
+    return shapes_.panel;
 }
 
 QGroupBox* SettingsPage::BuildChoices(const QString& what, const TPixelBuffer& sheet, std::span<ChoiceButton*> buttons,
@@ -221,7 +224,7 @@ QGroupBox* SettingsPage::BuildChoices(const QString& what, const TPixelBuffer& s
     row->addStretch();
     for (size_t i = 0; i < buttons.size(); ++i) {
         buttons[i] = new ChoiceButton("B_" + what + QString::number(i), QSize(kChoiceSide, kChoiceSide), panel);
-        buttons[i]->SetPicture(Cut(sheet, int(i) * (kChoiceSide + 1), kChoiceSide, kChoiceSide), kWhiteKey, face_);
+        buttons[i]->SetPicture(Cut(sheet, int(i) * (kChoiceSide + 1), 0, kChoiceSide, kChoiceSide), kWhiteKey, face_);
         row->addWidget(buttons[i]);
     }
     row->addStretch();
@@ -261,14 +264,11 @@ void SettingsPage::Show(const JigsawBrowser& browser)
 
     const bool enabled = browser.ChoicesEnabled();
     level_->setEnabled(enabled);
-    for (int i = 0; i < kShapeStyleCount; ++i)
-        shapes_[i]->SetChosen(i == shown_.shape);
-    for (int i = 0; i < int(borders_.size()); ++i)
-        borders_[i]->SetChosen(i == shown_.border);
-    for (int i = 0; i < int(mixes_.size()); ++i)
-        mixes_[i]->SetChosen(i == shown_.spread);
-    rotation_[0]->SetChosen(shown_.rotate);
-    fit_[0]->SetChosen(shown_.fitToScreen);
+    MarkChosen(shapes_, shown_.shape);
+    MarkChosen(borders_, shown_.border);
+    MarkChosen(mixes_, shown_.spread);
+    rotation_.buttons[0]->SetChosen(shown_.rotate);
+    fit_.buttons[0]->SetChosen(shown_.fitToScreen);
     for (ChoiceButton* button : findChildren<ChoiceButton*>())
         button->setEnabled(enabled);
     ShowCaptions();
@@ -291,18 +291,18 @@ void SettingsPage::Retranslate()
 {
     thumbPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Picture", "Picture"));
     piecePanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_PieceSize", "Piece size"));
-    shapePanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Shapes", "Shapes"));
-    borderPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Borders", "Frame"));
-    mixPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "Mix", "Mixing"));
-    rotationPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Rotation", "Rotation"));
-    fitPanel_->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_FitToScreen", "Size"));
+    shapes_.panel->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Shapes", "Shapes"));
+    borders_.panel->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Borders", "Frame"));
+    mixes_.panel->setTitle(DialogText(translator_, LangSection::LoadSave, "Mix", "Mixing"));
+    rotation_.panel->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_Rotation", "Rotation"));
+    fit_.panel->setTitle(DialogText(translator_, LangSection::LoadSave, "GB_FitToScreen", "Size"));
     comment_->setText(DialogText(translator_, LangSection::LoadSave, "L_Comment", "Invalid Jigsaw"));
     for (int i = 0; i < kShapeStyleCount; ++i)
-        shapes_[i]->SetHint(ShapeStyleText(translator_, i));
-    for (int i = 0; i < int(borders_.size()); ++i)
-        borders_[i]->SetHint(BorderStyleText(translator_, i));
-    for (int i = 0; i < int(mixes_.size()); ++i)
-        mixes_[i]->SetHint(MixText(translator_, i));
+        shapes_.buttons[i]->SetHint(ShapeStyleText(translator_, i));
+    for (int i = 0; i < int(borders_.buttons.size()); ++i)
+        borders_.buttons[i]->SetHint(BorderStyleText(translator_, i));
+    for (int i = 0; i < int(mixes_.buttons.size()); ++i)
+        mixes_.buttons[i]->SetHint(MixText(translator_, i));
     ShowCaptions();
 }
 
@@ -310,17 +310,17 @@ void SettingsPage::ShowCaptions()
 {
     const std::string pieces = DialogText(translator_, LangSection::LoadSave, "L_PieceNum", "%d pieces").toStdString();
     pieceCaption_->setText(QString::fromStdString(FormatText(pieces, {std::to_string(pieceCount_)})));
-    shapeCaption_->setText(ShapeStyleText(translator_, shown_.shape));
-    borderCaption_->setText(BorderStyleText(translator_, shown_.border));
-    mixCaption_->setText(MixText(translator_, shown_.spread));
+    shapes_.caption->setText(ShapeStyleText(translator_, shown_.shape));
+    borders_.caption->setText(BorderStyleText(translator_, shown_.border));
+    mixes_.caption->setText(MixText(translator_, shown_.spread));
     const QString rotation = shown_.rotate ? DialogText(translator_, LangSection::LoadSave, "RotateOn", "Rotation on")
                                            : DialogText(translator_, LangSection::LoadSave, "RotateOff", "Rotation off");
-    rotationCaption_->setText(rotation);
-    rotation_[0]->SetHint(rotation);
+    rotation_.caption->setText(rotation);
+    rotation_.buttons[0]->SetHint(rotation);
     const QString fit = shown_.fitToScreen ? DialogText(translator_, LangSection::LoadSave, "FitOn", "Fit to screen")
                                            : DialogText(translator_, LangSection::LoadSave, "FitOff", "Actual size");
-    fitCaption_->setText(fit);
-    fit_[0]->SetHint(fit);
+    fit_.caption->setText(fit);
+    fit_.buttons[0]->SetHint(fit);
 }
 
 }  // namespace kirvo

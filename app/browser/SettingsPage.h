@@ -24,6 +24,14 @@ namespace kirvo {
 
 class ChoiceButton;
 
+// A panel of choices: its buttons, and the caption that names the choice in force.
+template <size_t N>
+struct ChoicePanel {
+    QGroupBox* panel = nullptr;
+    QLabel* caption = nullptr;
+    std::array<ChoiceButton*, N> buttons {};
+};
+
 class SettingsPage : public QWidget {
     Q_OBJECT
 
@@ -72,21 +80,11 @@ private:
     QLabel* pieceCaption_ = nullptr;   // L_PieceSize
     QSlider* level_ = nullptr;         // SB_PieceSize
     QLabel* sample_ = nullptr;         // I_PieceSize
-    QGroupBox* shapePanel_ = nullptr;  // P_Shapes
-    QLabel* shapeCaption_ = nullptr;   // L_Shapes
-    std::array<ChoiceButton*, kShapeStyleCount> shapes_ {};
-    QGroupBox* borderPanel_ = nullptr;  // P_Borders
-    QLabel* borderCaption_ = nullptr;   // L_Borders
-    std::array<ChoiceButton*, 2> borders_ {};
-    QGroupBox* mixPanel_ = nullptr;  // P_Mix
-    QLabel* mixCaption_ = nullptr;   // L_Mix
-    std::array<ChoiceButton*, 2> mixes_ {};
-    QGroupBox* rotationPanel_ = nullptr;  // P_Rotation
-    QLabel* rotationCaption_ = nullptr;   // L_Rotation
-    std::array<ChoiceButton*, 1> rotation_ {};
-    QGroupBox* fitPanel_ = nullptr;  // P_FitToScreen
-    QLabel* fitCaption_ = nullptr;   // L_FitToScreen
-    std::array<ChoiceButton*, 1> fit_ {};
+    ChoicePanel<kShapeStyleCount> shapes_;  // P_Shapes, L_Shapes, B_Shapes0 to 6
+    ChoicePanel<2> borders_;                // P_Borders, L_Borders, B_Borders0 and 1
+    ChoicePanel<2> mixes_;                  // P_Mix, L_Mix, B_Mix0 and 1
+    ChoicePanel<1> rotation_;               // P_Rotation, L_Rotation, B_Rotation0
+    ChoicePanel<1> fit_;                    // P_FitToScreen, L_FitToScreen, B_FitToScreen0
 };
 
 }  // namespace kirvo

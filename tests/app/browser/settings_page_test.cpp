@@ -7,24 +7,11 @@
 #include <QLabel>
 #include <QSlider>
 
-#include <filesystem>
-
-#include "base/TextFormat.h"
 #include "browser/ChoiceButton.h"
-#include "files/JigsawWriter.h"
-#include "session/GameSession.h"
-#include "support/TempFolder.h"
+#include "support/BrowserFolders.h"
 
 namespace kirvo {
 namespace {
-
-namespace fs = std::filesystem;
-
-class SilentHost : public SessionHost {
-public:
-    std::optional<std::string> ChooseSaveName() override { return std::nullopt; }
-    void ProgressChanged() override {}
-};
 
 constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kBlue = 0xFF0000;
@@ -43,50 +30,20 @@ TPixelBuffer BorderSheet()
 
 QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
 
-// A page over the browser of a session whose folders hold what each test writes there.
-class SettingsPageTest : public ::testing::Test {
+// The page over the browser of a session whose folders hold what each test writes there.
+class SettingsPageTest : public testing::BrowserFolders {
 protected:
-    SettingsPageTest()
-    {
-        FILE_NAMES names;
-        names.personalJigsawsFolder = temp.Path() + "Jigsaws/";
-        names.savedGamesFolder = temp.Path() + "Saved Games/";
-        names.saveTempFile = names.savedGamesFolder + "kirvo.svt";
-        names.autosaveFile = names.savedGamesFolder + "autosaved.sv1";
-        names.savedGameExtension = ".sv1";
-        names.jigsawExtension = ".ast";
-        fs::create_directories(names.personalJigsawsFolder);
-        fs::create_directories(names.savedGamesFolder);
-        session = std::make_unique<GameSession>(names, translator, sink, host, 7);
-        session->SizeField(1000, 700, 1024, 768);
-        session->InitialiseWindows();
-        art.borders = BorderSheet();
-        page = std::make_unique<SettingsPage>(translator, art);
-    }
-
-    JigsawBrowser& Browser() { return session->Browser(); }
-
-    void MakeJigsaw(const std::string& name)
-    {
-        TPixelBuffer picture;
-        PixCreate24(picture, 400, 300);
-        PixFillRect(picture, 0, 0, 400, 300, 0x3080C0);
-        const std::vector<uint8_t> jpeg = PixEncodeJpeg(picture, 90);
-        ASSERT_TRUE(WriteJigsawFile(session->Names().personalJigsawsFolder + name + ".ast",
-                                    {.ImageW = 400, .ImageH = 300, .preview = jpeg, .info = {}, .picture = jpeg}));
-    }
-
     // Opens the browser on the file and shows the page.
     void OpenOn(const std::string& path)
     {
         Browser().Activate(BrowserMode::Open, path, {1000, 700});
-        page->Show(Browser());
+        page.Show(Browser());
     }
 
     template <typename T>
     T* Part(const char* name) const
     {
-        T* part = page->findChild<T*>(name);
+        T* part = page.findChild<T*>(name);
         EXPECT_NE(part, nullptr) << name;
         return part;
     }
@@ -96,19 +53,13 @@ protected:
     char name[6] = "tests";
     char* argv[1] = {name};
     QApplication application {argc, argv};
-    testing::TempFolder temp;
-    MessageSink sink = [](const MessageRequest&) { return MessageAnswer::Ok; };
-    Translator translator;
-    SilentHost host;
-    std::unique_ptr<GameSession> session;
-    BrowserArt art;
-    std::unique_ptr<SettingsPage> page;
+    BrowserArt art {.borders = BorderSheet()};  // no other pictures: the page shows none there
+    SettingsPage page {translator, art};
 };
 
 TEST_F(SettingsPageTest, AJigsawShowsItsPreviewCountAndChoices)
 {
-    MakeJigsaw("Alpine");
-    OpenOn(session->Names().personalJigsawsFolder + "Alpine.ast");
+    OpenOn(MakeJigsaw("Alpine"));
     ASSERT_EQ(Browser().Selection(), SelectionKind::Jigsaw);
     ASSERT_GT(Browser().PieceCount(), 0);
 
@@ -134,20 +85,20 @@ TEST_F(SettingsPageTest, AJigsawShowsItsPreviewCountAndChoices)
     EXPECT_NE(PixelOf(with, 0, 0), QColor(0, 128, 255));
     EXPECT_EQ(PixelOf(without, 30, 30), QColor(255, 0, 0));
     EXPECT_EQ(PixelOf(with, 30, 30), QColor(0, 0, 255));
+    EXPECT_NE(PixelOf(without, 5, 5), QColor(255, 255, 255));  // the white corner is see-through
     EXPECT_EQ(without->toolTip(), "Without frame");
 }
 
 TEST_F(SettingsPageTest, EveryChoiceReportsItsClickAndTheModelsAnswerIsShown)
 {
-    MakeJigsaw("Alpine");
-    OpenOn(session->Names().personalJigsawsFolder + "Alpine.ast");
+    OpenOn(MakeJigsaw("Alpine"));
     std::vector<std::string> reported;
-    QObject::connect(page.get(), &SettingsPage::shapeChosen, [&](int i) { reported.push_back("shape " + std::to_string(i)); });
-    QObject::connect(page.get(), &SettingsPage::borderChosen, [&](int i) { reported.push_back("border " + std::to_string(i)); });
-    QObject::connect(page.get(), &SettingsPage::mixChosen, [&](int i) { reported.push_back("mix " + std::to_string(i)); });
-    QObject::connect(page.get(), &SettingsPage::rotationToggled, [&] { reported.push_back("rotation"); });
-    QObject::connect(page.get(), &SettingsPage::fitToggled, [&] { reported.push_back("fit"); });
-    QObject::connect(page.get(), &SettingsPage::levelChosen, [&](int i) { reported.push_back("level " + std::to_string(i)); });
+    QObject::connect(&page, &SettingsPage::shapeChosen, [&](int i) { reported.push_back("shape " + std::to_string(i)); });
+    QObject::connect(&page, &SettingsPage::borderChosen, [&](int i) { reported.push_back("border " + std::to_string(i)); });
+    QObject::connect(&page, &SettingsPage::mixChosen, [&](int i) { reported.push_back("mix " + std::to_string(i)); });
+    QObject::connect(&page, &SettingsPage::rotationToggled, [&] { reported.push_back("rotation"); });
+    QObject::connect(&page, &SettingsPage::fitToggled, [&] { reported.push_back("fit"); });
+    QObject::connect(&page, &SettingsPage::levelChosen, [&](int i) { reported.push_back("level " + std::to_string(i)); });
 
     Part<ChoiceButton>("B_Shapes3")->click();
     Part<ChoiceButton>("B_Shapes6")->click();
@@ -163,7 +114,7 @@ TEST_F(SettingsPageTest, EveryChoiceReportsItsClickAndTheModelsAnswerIsShown)
     reported.clear();
     Browser().ChooseShape(5);
     Browser().ChooseLevel(9);
-    page->Show(Browser());
+    page.Show(Browser());
     EXPECT_TRUE(reported.empty());
     EXPECT_EQ(Part<QSlider>("SB_PieceSize")->value(), 9);
     EXPECT_TRUE(Part<ChoiceButton>("B_Shapes5")->Chosen());
@@ -174,20 +125,18 @@ TEST_F(SettingsPageTest, EveryChoiceReportsItsClickAndTheModelsAnswerIsShown)
 
 TEST_F(SettingsPageTest, ASavedGameShowsItsChoicesGreyed)
 {
-    const std::string game = session->Names().savedGamesFolder + "evening.sv1";
-    fs::copy_file(std::string(KIRVO_TEST_DATA) + "/saved-games/played.sv1", game);
-    OpenOn(game);
+    OpenOn(CopySavedGame("evening"));
     ASSERT_EQ(Browser().Selection(), SelectionKind::SavedGame);
 
     EXPECT_EQ(Part<QLabel>("L_PieceSize")->text(), "17 pieces");
     EXPECT_FALSE(Part<QSlider>("SB_PieceSize")->isEnabled());
-    const QList<ChoiceButton*> buttons = page->findChildren<ChoiceButton*>();
+    const QList<ChoiceButton*> buttons = page.findChildren<ChoiceButton*>();
     EXPECT_EQ(buttons.size(), 13);
     for (ChoiceButton* button : buttons)
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
 
     // The greyed picture: red blended with the button face.
-    const QColor face = page->palette().color(QPalette::Button);
+    const QColor face = page.palette().color(QPalette::Button);
     const uint32_t greyed = uint32_t(PixGetPixel(GreyedCopy(BorderSheet(), 0xFFFFFF, MakeColour(face.red(), face.green(), face.blue())), 30, 30));
     const QColor shown = PixelOf(Part<ChoiceButton>("B_Borders0"), 32, 32);
     EXPECT_NE(shown, QColor(255, 0, 0));
@@ -197,10 +146,10 @@ TEST_F(SettingsPageTest, ASavedGameShowsItsChoicesGreyed)
 TEST_F(SettingsPageTest, ACorruptJigsawShowsTheCommentInsteadOfThePicture)
 {
     MakeJigsaw("Alpine");
-    const std::string broken = temp.Write("Jigsaws/Broken.ast", "KIRVO1.0 but nothing after it");
-    OpenOn(session->Names().personalJigsawsFolder + "Alpine.ast");
+    temp.Write("Jigsaws/Broken.ast", "KIRVO1.0 but nothing after it");
+    OpenOn("");
     Browser().ClickItem(BrowserPage::Jigsaws, 1);
-    page->Show(Browser());
+    page.Show(Browser());
     ASSERT_EQ(Browser().Preview(), PreviewState::Invalid);
 
     EXPECT_FALSE(Part<QLabel>("L_Comment")->isHidden());
