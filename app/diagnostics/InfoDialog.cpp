@@ -12,6 +12,7 @@
 
 #include "base/TextFormat.h"
 #include "diagnostics/DialogText.h"
+#include "diagnostics/StyleNames.h"
 
 namespace kirvo {
 
@@ -20,27 +21,6 @@ namespace {
 constexpr int kThumbWidth = 256;
 constexpr int kThumbHeight = 192;
 constexpr int kPanelWidth = 200;
-
-struct StyleName {
-    const char* key;
-    const char* english;
-};
-
-constexpr StyleName kShapeNames[] = {
-    {"Shapes0", "Classic knobs"},      {"Shapes1", "Even knobs"},         {"Shapes2", "Fancy knobs"},
-    {"Shapes3", "With picture pieces"}, {"Shapes4", "Grid, simple knobs"}, {"Shapes5", "Grid, mixed knobs"},
-    {"Shapes6", "Grid, varied knobs"},
-};
-constexpr StyleName kBorderNames[] = {{"Borders0", "Without frame"}, {"Borders1", "With frame"}};
-
-// The translated name of a style; nothing for a number the game does not know.
-template <size_t N>
-QString StyleText(const Translator& translator, const StyleName (&names)[N], int style)
-{
-    if (style < 0 || style >= int(N))
-        return {};
-    return DialogText(translator, LangSection::LoadSave, names[style].key, names[style].english);
-}
 
 // The translated format with the number filled in.
 QString Counted(const Translator& translator, const char* key, const char* english, int number)
@@ -104,7 +84,7 @@ InfoDialog::InfoDialog(const PuzzleInfo& info, const Translator& translator, QWi
     jigsaw->setVisible(savedGame);
     QLabel* rotation = Label(panel, "L_Rotation", DialogText(translator, LangSection::Info, "L_Rotation", "Rotation"));
     rotation->setEnabled(info.rotate);
-    QLabel* borders = Label(panel, "L_Borders", StyleText(translator, kBorderNames, info.borderStyle));
+    QLabel* borders = Label(panel, "L_Borders", BorderStyleText(translator, info.borderStyle));
     borders->setEnabled(info.borderStyle == 1);
 
     auto* facts = new QVBoxLayout(panel);
@@ -116,7 +96,7 @@ InfoDialog::InfoDialog(const PuzzleInfo& info, const Translator& translator, QWi
     facts->addWidget(Label(panel, "l_UnsolvedNum", Counted(translator, "l_UnsolvedNum", "Unsolved pieces: %d", info.unsolved)));
     facts->addWidget(Label(panel, "L_SolvedPercent", Counted(translator, "L_SolvedPercent", "Solved: %d%%", info.percent)));
     facts->addSpacing(10);
-    facts->addWidget(Label(panel, "L_Shapes", StyleText(translator, kShapeNames, info.shapeStyle)));
+    facts->addWidget(Label(panel, "L_Shapes", ShapeStyleText(translator, info.shapeStyle)));
     facts->addWidget(borders);
     facts->addWidget(rotation);
     facts->addStretch();

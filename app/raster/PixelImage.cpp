@@ -1,5 +1,6 @@
 #include "raster/PixelImage.h"
 
+#include <QBitmap>
 #include <QFile>
 
 namespace kirvo {
@@ -10,6 +11,16 @@ QImage PixImage(const TPixelBuffer& buffer)
         return {};
     QImage::Format format = buffer.hasAlpha ? QImage::Format_ARGB32 : QImage::Format_BGR888;
     return QImage(buffer.bits, buffer.width, buffer.height, buffer.stride, format);
+}
+
+QPixmap PixKeyedPixmap(const TPixelBuffer& buffer, uint32_t keyColour)
+{
+    if (buffer.width == 0)
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(PixImage(buffer).copy());
+    const QColor key(int(keyColour & 0xFF), int(keyColour >> 8 & 0xFF), int(keyColour >> 16 & 0xFF));
+    pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
+    return pixmap;
 }
 
 Result<> PixLoadPngResource(TPixelBuffer& buffer, const QString& name)

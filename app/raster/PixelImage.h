@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
+
+#include <cstdint>
 
 #include "base/Result.h"
 #include "raster/PixelBuffer.h"
@@ -11,6 +14,10 @@ namespace kirvo {
 
 // A QImage looking at the buffer's pixels without copying them; valid while the buffer is.
 QImage PixImage(const TPixelBuffer& buffer);
+
+// A copy of the buffer as a pixmap in which the pixels of keyColour (0x00BBGGRR) are transparent;
+// the null pixmap for an empty buffer.
+QPixmap PixKeyedPixmap(const TPixelBuffer& buffer, uint32_t keyColour);
 
 // Decodes a PNG the program carries in its resources (":/png/<name>.png").
 Result<> PixLoadPngResource(TPixelBuffer& buffer, const QString& name);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/GuiApplication.h"
+
 namespace kirvo {
 namespace {
 
@@ -14,6 +16,21 @@ TEST(PixelImage, QtSeesTheBufferWithoutACopy)
     EXPECT_EQ(image.constBits(), buffer.bits);
     EXPECT_EQ(image.pixel(4, 1), qRgb(10, 20, 30));
     EXPECT_TRUE(PixImage(TPixelBuffer{}).isNull());
+}
+
+TEST(PixelImage, OnlyTheKeyColourOfAKeyedPixmapIsTransparent)
+{
+    testing::GuiApplication();
+    TPixelBuffer buffer;
+    PixCreate24(buffer, 3, 1);
+    PixSetPixel(buffer, 0, 0, MakeColour(0, 0, 255));
+    PixSetPixel(buffer, 1, 0, MakeColour(255, 0, 0));
+    PixSetPixel(buffer, 2, 0, MakeColour(0, 0, 254));
+    const QImage image = PixKeyedPixmap(buffer, MakeColour(0, 0, 255)).toImage();
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_EQ(image.pixel(1, 0), qRgba(255, 0, 0, 255));
+    EXPECT_EQ(image.pixel(2, 0), qRgba(0, 0, 254, 255));
+    EXPECT_TRUE(PixKeyedPixmap(TPixelBuffer {}, 0).isNull());
 }
 
 TEST(PixelImage, PngResourcesLoadAndMissingOnesFail)

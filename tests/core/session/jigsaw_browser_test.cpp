@@ -5,82 +5,20 @@
 #include <filesystem>
 
 #include "base/Folders.h"
-#include "files/JigsawWriter.h"
-#include "session/GameSession.h"
 #include "session/ListThumbnail.h"
-#include "support/TempFolder.h"
+#include "support/BrowserFolders.h"
 
 namespace kirvo {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SilentHost : public SessionHost {
-public:
-    std::optional<std::string> ChooseSaveName() override { return std::nullopt; }
-    void ProgressChanged() override {}
-};
-
-const std::string kPlayedGame = std::string(KIRVO_TEST_DATA) + "/saved-games/played.sv1";
-
-// A session over a folder of jigsaws and a folder of saved games, with the browser it owns.
-class JigsawBrowserTest : public ::testing::Test {
+class JigsawBrowserTest : public testing::BrowserFolders {
 protected:
-    JigsawBrowserTest()
-    {
-        fs::create_directories(temp.Path() + "Jigsaws");
-        fs::create_directories(temp.Path() + "Saved Games");
-        FILE_NAMES names;
-        names.personalJigsawsFolder = temp.Path() + "Jigsaws/";
-        names.savedGamesFolder = temp.Path() + "Saved Games/";
-        names.saveTempFile = names.savedGamesFolder + "kirvo.svt";
-        names.autosaveFile = names.savedGamesFolder + "autosaved.sv1";
-        names.savedGameExtension = ".sv1";
-        names.jigsawExtension = ".ast";
-        names.distributedJigsaws = {"Shipped.ast"};
-        session = std::make_unique<GameSession>(names, translator, sink, host, 7);
-        session->SizeField(1000, 700, 1024, 768);
-        session->InitialiseWindows();
-    }
-
-    JigsawBrowser& Browser() { return session->Browser(); }
-    const FILE_NAMES& Names() { return session->Names(); }
-
-    std::string MakeJigsaw(const std::string& name, int width = 400, int height = 300)
-    {
-        TPixelBuffer picture;
-        PixCreate24(picture, width, height);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                PixSetPixel(picture, x, y, MakeColour(x * 255 / width, y * 255 / height, 90));
-        const std::vector<uint8_t> jpeg = PixEncodeJpeg(picture, 90);
-        const std::string path = Names().personalJigsawsFolder + name + ".ast";
-        EXPECT_TRUE(WriteJigsawFile(path, {.ImageW = width, .ImageH = height, .preview = jpeg, .info = {}, .picture = jpeg}));
-        return path;
-    }
-
-    std::string CopySavedGame(const std::string& name)
-    {
-        const std::string path = Names().savedGamesFolder + name + ".sv1";
-        fs::copy_file(kPlayedGame, path);
-        return path;
-    }
-
     void Open(const std::string& preselected = "")
     {
         Browser().Activate(BrowserMode::Open, preselected, {1000, 700});
     }
-
-    testing::TempFolder temp;
-    std::vector<std::string> told;
-    MessageAnswer answer = MessageAnswer::Ok;
-    MessageSink sink = [this](const MessageRequest& request) {
-        told.push_back(request.text);
-        return answer;
-    };
-    Translator translator;
-    SilentHost host;
-    std::unique_ptr<GameSession> session;
 };
 
 TEST_F(JigsawBrowserTest, ACorruptJigsawIsListedButCannotBeStartedAndTheOthersCan)
