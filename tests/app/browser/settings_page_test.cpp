@@ -31,6 +31,13 @@ TPixelBuffer BorderSheet()
 QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
 
 // The page over the browser of a session whose folders hold what each test writes there.
+BrowserArt WithBorders()
+{
+    BrowserArt art;
+    art.borders = BorderSheet();
+    return art;
+}
+
 class SettingsPageTest : public testing::BrowserFolders {
 protected:
     // Opens the browser on the file and shows the page.
@@ -53,7 +60,7 @@ protected:
     char name[6] = "tests";
     char* argv[1] = {name};
     QApplication application {argc, argv};
-    BrowserArt art {.borders = BorderSheet()};  // no other pictures: the page shows none there
+    BrowserArt art = WithBorders();  // no other pictures: the page shows none there
     SettingsPage page {translator, art};
 };
 
