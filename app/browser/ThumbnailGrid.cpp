@@ -14,6 +14,12 @@ const QColor kSelectionFrame(0, 128, 255);
 constexpr int kCaptionGap = 6;
 constexpr int kCaptionMargin = 12;
 
+// A cell has room for the thumbnail and, below it, the name.
+QSize CellSize(const QFontMetrics& metrics)
+{
+    return {ThumbnailGrid::kCellWidth, ThumbnailGrid::kCellHeight + metrics.height() + kCaptionGap};
+}
+
 // Draws a cell: the thumbnail centred, the name on one line 6 pixels below it, a blue frame two
 // pixels wide just inside the cell of the selected item.
 class ThumbnailDelegate : public QStyledItemDelegate {
@@ -23,9 +29,9 @@ public:
     {
     }
 
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
     {
-        return {ThumbnailGrid::kCellWidth, ThumbnailGrid::kCellHeight};
+        return CellSize(option.fontMetrics);
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -68,7 +74,7 @@ ThumbnailGrid::ThumbnailGrid(const ThumbnailCache& cache, std::string extension,
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setUniformItemSizes(true);
-    setGridSize({kCellWidth, kCellHeight});
+    setGridSize(CellSize(fontMetrics()));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     setItemDelegate(new ThumbnailDelegate(cache, extension_, this));

@@ -1,5 +1,5 @@
-// LV_Jigs and LV_Games: the files of one folder as a grid of 196 x 151 cells, each the file's list
-// thumbnail with its name below. The pictures come from the browser's thumbnail cache, so a cell
+// LV_Jigs and LV_Games: the files of one folder as a grid of cells 196 pixels wide, each the file's
+// 180 x 135 list thumbnail with its name below. The pictures come from the browser's thumbnail cache, so a cell
 // shows the placeholder until the loader has made its thumbnail, and the new picture as soon as it
 // is in the cache.
 #pragma once
@@ -17,7 +17,7 @@ class ThumbnailGrid : public QListWidget {
 
 public:
     static constexpr int kCellWidth = 196;
-    static constexpr int kCellHeight = 151;
+    static constexpr int kCellHeight = 151;  // without the line of the name
 
     // extension: the files' own (".ast", ".sv1"), which names them in the cache.
     ThumbnailGrid(const ThumbnailCache& cache, std::string extension, QWidget* parent = nullptr);

@@ -30,7 +30,6 @@ TPixelBuffer BorderSheet()
 
 QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
 
-// The page over the browser of a session whose folders hold what each test writes there.
 BrowserArt WithBorders()
 {
     BrowserArt art;
@@ -38,6 +37,7 @@ BrowserArt WithBorders()
     return art;
 }
 
+// The page over the browser of a session whose folders hold what each test writes there.
 class SettingsPageTest : public testing::BrowserFolders {
 protected:
     // Opens the browser on the file and shows the page.
