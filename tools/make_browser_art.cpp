@@ -362,6 +362,8 @@ void DrawSmallPiece(TPixelBuffer& buffer, const SmallPiece& piece, Point centre,
     const int reach = int(body);
     for (int y = int(centre.y) - reach; y <= int(centre.y) + reach; ++y)
         for (int x = int(centre.x) - reach; x <= int(centre.x) + reach; ++x) {
+            if (x < 0 || y < 0 || x >= buffer.width || y >= buffer.height)
+                continue;  // a turned piece may reach past the sheet
             if (inside(x, y))
                 PixSetPixel(buffer, x, y, colour);
             else if (inside(x - 1, y) || inside(x + 1, y) || inside(x, y - 1) || inside(x, y + 1))
