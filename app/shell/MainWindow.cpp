@@ -53,7 +53,8 @@ QCursor LoadCursor(const std::string& path)
 }  // namespace
 
 MainWindow::MainWindow(MessageSink messages)
-    : messages_(std::move(messages))
+    : messages_(messages ? std::move(messages)
+                         : MessageSink([this](const MessageRequest& request) { return PresentMessageBox(request, translator_); }))
 {
     FILE_NAMES names;
     SetUpFolders(names, QCoreApplication::applicationDirPath().toStdString(), PlatformUserFolders());
@@ -97,6 +98,7 @@ MainWindow::MainWindow(MessageSink messages)
                                              session_->Names().thumbnailFolder, this);
     connect(browserDialog_, &JigsawBrowserDialog::HelpRequested, this, &MainWindow::ShowHelpContents);
     languageListener_ = translator_.AddListener([this] {
+        qtLanguage_.Follow(translator_);
         ApplyCaptions();
         browserDialog_->Retranslate();
     });

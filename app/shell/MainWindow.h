@@ -20,6 +20,7 @@
 #include "settings/Translation.h"
 #include "shell/FieldWidget.h"
 #include "shell/MessageBoxPresenter.h"
+#include "shell/QtLanguage.h"
 
 class QAction;
 class QMenu;
@@ -35,8 +36,9 @@ class MainWindow : public QWidget, private SessionHost {
     Q_OBJECT
 
 public:
-    // Messages and questions go to `messages`: dialogs in the game, a recorder in tests.
-    explicit MainWindow(MessageSink messages = PresentMessageBox);
+    // Messages and questions go to `messages`: a recorder in tests; without one, message boxes
+    // in the game's language.
+    explicit MainWindow(MessageSink messages = {});
     ~MainWindow() override;
 
     const FILE_NAMES& FileNames() const { return session_->Names(); }
@@ -124,6 +126,7 @@ private:
 
     MessageSink messages_;
     Translator translator_;
+    QtLanguage qtLanguage_;
     std::unique_ptr<GameSession> session_;
     TPixelBuffer buttonSheet_;
     TPixelBuffer skinSheet_;

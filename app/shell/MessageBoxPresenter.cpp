@@ -1,8 +1,10 @@
 #include "shell/MessageBoxPresenter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
+#include "diagnostics/DialogText.h"
 #include "game/FileNames.h"
 
 namespace kirvo {
@@ -43,10 +45,22 @@ MessageAnswer Answer(int button)
 
 }  // namespace
 
-MessageAnswer PresentMessageBox(const MessageRequest& request)
+MessageAnswer PresentMessageBox(const MessageRequest& request, const Translator& translator)
 {
     QMessageBox box(Icon(request.icon), kApplicationTitle, QString::fromStdString(request.text), Buttons(request.buttons),
                     QApplication::activeWindow());
+    const struct {
+        QMessageBox::StandardButton button;
+        QString text;
+    } captions[] = {
+        {QMessageBox::Ok, DialogText(translator, LangSection::All, "B_Ok", "OK")},
+        {QMessageBox::Cancel, DialogText(translator, LangSection::All, "B_Cancel", "Cancel")},
+        {QMessageBox::Yes, DialogText(translator, LangSection::All, "B_Yes", "Yes")},
+        {QMessageBox::No, DialogText(translator, LangSection::All, "B_No", "No")},
+    };
+    for (const auto& [button, text] : captions)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(text);
     if (request.buttons == MessageButtons::YesNoCancel || request.buttons == MessageButtons::OkCancel)
         box.setEscapeButton(QMessageBox::Cancel);
     return Answer(box.exec());
