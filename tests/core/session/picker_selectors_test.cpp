@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/TextureThumbnails.h"
+
 namespace kirvo {
 namespace {
 
@@ -58,20 +60,10 @@ std::vector<int> FramedCells(const TPixelBuffer& picture, const SelectorGrid& gr
     return framed;
 }
 
-std::array<TPixelBuffer, kTextureCount> Thumbnails()
-{
-    std::array<TPixelBuffer, kTextureCount> thumbnails;
-    for (int i = 0; i < kTextureCount; ++i) {
-        PixCreate24(thumbnails[i], 63, 50);
-        PixFillRect(thumbnails[i], 0, 0, 63, 50, MakeColour(20 * i, 100, 200));
-    }
-    return thumbnails;
-}
-
 TEST(PickerSelectorsTest, TheCellOfTheSelectedValueIsFramed)
 {
     const std::vector<uint32_t> presets = {0x989898, 0x49687A};
-    const auto thumbnails = Thumbnails();
+    const auto thumbnails = testing::PlainThumbnails();
     struct Case {
         const char* what;
         uint32_t selected;
@@ -106,7 +98,7 @@ TEST(PickerSelectorsTest, TheFrameIsThreePixelsWideAndYellowAroundTheDarkestColo
     const Case cases[] = {{0x000000, kYellow}, {0x404040, kYellow}, {0x606060, kYellow}, {0x808080, kYellow},
                           {0x989898, kBlack},  {0xFFFFFF, kBlack},  {0x0000E0, kBlack}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << c.selected);
+        SCOPED_TRACE(::testing::Message() << std::hex << c.selected);
         TPixelBuffer palette;
         DrawPaletteSelector(palette, c.selected, kFace);
         int index = 0;
@@ -146,7 +138,7 @@ TEST(PickerSelectorsTest, PicturesAreOutlinedAndShowTheirValues)
 
 TEST(PickerSelectorsTest, TextureCellsShowTheirThumbnailsAndStayEmptyWithout)
 {
-    auto thumbnails = Thumbnails();
+    auto thumbnails = testing::PlainThumbnails();
     PixFree(thumbnails[4]);
     PixCreate24(thumbnails[5], 80, 60);  // larger than a cell: its top-left part shows
     PixFillRect(thumbnails[5], 0, 0, 80, 60, MakeColour(1, 2, 3));
@@ -160,7 +152,7 @@ TEST(PickerSelectorsTest, TextureCellsShowTheirThumbnailsAndStayEmptyWithout)
     EXPECT_EQ(PixGetPixel(textures, missing.left - 1, missing.top - 1), kBlack);
     for (int i : {0, 3, 7}) {
         const TBox cell = SelectorCell(kTextureGrid, i);
-        EXPECT_EQ(PixGetPixel(textures, cell.left + 30, cell.top + 25), MakeColour(20 * i, 100, 200)) << i;
+        EXPECT_EQ(PixGetPixel(textures, cell.left + 30, cell.top + 25), testing::ThumbnailColour(i)) << i;
     }
     const TBox large = SelectorCell(kTextureGrid, 5);
     EXPECT_EQ(PixGetPixel(textures, large.right, large.bottom), MakeColour(4, 5, 6));
