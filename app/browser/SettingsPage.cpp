@@ -40,8 +40,6 @@ constexpr int kChoiceStep = 62;
 constexpr int kPanelMargin = 6;
 constexpr uint32_t kWhiteKey = 0xFFFFFF;  // the transparent colour of the lower panels' pictures
 
-uint32_t ColourOf(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
-
 // The w x h picture at (x, y) of a sheet; empty when the sheet does not reach that far.
 TPixelBuffer Cut(const TPixelBuffer& sheet, int x, int y, int w, int h)
 {

@@ -1,6 +1,7 @@
 // The meeting point of pixel buffers and Qt pictures.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -18,6 +19,9 @@ QImage PixImage(const TPixelBuffer& buffer);
 // A copy of the buffer as a pixmap in which the pixels of keyColour (0x00BBGGRR) are transparent;
 // the null pixmap for an empty buffer.
 QPixmap PixKeyedPixmap(const TPixelBuffer& buffer, uint32_t keyColour);
+
+// The colour as the game writes it, 0x00BBGGRR.
+inline uint32_t ColourOf(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
 
 // Decodes a PNG the program carries in its resources (":/png/<name>.png").
 Result<> PixLoadPngResource(TPixelBuffer& buffer, const QString& name);
