@@ -43,7 +43,7 @@ uint8_t PlayModifiers(Qt::KeyboardModifiers modifiers)
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!event->isAutoRepeat())
-        session_->KeyPressed(KeyCode(event->key()));
+        session_->KeyPressed(KeyCode(event->key()), KeyModifiers(event->modifiers()));
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
@@ -54,7 +54,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
     for (int i = 0; i < kMenuItemCount; ++i)
         enabled[size_t(i)] = actions_[size_t(i)]->isEnabled();
     const int shownSide = session_->Windows().shownSide;
-    std::optional<MenuItem> item = session_->KeyReleased(KeyCode(event->key()), KeyModifiers(event->modifiers()), enabled, running_);
+    std::optional<MenuItem> item = session_->KeyReleased(KeyCode(event->key()), enabled, running_);
     if (session_->Windows().shownSide != shownSide) {  // Space switched sides
         RefreshCommands();
         RedrawField();

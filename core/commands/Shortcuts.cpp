@@ -2,19 +2,21 @@
 
 namespace kirvo {
 
-void KeyDown(KeyTracker& tracker, int key, bool progressShown)
+void KeyDown(KeyTracker& tracker, int key, uint8_t modifiers, bool progressShown)
 {
-    if (!progressShown)
-        tracker.remembered = key;
+    if (key == 0 || progressShown)
+        return;
+    tracker.remembered = key;
+    tracker.modifiers = modifiers;
 }
 
-bool KeyUp(KeyTracker& tracker, int key, bool progressShown)
+std::optional<uint8_t> KeyUp(KeyTracker& tracker, int key, bool progressShown)
 {
-    if (progressShown)
-        return false;
-    bool acts = key != 0 && key == tracker.remembered;
+    if (key == 0 || progressShown)
+        return std::nullopt;
+    const bool acts = key == tracker.remembered;
     tracker.remembered = 0;
-    return acts;
+    return acts ? std::optional(tracker.modifiers) : std::nullopt;
 }
 
 std::optional<MenuItem> FindShortcut(Shortcut pressed, const ItemFlags& enabled)

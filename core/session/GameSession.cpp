@@ -244,16 +244,17 @@ void GameSession::SwitchSides()
     state_.busy = false;
 }
 
-std::optional<MenuItem> GameSession::KeyReleased(int key, uint8_t modifiers, const ItemFlags& enabled, bool running)
+std::optional<MenuItem> GameSession::KeyReleased(int key, const ItemFlags& enabled, bool running)
 {
-    if (!KeyUp(keys_, key, progress_.shown))
+    const std::optional<uint8_t> modifiers = KeyUp(keys_, key, progress_.shown);
+    if (!modifiers)
         return std::nullopt;
     if (key == ' ') {
         if (SpaceSwitchesSides(running, enabled, settings_.PlayKeys.bSingleWin))
             SwitchSides();
         return std::nullopt;
     }
-    return FindShortcut({key, modifiers}, enabled);
+    return FindShortcut({key, *modifiers}, enabled);
 }
 
 TBox GameSession::Redraw()

@@ -130,8 +130,8 @@ public:
     // Space: the other side, carrying what is carried.
     void SwitchSides();
     // The key went up: the command whose shortcut it is, when one should run now.
-    std::optional<MenuItem> KeyReleased(int key, uint8_t modifiers, const ItemFlags& enabled, bool running);
-    void KeyPressed(int key) { KeyDown(keys_, key, progress_.shown); }
+    std::optional<MenuItem> KeyReleased(int key, const ItemFlags& enabled, bool running);
+    void KeyPressed(int key, uint8_t modifiers) { KeyDown(keys_, key, modifiers, progress_.shown); }
     // Recomposes what the last change asked for; the part of the field image to repaint.
     TBox Redraw();
 

@@ -316,7 +316,11 @@ TEST_F(MainWindowTest, SaveAndResume)
         emit browser.FileNameBox()->textEdited("evening");
         browser.OkButton()->click();
     });
-    Tap(Qt::Key_S, Qt::ShiftModifier);
+    // Shift+S, with Shift let go a moment before the S, as fast hands do.
+    Key(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    Key(QEvent::KeyPress, Qt::Key_S, Qt::ShiftModifier);
+    Key(QEvent::KeyRelease, Qt::Key_Shift);
+    Key(QEvent::KeyRelease, Qt::Key_S);
     const std::string saved = window.FileNames().savedGamesFolder + "evening.sv1";
     ASSERT_TRUE(std::filesystem::exists(saved)) << (shown.empty() ? "" : shown.front());
     EXPECT_FALSE(window.State().changed);

@@ -17,23 +17,34 @@ ItemFlags AllEnabled()
 TEST(Shortcuts, AKeyActsOnceWhenTheRememberedKeyComesUp)
 {
     KeyTracker tracker;
-    KeyDown(tracker, ' ', false);
-    EXPECT_TRUE(KeyUp(tracker, ' ', false));
-    EXPECT_FALSE(KeyUp(tracker, ' ', false));  // forgotten after acting
+    KeyDown(tracker, ' ', 0, false);
+    EXPECT_EQ(KeyUp(tracker, ' ', false), 0);
+    EXPECT_EQ(KeyUp(tracker, ' ', false), std::nullopt);  // forgotten after acting
 
-    KeyDown(tracker, 'A', false);
-    EXPECT_FALSE(KeyUp(tracker, 'B', false));
-    EXPECT_FALSE(KeyUp(tracker, 'A', false));  // forgotten by the other key
+    KeyDown(tracker, 'A', 0, false);
+    EXPECT_EQ(KeyUp(tracker, 'B', false), std::nullopt);
+    EXPECT_EQ(KeyUp(tracker, 'A', false), std::nullopt);  // forgotten by the other key
+}
+
+// Shift+S with Shift let go first: the modifier's own key events (code 0) pass over the S, which
+// acts with the Shift it went down with.
+TEST(Shortcuts, AKeyActsWithTheModifiersItWentDownWith)
+{
+    KeyTracker tracker;
+    KeyDown(tracker, 0, kShift, false);
+    KeyDown(tracker, 'S', kShift, false);
+    EXPECT_EQ(KeyUp(tracker, 0, false), std::nullopt);
+    EXPECT_EQ(KeyUp(tracker, 'S', false), kShift);
 }
 
 TEST(Shortcuts, KeysAreIgnoredWhileTheProgressPanelIsShown)
 {
     KeyTracker tracker;
-    KeyDown(tracker, 'O', true);
-    EXPECT_FALSE(KeyUp(tracker, 'O', false));  // released after the panel has gone
+    KeyDown(tracker, 'O', 0, true);
+    EXPECT_EQ(KeyUp(tracker, 'O', false), std::nullopt);  // released after the panel has gone
 
-    KeyDown(tracker, 'O', false);
-    EXPECT_FALSE(KeyUp(tracker, 'O', true));
+    KeyDown(tracker, 'O', 0, false);
+    EXPECT_EQ(KeyUp(tracker, 'O', true), std::nullopt);
     EXPECT_EQ(tracker.remembered, 'O');
 }
 
