@@ -40,8 +40,6 @@ constexpr int kChoiceStep = 62;
 constexpr int kPanelMargin = 6;
 constexpr uint32_t kWhiteKey = 0xFFFFFF;  // the transparent colour of the lower panels' pictures
 
-uint32_t ColourOf(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
-
 // The w x h picture at (x, y) of a sheet; empty when the sheet does not reach that far.
 TPixelBuffer Cut(const TPixelBuffer& sheet, int x, int y, int w, int h)
 {
@@ -95,7 +93,7 @@ QString MixText(const Translator& translator, int spread)
 }  // namespace
 
 SettingsPage::SettingsPage(const Translator& translator, const BrowserArt& art, QWidget* parent)
-    : QWidget(parent), translator_(translator), art_(art), face_(ColourOf(palette().color(QPalette::Button)))
+    : QWidget(parent), translator_(translator), art_(art), face_(PixColour(palette().color(QPalette::Button)))
 {
     setObjectName("TS_Level");
     center_ = new QWidget(this);

@@ -1,6 +1,7 @@
 // The meeting point of pixel buffers and Qt pictures.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -11,6 +12,10 @@
 #include "raster/PixelBuffer.h"
 
 namespace kirvo {
+
+// A 0x00BBGGRR colour as Qt's, and back.
+QColor PixQColor(uint32_t colour);
+uint32_t PixColour(const QColor& colour);
 
 // A QImage looking at the buffer's pixels without copying them; valid while the buffer is.
 QImage PixImage(const TPixelBuffer& buffer);
