@@ -93,7 +93,7 @@ QString MixText(const Translator& translator, int spread)
 }  // namespace
 
 SettingsPage::SettingsPage(const Translator& translator, const BrowserArt& art, QWidget* parent)
-    : QWidget(parent), translator_(translator), art_(art), face_(ColourOf(palette().color(QPalette::Button)))
+    : QWidget(parent), translator_(translator), art_(art), face_(PixColour(palette().color(QPalette::Button)))
 {
     setObjectName("TS_Level");
     center_ = new QWidget(this);

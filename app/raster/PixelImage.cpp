@@ -5,6 +5,14 @@
 
 namespace kirvo {
 
+QColor PixQColor(uint32_t colour)
+{
+    const Rgb rgb = SplitColour(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+uint32_t PixColour(const QColor& colour) { return MakeColour(colour.red(), colour.green(), colour.blue()); }
+
 QImage PixImage(const TPixelBuffer& buffer)
 {
     if (buffer.width == 0)
@@ -18,8 +26,7 @@ QPixmap PixKeyedPixmap(const TPixelBuffer& buffer, uint32_t keyColour)
     if (buffer.width == 0)
         return {};
     QPixmap pixmap = QPixmap::fromImage(PixImage(buffer).copy());
-    const QColor key(int(keyColour & 0xFF), int(keyColour >> 8 & 0xFF), int(keyColour >> 16 & 0xFF));
-    pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
+    pixmap.setMask(pixmap.createMaskFromColor(PixQColor(keyColour), Qt::MaskInColor));
     return pixmap;
 }
 

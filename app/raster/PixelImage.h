@@ -13,6 +13,10 @@
 
 namespace kirvo {
 
+// A 0x00BBGGRR colour as Qt's, and back.
+QColor PixQColor(uint32_t colour);
+uint32_t PixColour(const QColor& colour);
+
 // A QImage looking at the buffer's pixels without copying them; valid while the buffer is.
 QImage PixImage(const TPixelBuffer& buffer);
 

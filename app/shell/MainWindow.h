@@ -29,6 +29,7 @@ class QTimer;
 namespace kirvo {
 
 class JigsawBrowserDialog;
+class OptionsDialog;
 class SoundPlayer;
 class ToolbarPanel;
 
@@ -96,6 +97,7 @@ private:
     void RefreshCommands();
     void RefreshRecentItems();
     void ShowNotYet();
+    void ShowOptions();
     void OpenAddresses(const char* page);
     void ShowHelpContents();
 
@@ -141,6 +143,7 @@ private:
     QTimer* joinTimer_ = nullptr;         // steps the join animation
     SoundPlayer* sounds_ = nullptr;
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
+    OptionsDialog* optionsDialog_ = nullptr;        // TF_Options
     QElapsedTimer sinceAutoSave_;
     bool running_ = false;
     bool fullScreen_ = false;

@@ -7,6 +7,7 @@
 
 #include "diagnostics/AboutWindow.h"
 #include "diagnostics/DialogText.h"
+#include "options/OptionsDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
 
@@ -63,6 +64,7 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_HelpCont: ShowHelpContents(); return;
     case MI_HelpHomePage: OpenAddresses(""); return;
     case MI_HelpProductHomePage: OpenAddresses(kProductPage); return;
+    case MI_Options: ShowOptions(); return;
     case MI_FileSaveImage: SaveSolvedImageAs(); return;
     case MI_GameInfo: ShowInfo(); return;
     case MI_HelpCredits: ShowCredits(); return;
@@ -83,6 +85,22 @@ void MainWindow::ShowNotYet()
     session_->SetBusy(true);
     Tell(Text("MS_NotYet", "This command comes with a later version of the game."), MessageIcon::Information);
     session_->SetBusy(false);
+}
+
+void MainWindow::ShowOptions()
+{
+    const Settings& settings = session_->CurrentSettings();
+    session_->SetBusy(true);
+    std::optional<OptionsChoices> chosen = optionsDialog_->Edit(FillOptions(settings), settings.sCurLang);
+    session_->SetBusy(false);
+    if (!chosen)
+        return;
+    // A new autosave period counts from now.
+    if (chosen->autoSave != settings.AutoSave_bEnabled || chosen->autoSaveMinutes != settings.AutoSave_iIntervalMin)
+        sinceAutoSave_.restart();
+    session_->ApplyOptions(*chosen);
+    RefreshCommands();
+    RedrawField();
 }
 
 void MainWindow::OpenAddresses(const char* page)

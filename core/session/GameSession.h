@@ -29,6 +29,7 @@
 #include "playfield/PlayWindow.h"
 #include "session/JigsawBrowser.h"
 #include "session/MessageSink.h"
+#include "session/OptionsChoices.h"
 #include "session/SaveChangesQuestion.h"
 #include "settings/Settings.h"
 #include "settings/Translation.h"
@@ -147,6 +148,12 @@ public:
     void ApplyPieceLook();
     // Captions of the pockets and the thumbnail window in the current language.
     void ApplyCaptions();
+
+    // --- Options (GameSessionOptions.cpp) ---
+    // Takes what the player chose in the Options dialog: the selection is put away, single window
+    // gathers every piece on the first side, a new emboss or wood style changes the pieces' look
+    // under the progress panel, and the pending language is applied. The caller redraws.
+    void ApplyOptions(const OptionsChoices& choices);
 
     // The progress panel, for long operations the window runs itself.
     void ShowProgress(const std::string& caption, int steps);

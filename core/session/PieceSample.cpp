@@ -84,6 +84,20 @@ void DrawPieceSample(TPixelBuffer& target, int tileSize, int shapeIndex, const T
     }
 }
 
+TPixelBuffer EffectPreviewMask(const TPixelBuffer& shapeMasks)
+{
+    TPixelBuffer mask;
+    if (shapeMasks.width < kMaskPitch || shapeMasks.height < kSampleHeight)
+        return mask;
+    PixCreate24(mask, kSampleWidth, kSampleHeight);
+    const std::vector<bool> inside = StretchedMask(shapeMasks, 0, kSampleWidth, kSampleHeight);
+    for (int y = 0; y < kSampleHeight; ++y)
+        for (int x = 0; x < kSampleWidth; ++x)
+            if (!inside[size_t(y) * kSampleWidth + x])
+                PixSetPixel(mask, x, y, 0xFFFFFF);
+    return mask;
+}
+
 TPixelBuffer GreyedCopy(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour)
 {
     TPixelBuffer copy;

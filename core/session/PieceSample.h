@@ -39,6 +39,11 @@ SampleSize PieceSampleSize(int tileSize);
 void DrawPieceSample(TPixelBuffer& target, int tileSize, int shapeIndex, const TPixelBuffer& shapeMasks,
                      const TPixelBuffer& texture, uint32_t background);
 
+// The sample shape of the Options dialog's effect preview (DrawEffectPreview): the mask of shape 0
+// as a 24-bit kSampleWidth x kSampleHeight picture, 0 on the shape and 255 around it; empty when
+// the strip is too small to hold that mask.
+TPixelBuffer EffectPreviewMask(const TPixelBuffer& shapeMasks);
+
 // A copy in which every pixel but those of keyColour is blended half and half with faceColour:
 // the greyed look of a choice that cannot be taken.
 TPixelBuffer GreyedCopy(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour);

@@ -177,4 +177,10 @@ std::string LangFlagPath(const std::string& languageFolder, const std::string& n
     return languageFolder + LowerAscii(name) + ".bmp";
 }
 
+std::string LangHelpOrEnglish(const std::string& languageFolder, const std::string& name)
+{
+    const std::string help = LangHelpPath(languageFolder, name);
+    return FileExists(help) ? help : LangHelpPath(languageFolder, "english");
+}
+
 }  // namespace kirvo

@@ -77,5 +77,7 @@ std::vector<LANG_INFO> LangScan(const std::string& languageFolder);
 std::string LangFilePath(const std::string& languageFolder, const std::string& name);
 std::string LangHelpPath(const std::string& languageFolder, const std::string& name);
 std::string LangFlagPath(const std::string& languageFolder, const std::string& name);
+// The help file to open in that language: its own when it exists, else the English one.
+std::string LangHelpOrEnglish(const std::string& languageFolder, const std::string& name);
 
 }  // namespace kirvo

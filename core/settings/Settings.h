@@ -48,6 +48,10 @@ struct Settings {
     std::string sDnSrc = kDownloadServers[1];
     bool bUseSecure = false;
     int iSecureMethodInd = 5;          // 0 "SSL v2" .. 6 "TLS v1_3"
+    // Set for one run from the Options dialog's hidden test panel; never read from or written to
+    // the file.
+    std::string thumbnailsPath;                            // empty: the program's thumbnail folder
+    std::string siteJigsawsFolder = "kirvo/jigsaws_pleo3/";  // the server folder jigsaws are downloaded from
 };
 
 // Where recent jigsaws and saved games are looked for, whatever folder the file names.

@@ -50,13 +50,9 @@ void Translator::RemoveListener(int id) { listeners_.erase(id); }
 Result<> ApplyStartupLanguage(Translator& translator, FILE_NAMES& names, const std::string& language)
 {
     Result<> applied = translator.Apply(LangFilePath(names.languageFolder, "english"));
-    names.helpFile = LangHelpPath(names.languageFolder, "english");
-    if (language == "english")
-        return applied;
-    if (FileExists(LangFilePath(names.languageFolder, language)))
+    names.helpFile = LangHelpOrEnglish(names.languageFolder, language);
+    if (language != "english" && FileExists(LangFilePath(names.languageFolder, language)))
         applied = translator.Apply(LangFilePath(names.languageFolder, language));
-    if (FileExists(LangHelpPath(names.languageFolder, language)))
-        names.helpFile = LangHelpPath(names.languageFolder, language);
     return applied;
 }
 

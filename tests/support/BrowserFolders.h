@@ -1,6 +1,6 @@
-// The fixture of the jigsaw browser's tests: a session over a folder of jigsaws and a folder of
-// saved games in a fresh temp folder, with the browser it owns. Messages are recorded in `told`
-// and answered with `answer`.
+// The fixture of the jigsaw browser's tests: a session over a folder of jigsaws, a folder of saved
+// games and a language folder in a fresh temp folder, with the browser it owns. Messages are
+// recorded in `told` and answered with `answer`.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -36,6 +36,7 @@ protected:
         names.savedGameExtension = ".sv1";
         names.jigsawExtension = ".ast";
         names.distributedJigsaws = {"Shipped.ast"};
+        names.languageFolder = temp.Path() + "language/";
         session = std::make_unique<GameSession>(names, translator, sink, host, 7);
         session->SizeField(1000, 700, 1024, 768);
         session->InitialiseWindows();

@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -34,6 +35,7 @@
 #include "diagnostics/FinishDialog.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGameFile.h"
+#include "options/OptionsDialog.h"
 #include "playfield/FieldImage.h"
 #include "session/MessageSink.h"
 #include "settings/Settings.h"
@@ -46,6 +48,20 @@ namespace kirvo {
 namespace {
 
 using enum MenuItem;
+
+// Does what the player does in the dialog (the jigsaw browser, Options) the next time it comes up,
+// then cancels unless that closed it.
+template <typename Dialog>
+void WhenShown(std::function<void(Dialog&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -163,10 +179,39 @@ TEST_F(MainWindowTest, KeysActOnReleaseButNotWhenPressedUnderTheProgressPanel)
 
 TEST_F(MainWindowTest, ToolbarClicksRunTheirItems)
 {
+    int optionsShown = 0;
+    WhenShown<OptionsDialog>([&optionsShown](OptionsDialog&) { ++optionsShown; });
     Click(BI_Options);
+    EXPECT_EQ(optionsShown, 1);
+    Click(BI_Download);
     EXPECT_EQ(shown.size(), 1u);
     Click(BI_Save);  // disabled
     EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(optionsShown, 1);
+}
+
+// OK in Options applies the language chosen at once: the menu and the dialog speak German. The
+// tests' program folder holds only German, so the list comes up on it while English is pending:
+// the player clicks it.
+TEST_F(MainWindowTest, OptionsApplyTheLanguageChosenAtOnce)
+{
+    WhenShown<OptionsDialog>([](OptionsDialog& options) {
+        auto* list = options.findChild<QListWidget*>("LV_LangList");
+        ASSERT_NE(list, nullptr);
+        const QList<QListWidgetItem*> german = list->findItems("Deutsch", Qt::MatchExactly);
+        ASSERT_EQ(german.size(), 1);
+        const QPointF at = list->visualItemRect(german[0]).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(list->viewport(), &click);
+        }
+        options.findChild<QPushButton*>("B_Ok")->click();
+    });
+    window.RunCommand(MI_Options);
+    EXPECT_EQ(window.Action(MI_FileOpen)->text(), "Öffnen\tO");
+    EXPECT_EQ(window.findChild<OptionsDialog*>()->windowTitle(), "Einstellungen");
+    EXPECT_EQ(shown, std::vector<std::string> {});
 }
 
 TEST_F(MainWindowTest, FullScreenShowsMinimiseAndCloseAndLeavingRestoresTheWorkArea)
@@ -215,18 +260,6 @@ std::string MakeJigsaw(const MainWindow& window, const std::string& name, int wi
     return path;
 }
 
-// Does what the player does in the jigsaw browser the next time it comes up.
-void WhenBrowserShows(std::function<void(JigsawBrowserDialog&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<JigsawBrowserDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
 // Pixels of the field that are neither the background nor a frame: the pieces.
 int PiecePixels(const MainWindow& window)
 {
@@ -246,7 +279,7 @@ TEST_F(MainWindowTest, OpenStartsThePickedJigsawWithTheChoicesMade)
 {
     MakeJigsaw(window, "meadow.ast", 200, 150);
     MakeJigsaw(window, "stripes.ast", 320, 240);
-    WhenBrowserShows([](JigsawBrowserDialog& browser) {
+    WhenShown<JigsawBrowserDialog>([](JigsawBrowserDialog& browser) {
         ThumbnailGrid* jigsaws = browser.Grid(BrowserPage::Jigsaws);
         ASSERT_EQ(jigsaws->count(), 2);
         EXPECT_EQ(jigsaws->item(1)->text(), "stripes");
@@ -278,7 +311,7 @@ TEST_F(MainWindowTest, OpenStartsThePickedJigsawWithTheChoicesMade)
     EXPECT_GT(PiecePixels(window), 320 * 240 / 2);
 
     // The browser comes back on the jigsaw in play, at its settings, with the choices made.
-    WhenBrowserShows([](JigsawBrowserDialog& browser) {
+    WhenShown<JigsawBrowserDialog>([](JigsawBrowserDialog& browser) {
         EXPECT_EQ(browser.Pages()->currentWidget(), browser.Settings());
         EXPECT_EQ(browser.Settings()->findChild<QSlider*>("SB_PieceSize")->value(), 9);
     });
@@ -308,7 +341,7 @@ TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
 TEST_F(MainWindowTest, SaveAndResume)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "stripes.ast", 200, 150)));
-    WhenBrowserShows([](JigsawBrowserDialog& browser) {
+    WhenShown<JigsawBrowserDialog>([](JigsawBrowserDialog& browser) {
         EXPECT_EQ(browser.FileNameBox()->text(), "stripes");
         EXPECT_TRUE(browser.FileNameBox()->isVisible());
         EXPECT_FALSE(browser.Pages()->isTabVisible(0));

@@ -223,6 +223,26 @@ TEST(PieceSampleTest, NoShapeGivesJustTheBackground)
     EXPECT_FALSE(AllBackground(sample));
 }
 
+// The effect preview takes the first shape at its own size: black on the shape, white around it.
+TEST(PieceSampleTest, TheEffectPreviewMaskIsTheFirstShapeInBlack)
+{
+    TPixelBuffer strip = EmptyStrip();
+    MarkInside(strip, 0, 0, 0);
+    MarkInside(strip, 0, kSampleWidth - 1, kSampleHeight - 1);
+    MarkInside(strip, 1, 5, 5);
+    const TPixelBuffer mask = EffectPreviewMask(strip);
+    ASSERT_EQ(mask.width, kSampleWidth);
+    ASSERT_EQ(mask.height, kSampleHeight);
+    EXPECT_EQ(mask.bytesPerPixel, 3);
+    EXPECT_EQ(PixGetPixel(mask, 0, 0), 0u);
+    EXPECT_EQ(PixGetPixel(mask, kSampleWidth - 1, kSampleHeight - 1), 0u);
+    EXPECT_EQ(PixGetPixel(mask, 1, 0), 0xFFFFFFu);
+    EXPECT_EQ(PixGetPixel(mask, 5, 5), 0xFFFFFFu) << "the second shape is not taken";
+
+    EXPECT_EQ(EffectPreviewMask(EmptyStrip(kSampleWidth)).width, 0) << "a strip without a whole mask";
+    EXPECT_EQ(EffectPreviewMask(TPixelBuffer{}).width, 0);
+}
+
 TEST(PieceSampleTest, GreyedCopyBlendsAllButTheKeyColour)
 {
     TPixelBuffer picture;
