@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -20,7 +19,9 @@
 #include "browser/JigsawBrowserDialog.h"
 #include "commands/Toolbar.h"
 #include "diagnostics/DialogText.h"
+#include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
+#include "options/TextureThumbnails.h"
 #include "playfield/CaptionPainter.h"
 #include "raster/PixelImage.h"
 #include "session/FolderSetup.h"
@@ -51,21 +52,6 @@ QCursor LoadCursor(const std::string& path)
         return QCursor(Qt::OpenHandCursor);
     picture.setMask(picture.createMaskFromColor(QColor(255, 0, 255)));
     return QCursor(picture, picture.width() / 2, picture.height() / 2);
-}
-
-// Qt's colour dialog, offering the presets as its custom colours.
-std::optional<uint32_t> PickColour(const QString& caption, uint32_t current, std::vector<uint32_t> presets,
-                                   std::function<void(uint32_t)> preview)
-{
-    for (size_t i = 0; i < presets.size() && int(i) < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(int(i), PixQColor(presets[i]));
-    QColorDialog dialog(PixQColor(current), QApplication::activeWindow());
-    dialog.setWindowTitle(caption);
-    QObject::connect(&dialog, &QColorDialog::currentColorChanged,
-                     [&preview](const QColor& colour) { preview(PixColour(colour)); });
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return PixColour(dialog.selectedColor());
 }
 
 }  // namespace
@@ -115,8 +101,18 @@ MainWindow::MainWindow(MessageSink messages)
     browserDialog_ = new JigsawBrowserDialog(session_->Browser(), translator_, messages_, session_->Names().programFolder,
                                              session_->Names().thumbnailFolder, this);
     connect(browserDialog_, &JigsawBrowserDialog::HelpRequested, this, &MainWindow::ShowHelpContents);
+    textureThumbnails_ = LoadTextureThumbnails(session_->Names().backgroundPicturesFolder);
     optionsDialog_ = new OptionsDialog(translator_, messages_, session_->Names().programFolder,
-                                       session_->Names().languageFolder, PickColour, this);
+                                       session_->Names().languageFolder,
+                                       [this](const QString& caption, uint32_t current, std::vector<uint32_t> presets,
+                                              std::function<void(uint32_t)> preview) {
+                                           return PickColour({.caption = caption,
+                                                              .selected = current,
+                                                              .presets = std::move(presets),
+                                                              .preview = std::move(preview)},
+                                                             translator_, textureThumbnails_, this);
+                                       },
+                                       this);
     connect(optionsDialog_, &OptionsDialog::HelpRequested, this, &MainWindow::ShowHelpContents);
     connect(optionsDialog_, &OptionsDialog::SoundChanged, this,
             [this](bool on) { session_->CurrentSettings().CB_SoundPlay = on; });

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "commands/Commands.h"
+#include "session/ColourPalette.h"
 #include "session/GameSession.h"
 #include "settings/Translation.h"
 #include "shell/FieldWidget.h"
@@ -132,6 +133,7 @@ private:
     std::unique_ptr<GameSession> session_;
     TPixelBuffer buttonSheet_;
     TPixelBuffer skinSheet_;
+    std::array<TPixelBuffer, kTextureCount> textureThumbnails_;  // of the background textures
     std::array<QAction*, kMenuItemCount> actions_ {};
     std::array<QCursor, 2> dragCursors_;  // "DRAGAAA", "DRAGBBB"
     QMenu* menu_ = nullptr;               // PM_Menu
