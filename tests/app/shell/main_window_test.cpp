@@ -190,7 +190,8 @@ TEST_F(MainWindowTest, ToolbarClicksRunTheirItems)
     EXPECT_EQ(optionsShown, 1);
 }
 
-// OK in Options applies the language chosen at once: the menu and the dialog speak German. The
+// OK in Options applies the language chosen at once: the menu and the dialog speak German, and
+// the settings written at exit keep it. The
 // tests' program folder holds only German, so the list comes up on it while English is pending:
 // the player clicks it.
 TEST_F(MainWindowTest, OptionsApplyTheLanguageChosenAtOnce)
@@ -212,6 +213,13 @@ TEST_F(MainWindowTest, OptionsApplyTheLanguageChosenAtOnce)
     EXPECT_EQ(window.Action(MI_FileOpen)->text(), "Öffnen\tO");
     EXPECT_EQ(window.findChild<OptionsDialog*>()->windowTitle(), "Einstellungen");
     EXPECT_EQ(shown, std::vector<std::string> {});
+
+    // and it is the language of the next start.
+    const FILE_NAMES names = window.FileNames();
+    window.close();
+    Result<Settings> next = SettingsLoad(names);
+    ASSERT_TRUE(next) << next.error();
+    EXPECT_EQ(next.value().sCurLang, "german");
 }
 
 TEST_F(MainWindowTest, FullScreenShowsMinimiseAndCloseAndLeavingRestoresTheWorkArea)
