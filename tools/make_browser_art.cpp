@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "raster/PixelBuffer.h"
+#include "PaintColour.h"
 #include "PngFile.h"
 #include "session/PieceSample.h"
 
@@ -238,27 +239,6 @@ TPixelBuffer DrawShapeStrip()
 
 constexpr int kTextureWidth = 2 * kSampleWidth;
 constexpr int kTextureHeight = 2 * kSampleHeight;
-
-struct Colour {
-    double red = 0, green = 0, blue = 0;
-};
-
-Colour Mix(Colour a, Colour b, double t)
-{
-    return {a.red + (b.red - a.red) * t, a.green + (b.green - a.green) * t, a.blue + (b.blue - a.blue) * t};
-}
-
-uint32_t Packed(Colour c)
-{
-    auto channel = [](double v) { return std::clamp(int(std::lround(v)), 0, 255); };
-    return MakeColour(channel(c.red), channel(c.green), channel(c.blue));
-}
-
-double Smoothstep(double from, double to, double x)
-{
-    const double t = std::clamp((x - from) / (to - from), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
 
 struct Blob {
     Point centre;

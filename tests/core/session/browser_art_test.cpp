@@ -1,8 +1,5 @@
 // The pictures kirvo-browser-art draws for the jigsaw settings page: their sizes, and shape masks
 // the sample piece can be cut with.
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,12 +8,14 @@
 #include <vector>
 
 #include "session/PieceSample.h"
+#include "support/RunTool.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
 namespace {
 
 using testing::ReadText;
+using testing::RunTool;
 using testing::TempFolder;
 
 class BrowserArtTest : public ::testing::Test {
@@ -24,13 +23,7 @@ protected:
     static void SetUpTestSuite()
     {
         folder = std::make_unique<TempFolder>();
-        std::string tool = KIRVO_BROWSER_ART, target = folder->Path();
-        char* arguments[] = {tool.data(), target.data(), nullptr};
-        pid_t pid = 0;
-        ASSERT_EQ(posix_spawn(&pid, tool.c_str(), nullptr, nullptr, arguments, nullptr), 0);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_TRUE(RunTool(KIRVO_BROWSER_ART, folder->Path()));
     }
     static void TearDownTestSuite() { folder.reset(); }
 
