@@ -12,22 +12,8 @@ set -u
 build=$1
 out=$2
 lang=${3:-}
-mkdir -p "$out"
-home=$(mktemp -d)
-export HOME=$home XDG_RUNTIME_DIR=$home/run
-mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
-if [ -n "$lang" ]; then
-  mkdir -p "$home/.local/share/Kirvo Jigsaw Pleo III"
-  printf '[Lang]\r\n<Lang> %s\r\n' "$lang" > "$home/.local/share/Kirvo Jigsaw Pleo III/kirvo.ini"
-fi
-Xvfb :78 -nolisten tcp -screen 0 1600x1000x24 >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-export DISPLAY=:78
-"$build/kirvo" >"$out/log.txt" 2>&1 &
-game=$!
-trap 'kill $game 2>/dev/null; sleep 1; kill -9 $game 2>/dev/null; kill $xvfb; rm -rf "$home"' EXIT
-shot() { import -window root "$out/$1.png"; }
+display=:78
+. "$(dirname "$0")/game_under_xvfb.sh"
 sleep 5; xdotool key Escape; sleep 1
 xdotool mousemove 950 16 click 1; sleep 1.5  # the Options button of the toolbar at 1600 pixels
 for page in 1 2 3 4 5 6; do
