@@ -79,8 +79,7 @@ bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
 {
     auto refuse = [&](const std::string& reason) {
         HideProgress();
-        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"),
-                             {FileNameOf(file), translator_.Detail(reason)}));
+        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), reason}));
         return false;
     };
     if (Result<> selected = SelectJigsaw(file, fitArea); !selected)
@@ -116,8 +115,7 @@ std::optional<int> GameSession::OpenSavedGame(const std::string& file)
         if (Result<> sound = CheckSavedGame(saved.value()); !sound)
             saved = Fail(sound.error());
     if (!saved) {
-        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"),
-                             {FileNameOf(file), translator_.Detail(saved.error())}));
+        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), saved.error()}));
         return std::nullopt;
     }
     SavedGame& game = saved.value();

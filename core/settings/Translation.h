@@ -28,12 +28,6 @@ public:
     std::string TextBr(LangSection section, std::string_view key) const;
     // TextBr, or `english` when the table has no text for the key.
     std::string TextOr(LangSection section, std::string_view key, std::string_view english) const;
-    // The detail of a failure as the game reports it in English ("Invalid saved game: truncated
-    // header"), in this language. Each part between ": " is translated on its own by the first
-    // "Errors" entry whose key matches it: keys are English patterns in which "%s" stands for any
-    // text and "%d" for a whole number, filled into the translation in the same order. A part no
-    // entry matches stays English, so nothing of a detail is ever lost.
-    std::string Detail(std::string_view english) const;
 
     // Replaces the table with the file's and calls every listener. A file that cannot be read
     // keeps the current table; the error is "MS_CantFindLangFile" with the path and the reason,

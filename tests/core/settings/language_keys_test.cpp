@@ -2,7 +2,6 @@
 // the sources themselves, so a new lookup without its translation fails here.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -112,11 +111,7 @@ TEST(LanguageKeys, EveryLanguageIsComplete)
             EXPECT_TRUE(text && !text->empty())
                 << path << " lacks [" << LangSectionName(item.section) << "] " << item.name;
         }
-        // Only the failure details are translated from English text rather than from English keys.
-        auto keyed = [](const LangTable& entries) {
-            return std::count_if(entries.begin(), entries.end(), [](const LANG_ITEM& item) { return item.section != LangSection::Errors; });
-        };
-        EXPECT_EQ(keyed(table), keyed(english)) << path << " has entries English does not have";
+        EXPECT_EQ(table.size(), english.size()) << path << " has entries English does not have";
     }
 }
 
