@@ -286,7 +286,8 @@ void MainWindow::LoadSettings()
 void MainWindow::SaveSettings()
 {
     if (Result<> saved = session_->SaveSettings(fullScreen_); !saved)
-        Tell(Text("MS_CantSaveSettings", "Your settings could not be saved.") + "$D" + saved.error(), MessageIcon::Warning);
+        Tell(Text("MS_CantSaveSettings", "Your settings could not be saved.") + "$D" + translator_.Detail(saved.error()),
+             MessageIcon::Warning);
 }
 
 }  // namespace kirvo

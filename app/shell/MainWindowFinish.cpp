@@ -92,7 +92,8 @@ void MainWindow::SaveSolvedImageAs()
         return;
     const std::string path = dialog.selectedFiles().front().toStdString();
     if (Result<> saved = SaveSolvedImage(path, session_->State(), session_->InfoText()); !saved)
-        Tell(FormatText(Text("MS_CantSaveImage", "The picture could not be saved:$D%s"), {saved.error()}), MessageIcon::Error);
+        Tell(FormatText(Text("MS_CantSaveImage", "The picture could not be saved:$D%s"), {translator_.Detail(saved.error())}),
+             MessageIcon::Error);
 }
 
 void MainWindow::ShowInfo()

@@ -49,6 +49,11 @@ std::string WideReplace(std::string_view text, std::string_view pattern, std::st
 
 std::string FormatText(std::string_view format, std::initializer_list<std::string> arguments)
 {
+    return FormatText(format, std::span<const std::string>(arguments.begin(), arguments.size()));
+}
+
+std::string FormatText(std::string_view format, std::span<const std::string> arguments)
+{
     std::string result;
     auto next = arguments.begin();
     for (size_t at = 0; at < format.size(); ++at) {

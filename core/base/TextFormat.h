@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,6 @@ std::string WideReplace(std::string_view text, std::string_view pattern, std::st
 // Formats come from language files, so a missing argument leaves its place holder as written
 // instead of reading past the arguments.
 std::string FormatText(std::string_view format, std::initializer_list<std::string> arguments);
+std::string FormatText(std::string_view format, std::span<const std::string> arguments);
 
 }  // namespace kirvo

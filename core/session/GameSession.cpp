@@ -45,7 +45,7 @@ void GameSession::LoadSettings()
 {
     Result<Settings> loaded = SettingsLoad(names_);
     if (!loaded)
-        Tell(messages_, loaded.error(), MessageButtons::Ok, MessageIcon::Warning);
+        Tell(messages_, translator_.Detail(loaded.error()), MessageButtons::Ok, MessageIcon::Warning);
     settings_ = loaded ? std::move(loaded.value()) : Settings();
     if (Result<> language = ApplyStartupLanguage(translator_, names_, settings_.sCurLang); !language)
         Tell(messages_, language.error(), MessageButtons::Ok, MessageIcon::Warning);

@@ -176,6 +176,7 @@ private:
     void ClearSelectionIfAny();
     std::string Text(const char* key, const char* english) const;
     void TellError(const std::string& text) const;
+    void TellCantOpen(const std::string& file, const std::string& reason) const;
     void TellSaveFailed(const std::string& reason) const;
 
     FILE_NAMES names_;

@@ -75,11 +75,17 @@ bool GameSession::Open(const std::string& file, WindowSize fitArea)
     return true;
 }
 
+void GameSession::TellCantOpen(const std::string& file, const std::string& reason) const
+{
+    TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"),
+                         {FileNameOf(file), translator_.Detail(reason)}));
+}
+
 bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
 {
     auto refuse = [&](const std::string& reason) {
         HideProgress();
-        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), reason}));
+        TellCantOpen(file, reason);
         return false;
     };
     if (Result<> selected = SelectJigsaw(file, fitArea); !selected)
@@ -115,7 +121,7 @@ std::optional<int> GameSession::OpenSavedGame(const std::string& file)
         if (Result<> sound = CheckSavedGame(saved.value()); !sound)
             saved = Fail(sound.error());
     if (!saved) {
-        TellError(FormatText(Text("MS_CantOpenJigsaw", "The jigsaw %s cannot be opened.$D%s"), {FileNameOf(file), saved.error()}));
+        TellCantOpen(file, saved.error());
         return std::nullopt;
     }
     SavedGame& game = saved.value();

@@ -71,7 +71,7 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
 
 void GameSession::TellSaveFailed(const std::string& reason) const
 {
-    TellError(FormatText(Text("MS_CantSaveGame", "The game could not be saved.$D%s"), {reason}));
+    TellError(FormatText(Text("MS_CantSaveGame", "The game could not be saved.$D%s"), {translator_.Detail(reason)}));
 }
 
 bool GameSession::SaveGame(const std::string& path)

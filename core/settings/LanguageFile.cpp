@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<std::string_view, kLangSectionCount> kSectionNames = {
     "Language Info", "All",       "Main Form", "Load/Save Form", "Pocket",
     "Options",       "Info",      "Credits",   "About",          "Thumbnail",
-    "Download",      "Finish",    "Quick Help", "Color Picker",
+    "Download",      "Finish",    "Quick Help", "Color Picker",   "Errors",
 };
 
 std::string LowerAscii(std::string_view text)

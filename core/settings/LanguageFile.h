@@ -33,8 +33,9 @@ enum class LangSection {
     Finish,
     QuickHelp,
     ColorPicker,
+    Errors,  // error details: English patterns and their translations (see ErrorDetail.h)
 };
-inline constexpr int kLangSectionCount = int(LangSection::ColorPicker) + 1;
+inline constexpr int kLangSectionCount = int(LangSection::Errors) + 1;
 
 // The name written between the brackets of the section's header ("Load/Save Form").
 std::string_view LangSectionName(LangSection section);

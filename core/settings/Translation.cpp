@@ -5,6 +5,7 @@
 
 #include "base/Folders.h"
 #include "base/TextFormat.h"
+#include "settings/ErrorDetail.h"
 
 namespace kirvo {
 
@@ -25,12 +26,14 @@ std::string Translator::TextOr(LangSection section, std::string_view key, std::s
     return WideReplace(found && !found->empty() ? *found : std::string(english), "$D", "\n", kReplaceAll);
 }
 
+std::string Translator::Detail(std::string_view english) const { return TranslateErrorDetail(table_, english); }
+
 Result<> Translator::Apply(const std::string& path)
 {
     Result<std::vector<char>> bytes = ReadLanguageFile(path);
     if (!bytes)
         return Fail(FormatText(TextOr(LangSection::Options, "MS_CantFindLangFile", "The language file cannot be found:$D%s"),
-                               {bytes.error()}));
+                               {Detail(bytes.error())}));
     table_ = ParseLanguageFile(bytes.value());
     // A listener may add or remove listeners while it runs, so it walks a copy.
     std::map<int, LanguageListener> listeners = listeners_;

@@ -28,6 +28,9 @@ public:
     std::string TextBr(LangSection section, std::string_view key) const;
     // TextBr, or `english` when the table has no text for the key.
     std::string TextOr(LangSection section, std::string_view key, std::string_view english) const;
+    // The detail of a failure (a Result's error) in the language, part by part by the "[Errors]"
+    // section (see ErrorDetail.h); what the table does not know stays English.
+    std::string Detail(std::string_view english) const;
 
     // Replaces the table with the file's and calls every listener. A file that cannot be read
     // keeps the current table; the error is "MS_CantFindLangFile" with the path and the reason,

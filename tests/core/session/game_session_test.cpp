@@ -155,6 +155,21 @@ TEST_F(GameSessionTest, AFailedSaveIsReportedAndKeepsTheGameChanged)
     EXPECT_TRUE(session->State().changed);
 }
 
+// The reason a jigsaw cannot be opened or a game saved is told in the player's language.
+TEST_F(GameSessionTest, ReasonsAreToldInThePlayersLanguage)
+{
+    temp.Write("de.lng", "[Main Form]\n<MS_CantOpenJigsaw> %s kaputt:$D%s\n<MS_CantSaveGame> Nicht gespeichert:$D%s\n"
+                         "[Errors]\n<Cannot read %s> %s ist unlesbar\n<Cannot replace %s> %s bleibt\n"
+                         "<No such file or directory> fehlt\n");
+    ASSERT_TRUE(translator.Apply(temp.Path() + "de.lng"));
+    EXPECT_FALSE(session->Open(temp.Path() + "gone.ast", {800, 600}));
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    host.chosenName = temp.Path() + "no-such-folder/mine.sv1";
+    session->SaveCommand(false);
+    EXPECT_EQ(told, (std::vector<std::string>{"gone.ast kaputt:\n" + temp.Path() + "gone.ast ist unlesbar: fehlt",
+                                              "Nicht gespeichert:\n" + temp.Path() + "no-such-folder/mine.sv1 bleibt: fehlt"}));
+}
+
 // A quit signal leaves nobody to answer: the game goes to its own saved game, or to the autosave
 // file when it has none.
 TEST_F(GameSessionTest, SavingWithoutAskingKeepsEveryMove)

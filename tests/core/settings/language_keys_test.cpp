@@ -1,7 +1,9 @@
-// Every text the program looks up exists in every language it ships. The keys are collected from
-// the sources themselves, so a new lookup without its translation fails here.
+// Every text the program looks up exists in every language it ships, and so does every error text
+// of the core. Both are collected from the sources themselves, so a new lookup or error text
+// without its translation fails here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +12,7 @@
 #include <set>
 
 #include "settings/LanguageFile.h"
+#include "settings/Translation.h"
 
 namespace kirvo {
 namespace {
@@ -53,6 +56,7 @@ std::optional<LangSection> SectionNamed(const std::string& enumerator)
         {"About", LangSection::About},               {"Thumbnail", LangSection::Thumbnail},
         {"Download", LangSection::Download},         {"Finish", LangSection::Finish},
         {"QuickHelp", LangSection::QuickHelp},       {"ColorPicker", LangSection::ColorPicker},
+        {"Errors", LangSection::Errors},
     };
     auto found = sections.find(enumerator);
     return found == sections.end() ? std::nullopt : std::optional(found->second);
@@ -99,10 +103,14 @@ TEST(LanguageKeys, EveryLookupOfTheProgramIsTranslated)
 }
 
 // The other languages translate everything English has, and every shipped file is a language.
+// Error details are English already, so only the other languages have "[Errors]" entries.
 TEST(LanguageKeys, EveryLanguageIsComplete)
 {
     LangTable english = Load((kRoot / "data" / "language" / "english.lng").string());
     ASSERT_FALSE(english.empty());
+    auto texts = [](const LangTable& table) {
+        return std::count_if(table.begin(), table.end(), [](const LANG_ITEM& item) { return item.section != LangSection::Errors; });
+    };
     for (const std::string& path : ShippedLanguages()) {
         EXPECT_TRUE(LangReadInfo(path)) << path;
         LangTable table = Load(path);
@@ -111,7 +119,101 @@ TEST(LanguageKeys, EveryLanguageIsComplete)
             EXPECT_TRUE(text && !text->empty())
                 << path << " lacks [" << LangSectionName(item.section) << "] " << item.name;
         }
-        EXPECT_EQ(table.size(), english.size()) << path << " has entries English does not have";
+        EXPECT_EQ(texts(table), texts(english)) << path << " has entries English does not have";
+    }
+}
+
+std::vector<std::string> PlaceHolders(std::string_view text)
+{
+    std::vector<std::string> holders;
+    for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 2))
+        holders.emplace_back(text.substr(at, 2));
+    return holders;
+}
+
+// An error pattern fills in what its English part held, in the same order, so no "%s" is ever
+// left in a message; a pattern holding ": " could never fit, as details are split there.
+TEST(LanguageKeys, ErrorPatternsKeepTheirPlaceHolders)
+{
+    for (const std::string& path : ShippedLanguages())
+        for (const LANG_ITEM& item : Load(path)) {
+            if (item.section != LangSection::Errors)
+                continue;
+            EXPECT_EQ(PlaceHolders(item.value), PlaceHolders(item.name)) << path << ": " << item.name;
+            EXPECT_EQ(item.name.find(": "), std::string::npos) << path << ": " << item.name;
+            EXPECT_FALSE(item.value.empty()) << path << ": " << item.name;
+        }
+}
+
+struct ErrorText {
+    std::string words;  // the English the message begins with
+    bool continued;     // a name, a number or a nested reason follows the words
+    std::string where;
+};
+
+// The error messages of the core, from the first string of each failure it reports, and of the
+// picture libraries' refusals the codecs raise themselves.
+std::vector<ErrorText> ErrorTextsInSources()
+{
+    const std::regex call(
+        R"re((?:\b(?:Fail|Invalid|SystemError)\((?:std::string\()?|\b(?:RefuseJpeg|png_error)\([^;"]*,\s*)"([^"]*)"\s*(\)?\s*\+)?)re");
+    std::vector<ErrorText> texts;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kRoot / "core")) {
+        if (entry.path().extension() != ".cpp")
+            continue;
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it)
+            texts.push_back({(*it)[1], (*it)[2].matched, entry.path().filename().string()});
+    }
+    return texts;
+}
+
+// The text split at each ": ", as error details are.
+std::vector<std::string> PartsOf(const std::string& text)
+{
+    std::vector<std::string> parts;
+    size_t from = 0;
+    for (size_t at = text.find(": "); at != std::string::npos; from = at + 2, at = text.find(": ", from))
+        parts.push_back(text.substr(from, at - from));
+    parts.push_back(text.substr(from));
+    return parts;
+}
+
+// Every error text the core reports has its translation in every other language: each part of
+// its words is translated, and the words that a name or number completes begin some pattern.
+TEST(LanguageKeys, EveryErrorOfTheCoreIsTranslated)
+{
+    std::vector<ErrorText> errors = ErrorTextsInSources();
+    std::set<std::string> collected;
+    for (const ErrorText& error : errors)
+        collected.insert(error.words);
+    for (const char* known : {"Invalid saved game: ", "Cannot read ", "truncated header", "truncated stream", "more than 100 scans"})
+        EXPECT_TRUE(collected.count(known)) << known << " was not collected from the sources";
+
+    for (const std::string& path : ShippedLanguages()) {
+        if (path.ends_with("english.lng"))
+            continue;
+        Translator translator;
+        ASSERT_TRUE(translator.Apply(path));
+        std::vector<std::string> patterns;
+        for (const LANG_ITEM& item : Load(path))
+            if (item.section == LangSection::Errors)
+                patterns.push_back(item.name);
+        for (const ErrorText& error : errors) {
+            const std::vector<std::string> parts = PartsOf(error.words);
+            for (size_t k = 0; k < parts.size(); ++k) {
+                const std::string& part = parts[k];
+                if (part.empty())
+                    continue;
+                if (k + 1 == parts.size() && error.continued)
+                    EXPECT_TRUE(std::any_of(patterns.begin(), patterns.end(),
+                                            [&](const std::string& pattern) { return pattern.starts_with(part); }))
+                        << path << " has no pattern for \"" << part << "...\" of " << error.where;
+                else
+                    EXPECT_NE(translator.Detail(part), part) << path << " lacks \"" << part << "\" of " << error.where;
+            }
+        }
     }
 }
 

@@ -76,5 +76,52 @@ TEST_F(Translation, StartupLanguageAndHelpFile)
     EXPECT_EQ(names.helpFile, folder + "english.chm");
 }
 
+// The shipped German file on the details the game reports: each part on its own, names and
+// numbers filled in, what it does not know left in English.
+TEST_F(Translation, DetailsFollowTheLanguage)
+{
+    ASSERT_TRUE(translator.Apply(std::string(KIRVO_TEST_DATA) + "/../../data/language/german.lng"));
+    const struct {
+        const char* english;
+        const char* german;
+    } cases[] = {
+        {"There is no game to save.", "Es gibt kein Spiel, das gespeichert werden kann."},
+        {"Cannot read /home/eva/Pictures/alps.ast: Permission denied",
+         "Die Datei /home/eva/Pictures/alps.ast kann nicht gelesen werden: Keine Berechtigung"},
+        {"Invalid saved game: piece 3: position far outside the field",
+         "Ungültiges gespeichertes Spiel: Teil 3: Position weit außerhalb des Spielfelds"},
+        {"Invalid saved game: neighbour -2, outside -1 to 99", "Ungültiges gespeichertes Spiel: Nachbar -2, außerhalb von -1 bis 99"},
+        {"Invalid jigsaw file: picture: Invalid JPEG image: Not a JPEG file: starts with 0x89 0x50",
+         "Ungültige Puzzledatei: Bild: Ungültiges JPEG-Bild: Keine JPEG-Datei: beginnt mit 0x89 0x50"},
+        {"Invalid PNG image: IDAT: CRC error", "Ungültiges PNG-Bild: IDAT: Prüfsummenfehler"},  // a chunk name stays
+        {"Cannot read PNG image: out of memory", "PNG-Bild kann nicht gelesen werden: nicht genug Arbeitsspeicher"},
+        // A name may hold ": " itself; it stays whole when the reason after it is known, or the
+        // pattern's own words close it.
+        {"Cannot write /home/eva/Level 2: hard.sv1: No space left on device",
+         "Die Datei /home/eva/Level 2: hard.sv1 kann nicht geschrieben werden: Kein Speicherplatz mehr auf dem Datenträger"},
+        {"Invalid jigsaw file: /tmp/a: b.jpg is not a .ast file", "Ungültige Puzzledatei: /tmp/a: b.jpg ist keine .ast-Datei"},
+        // An unknown reason stays English, after the name rather than inside it.
+        {"Cannot read /tmp/alps.ast: Stale file handle", "Die Datei /tmp/alps.ast kann nicht gelesen werden: Stale file handle"},
+        {"Invalid saved game: jigsaw name length x", "Ungültiges gespeichertes Spiel: jigsaw name length x"},  // %d takes digits only
+        {"INVALID PNG IMAGE: not quite: ", "INVALID PNG IMAGE: not quite: "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(translator.Detail(c.english), c.german);
+}
+
+TEST_F(Translation, DetailPatterns)
+{
+    Write("de.lng", "[Options]\n<MS_CantFindLangFile> Keine Sprache: %s\n"
+                    "[Errors]\n<Cannot read %s> %s ist unlesbar\n<Cannot read %s> nie\n<No such file or directory> fehlt\n"
+                    "<Blank>\n");
+    ASSERT_TRUE(translator.Apply(folder + "de.lng"));
+    EXPECT_EQ(translator.Detail("Cannot read x"), "x ist unlesbar");  // the first entry that fits wins
+    EXPECT_EQ(translator.Detail("Blank"), "Blank");                   // an entry without text is none
+    // A language file that cannot be read is reported with its reason in the language.
+    Result<> missing = translator.Apply(folder + "klingon.lng");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error(), "Keine Sprache: " + folder + "klingon.lng ist unlesbar: fehlt");
+}
+
 }  // namespace
 }  // namespace kirvo
