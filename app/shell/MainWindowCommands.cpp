@@ -39,6 +39,9 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_PocketsPocket4:
     case MI_PocketsTile:
     case MI_PocketsCascade:
+    case MI_GameSelectAll:
+    case MI_GameArrange:
+    case MI_GameGather:
         session_->RunPlayCommand(item);
         RefreshCommands();
         RedrawField();

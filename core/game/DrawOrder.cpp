@@ -107,6 +107,18 @@ void BringGroupToTop(GameState& state, int32_t group)
     SortDrawOrder(state, SortOrder::Ascending);
 }
 
+void SendGroupToBottom(GameState& state, int32_t group)
+{
+    for (int i = 0; i < state.descriptor.TotalTileNum; ++i) {
+        int32_t& number = state.pieces[i].group;
+        if (number == group)
+            number = 0;
+        else if (number < group)
+            ++number;
+    }
+    SortDrawOrder(state, SortOrder::Ascending);
+}
+
 void BringSelectionToTop(GameState& state)
 {
     SortDrawOrder(state, SortOrder::Ascending);

@@ -19,6 +19,8 @@ enum class SortOrder {
 void SortDrawOrder(GameState& state, SortOrder order);
 // Puts the group on top: it becomes TotalTileNum - 1 and every number above it drops by one.
 void BringGroupToTop(GameState& state, int32_t group);
+// Puts the group at the bottom: it becomes 0 and every number below it rises by one.
+void SendGroupToBottom(GameState& state, int32_t group);
 // Puts the groups of the selected pieces on top, keeping their order among themselves and the
 // order of the rest, and renumbers all groups densely from 0.
 void BringSelectionToTop(GameState& state);

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "game/GroupRescale.h"
+#include "playfield/Arrange.h"
 #include "playfield/Caption.h"
+#include "playfield/Gather.h"
 #include "playfield/GlassSkin.h"
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Selection.h"
@@ -226,9 +228,33 @@ void GameSession::RunPlayCommand(MenuItem item)
     case MI_PocketsPocket4: TogglePocket(windows_, state_, MW_POCKET0 + (int(item) - int(MI_PocketsPocket1))); break;
     case MI_PocketsTile: TilePockets(windows_, state_); break;
     case MI_PocketsCascade: CascadePockets(windows_, state_); break;
+    case MI_GameSelectAll:
+        ClearSelectionIfAny();
+        SelectAll(state_, windows_);
+        state_.redrawMode = RedrawMode::WholeField;
+        return;
+    case MI_GameArrange:
+        ArrangeSelection(state_, windows_, random_);
+        return;
+    case MI_GameGather: Gather(); return;
     default: return;
     }
     RedrawAfterWindowChange();
+}
+
+void GameSession::Gather()
+{
+    state_.busy = true;
+    const MessageAnswer answer = Tell(messages_, Text("Q_Gather", "All pieces will be gathered in the first window "
+                                                                  "and the pockets will be emptied.$DDo you want to go on?"),
+                                      MessageButtons::YesNo, MessageIcon::Question);
+    if (answer == MessageAnswer::Yes) {
+        ClearSelectionIfAny();
+        drag_.state = DragState::Idle;
+        state_.draggedPiece = -1;
+        GatherPieces(state_, windows_);
+    }
+    state_.busy = false;
 }
 
 void GameSession::SwitchSides()

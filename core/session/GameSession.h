@@ -126,7 +126,8 @@ public:
     bool NextJoinStep();
     // Whether the join whose animation just ended solved the puzzle: the finish is due now.
     bool TakeFinishAfterJoin();
-    // The commands that work on the field: sides, pockets, tiling and cascading.
+    // The commands that work on the field: sides, pockets, tiling, cascading, select all, arrange
+    // and gather (which asks first).
     void RunPlayCommand(MenuItem item);
     // Space: the other side, carrying what is carried.
     void SwitchSides();
@@ -173,6 +174,7 @@ private:
     PlayOptions CurrentPlayOptions() const;
     SessionOutcome AfterPlay(const PlayOutcome& outcome);
     void RedrawAfterWindowChange();
+    void Gather();
     void ClearSelectionIfAny();
     std::string Text(const char* key, const char* english) const;
     void TellError(const std::string& text) const;

@@ -344,6 +344,27 @@ TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
     EXPECT_TRUE(window.Action(MI_Game)->isEnabled());
 }
 
+// Select All, Arrange and Gather reach the game: A selects the side's pieces and turns Arrange on,
+// its button arranges them, and Gather asks first (answered here with OK: nothing happens).
+TEST_F(MainWindowTest, SelectAllArrangeAndGatherActOnTheGame)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    EXPECT_FALSE(Enabled(BI_Arrange));
+    Tap(Qt::Key_A);
+    EXPECT_TRUE(window.State().selectionExists);
+    EXPECT_TRUE(Enabled(BI_Arrange));
+    Click(BI_Arrange);
+    EXPECT_TRUE(window.State().changed);
+    EXPECT_TRUE(shown.empty());
+
+    const std::vector<PieceRecord> pieces = window.State().pieces;
+    window.RunCommand(MI_GameGather);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("gathered"), std::string::npos) << shown[0];
+    EXPECT_EQ(window.State().pieces, pieces);
+    EXPECT_TRUE(window.State().selectionExists);
+}
+
 // Saved under a new name, the game is mirrored into the autosave file; saved again it is rewritten
 // in place; after another jigsaw, opening the save resumes the game as it was left.
 TEST_F(MainWindowTest, SaveAndResume)

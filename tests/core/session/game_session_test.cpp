@@ -72,9 +72,10 @@ protected:
 
     testing::TempFolder temp;
     std::vector<std::string> told;
+    MessageAnswer answer = MessageAnswer::Ok;
     MessageSink sink = [this](const MessageRequest& request) {
         told.push_back(request.text);
-        return MessageAnswer::Ok;
+        return answer;
     };
     Translator translator;
     SilentHost host;
@@ -210,6 +211,44 @@ TEST_F(GameSessionTest, AnAutosaveKeepsTheGameUnsaved)
     EXPECT_TRUE(session->State().changed);
     EXPECT_FALSE(session->State().autosavePending);
     EXPECT_FALSE(session->AutosaveTick(20)) << "nothing new to save";
+}
+
+// Gather asks first: No leaves every piece where it is and the game unchanged. Arrange may be used
+// while a selection exists, which Select All makes and Gather puts away.
+TEST_F(GameSessionTest, GatherAsksFirstAndArrangeFollowsTheSelection)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    GameState& state = const_cast<GameState&>(session->State());
+    state.pieces[1].window = MW_POCKET0;
+    state.pieces[2].window = MW_SIDE1;
+    const std::vector<PieceRecord> before = state.pieces;
+    const auto arrangeEnabled = [&] { return session->Enabling().items[size_t(MenuItem::MI_GameArrange)]; };
+
+    answer = MessageAnswer::No;
+    session->RunPlayCommand(MenuItem::MI_GameGather);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("gathered"), std::string::npos);
+    EXPECT_EQ(state.pieces, before);
+    EXPECT_FALSE(state.changed);
+    EXPECT_FALSE(state.busy);
+
+    EXPECT_FALSE(arrangeEnabled());
+    session->RunPlayCommand(MenuItem::MI_GameSelectAll);
+    EXPECT_TRUE(arrangeEnabled());
+    EXPECT_TRUE(state.pieces[0].selected);
+    EXPECT_FALSE(state.pieces[1].selected);
+    EXPECT_FALSE(state.pieces[2].selected);
+    session->RunPlayCommand(MenuItem::MI_GameArrange);
+    EXPECT_TRUE(state.changed);
+    EXPECT_TRUE(arrangeEnabled());
+
+    answer = MessageAnswer::Yes;
+    session->RunPlayCommand(MenuItem::MI_GameGather);
+    EXPECT_FALSE(arrangeEnabled());
+    EXPECT_FALSE(AnySelected());
+    for (int k = 0; k < PieceCount(state); ++k)
+        EXPECT_EQ(state.pieces[size_t(k)].window, MW_SIDE0) << k;
+    EXPECT_EQ(session->Windows().shownSide, MW_SIDE0);
 }
 
 }  // namespace
