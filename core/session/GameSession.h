@@ -103,7 +103,7 @@ public:
     // Starts the jigsaw file or resumes the saved game; `fitArea` is the room a fitted picture
     // may take. On failure the player is told why and the puzzle in play stays as it was.
     bool Open(const std::string& file, WindowSize fitArea);
-    // What the jigsaw browser does on selecting a jigsaw: the pending descriptor and the preview.
+    // Reads the jigsaw's header into the pending descriptor with the standing choices, and its preview.
     Result<> SelectJigsaw(const std::string& file, WindowSize fitArea);
 
     // --- Saving (GameSessionSave.cpp) ---

@@ -42,15 +42,12 @@ std::string GameSession::RecentFileAt(int index) const
 
 Result<> GameSession::SelectJigsaw(const std::string& file, WindowSize fitArea)
 {
-    Result<JigsawFile> header = ReadJigsawFile(file, JigsawReadMode::Select);
-    if (!header)
-        return Fail(header.error());
-    FillPendingDescriptor(header.value(), pending_);
-    TakeChoices(pending_, settings_.DefJigP);
-    ComputeFitSize(pending_, fitArea.width, fitArea.height);
+    Result<TPixelBuffer> preview = SelectJigsawFile(file, settings_.DefJigP, fitArea, pending_);
+    if (!preview)
+        return Fail(preview.error());
     if (!ApplyChosenLevel(pending_))
         return Fail("The picture is too small to be cut into pieces.");
-    storedThumb_ = std::move(header.value().preview);
+    storedThumb_ = std::move(preview.value());
     return {};
 }
 

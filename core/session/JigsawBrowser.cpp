@@ -21,12 +21,6 @@ namespace fs = std::filesystem;
 std::string FileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
 std::string StemOf(const std::string& path) { return fs::path(path).stem().string(); }
 
-bool Exists(const std::string& path)
-{
-    std::error_code error;
-    return !path.empty() && fs::exists(path, error);
-}
-
 std::vector<std::string> Captions(const std::string& folder, const std::string& extension)
 {
     std::vector<std::string> captions = ListFilesByExtension(folder, extension);
@@ -54,7 +48,7 @@ void JigsawBrowser::Activate(BrowserMode mode, const std::string& preselected, W
     mode_ = mode;
     fitArea_ = fitArea;
     selection_ = SelectionKind::Nothing;
-    selectedPath_ = Exists(preselected) ? preselected : std::string();
+    selectedPath_ = FileExists(preselected) ? preselected : std::string();
     fileNameBox_ = FileNameOf(selectedPath_);
     if (mode_ == BrowserMode::Save)
         page_ = BrowserPage::SavedGames;
@@ -159,7 +153,7 @@ bool JigsawBrowser::SelectEntry(bool enable)
 
     const std::string path = CurrentFolder() + fileNameBox_;
     bool result = false;
-    if (fileNameBox_.empty() || !Exists(path)) {
+    if (fileNameBox_.empty() || !FileExists(path)) {
         ClearPreview(PreviewState::Hidden);
     } else if ((HasJigsawExtension(path) && SelectJigsawFile(path))
                || (HasSavedGameExtension(path) && SelectSavedGame(path))) {
@@ -175,13 +169,10 @@ bool JigsawBrowser::SelectEntry(bool enable)
 
 bool JigsawBrowser::SelectJigsawFile(const std::string& path)
 {
-    TakeChoices(pending_, defaults_);
-    Result<JigsawFile> read = ReadJigsawFile(path, JigsawReadMode::Select);
-    if (!read)
+    Result<TPixelBuffer> preview = kirvo::SelectJigsawFile(path, defaults_, fitArea_, pending_);
+    if (!preview)
         return false;
-    FillPendingDescriptor(read.value(), pending_);
-    ComputeFitSize(pending_, fitArea_.width, fitArea_.height);
-    previewPicture_ = std::move(read.value().preview);
+    previewPicture_ = std::move(preview.value());
     selection_ = SelectionKind::Jigsaw;
     ShowChoices(pending_);
     preview_ = PreviewState::Picture;
@@ -343,7 +334,7 @@ bool JigsawBrowser::Ok()
             return false;
         }
         const std::string path = names_.savedGamesFolder + box + names_.savedGameExtension;
-        if (Exists(path)
+        if (FileExists(path)
             && !Ask(translator_.TextOr(LangSection::LoadSave, "Q_OverwriteFile", "%s already exists.$DDo you want to replace it?"),
                     box, MessageButtons::OkCancel))
             return false;
@@ -354,7 +345,7 @@ bool JigsawBrowser::Ok()
     fileNameBox_ = box;
     const std::string path = CurrentFolder() + FileNameOf(box);
     SelectEntry(true);
-    if (!Exists(path)) {
+    if (!FileExists(path)) {
         TellFile(translator_.TextOr(LangSection::LoadSave, "MS_CantFindFile", "The file %s cannot be found."), box);
         return false;
     }
@@ -377,7 +368,7 @@ void JigsawBrowser::DeleteSelected(BrowserPage list)
         return;
     }
     const std::string path = Folder(list) + fileName;
-    if (!Exists(path)
+    if (!FileExists(path)
         || !Ask(translator_.TextOr(LangSection::LoadSave, "Q_DeleteFile", "Do you really want to delete %s?"), caption,
                 MessageButtons::OkCancel))
         return;
@@ -420,7 +411,7 @@ void JigsawBrowser::SelectAfterDelete(BrowserPage list, int index)
 
 bool JigsawBrowser::DeleteListedFile(BrowserPage list, const std::string& path)
 {
-    if (!Exists(path))
+    if (!FileExists(path))
         return true;
     const std::string fileName = FileNameOf(path);
     std::error_code error;

@@ -1,6 +1,7 @@
 #include "session/JigsawChoices.h"
 
 #include "cutting/PieceSizeTable.h"
+#include "files/JigsawFile.h"
 
 namespace kirvo {
 
@@ -12,6 +13,18 @@ void TakeChoices(Descriptor& pending, const NewGameDefaults& defaults)
     pending.ShapeStyle = uint8_t(defaults.ShapeStyle);
     pending.SpreadOut = uint8_t(defaults.SpreadOut);
     pending.FitToScreen = defaults.FitToScreen ? 1 : 0;
+}
+
+Result<TPixelBuffer> SelectJigsawFile(const std::string& path, const NewGameDefaults& defaults, WindowSize fitArea,
+                                      Descriptor& pending)
+{
+    Result<JigsawFile> header = ReadJigsawFile(path, JigsawReadMode::Select);
+    if (!header)
+        return Fail(header.error());
+    FillPendingDescriptor(header.value(), pending);
+    TakeChoices(pending, defaults);
+    ComputeFitSize(pending, fitArea.width, fitArea.height);
+    return std::move(header.value().preview);
 }
 
 void ComputeFitSize(Descriptor& pending, int availableWidth, int availableHeight)

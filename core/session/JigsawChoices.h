@@ -7,13 +7,23 @@
 // is on.
 #pragma once
 
+#include <string>
+
+#include "base/Result.h"
 #include "game/Descriptor.h"
+#include "playfield/PlayWindow.h"
+#include "raster/PixelBuffer.h"
 #include "settings/Settings.h"
 
 namespace kirvo {
 
 // Level, Rotate, BorderStyle, ShapeStyle, SpreadOut and FitToScreen from the standing choices.
 void TakeChoices(Descriptor& pending, const NewGameDefaults& defaults);
+
+// Selecting a jigsaw file: its header and the standing choices go into the pending descriptor,
+// with the fit size for a field of fitArea. The file's preview, or why it cannot be read.
+Result<TPixelBuffer> SelectJigsawFile(const std::string& path, const NewGameDefaults& defaults, WindowSize fitArea,
+                                      Descriptor& pending);
 
 // fitWidth x fitHeight of the pending picture (ImageW x ImageH) for a field of available size:
 // the picture's own size when it fits, else the largest size of its proportions that does.
