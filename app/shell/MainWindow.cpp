@@ -256,21 +256,39 @@ void MainWindow::ApplyCaptions()
         if (entry.item == MenuItem::Separator || entry.item == MenuItem::MI_FileLastSep
             || (entry.item >= MenuItem::MI_FileLast0 && entry.item <= MenuItem::MI_FileLast3))
             continue;
-        // The keys are shown beside the caption only: the window handles them itself.
-        QString caption = QString::fromStdString(Text(entry.name, entry.caption));
-        if (std::string keys = ShortcutText(entry.shortcut); !keys.empty())
-            caption += "\t" + QString::fromStdString(keys);
-        actions_[size_t(entry.item)]->setText(caption);
+        SetItemCaption(entry.item, Text(entry.name, entry.caption));
     }
-    for (int i = 0; i < kToolbarButtonCount; ++i) {
-        const MenuEntry& entry = MenuEntryOf(ToolbarButtons()[size_t(i)].item);
-        std::string hint = ToolbarHint(Text(entry.name, entry.caption), ShortcutText(entry.shortcut));
-        toolbar_->SetHint(i, QString::fromStdString(hint));
-    }
+    shownWindowKeys_ = {};
+    ApplyCurrentWindowCaptions();
     session_->ApplyCaptions();
     CaptionPainter painter;
     for (TMyWin& window : session_->Windows().windows)
         RenderCaption(window, painter);
+}
+
+void MainWindow::SetItemCaption(MenuItem item, const std::string& caption)
+{
+    const MenuEntry& entry = MenuEntryOf(item);
+    const std::string keys = ShortcutText(entry.shortcut);
+    // The keys are shown beside the caption only: the window handles them itself.
+    QString text = QString::fromStdString(caption);
+    if (!keys.empty())
+        text += "\t" + QString::fromStdString(keys);
+    actions_[size_t(item)]->setText(text);
+    for (int i = 0; i < kToolbarButtonCount; ++i)
+        if (ToolbarButtons()[size_t(i)].item == item)
+            toolbar_->SetHint(i, QString::fromStdString(ToolbarHint(caption, keys)));
+}
+
+void MainWindow::ApplyCurrentWindowCaptions()
+{
+    const MenuCaptionKeys keys = CurrentWindowMenuKeys(session_->Windows());
+    if (keys == shownWindowKeys_)
+        return;
+    shownWindowKeys_ = keys;
+    for (auto [item, caption] : {std::pair {MenuItem::MI_GameBkgCur, &keys.backgroundForCurrent},
+                                 std::pair {MenuItem::MI_GameSelectAll, &keys.selectAll}})
+        SetItemCaption(item, translator_.TextOr(LangSection::MainForm, caption->key, caption->english));
 }
 
 void MainWindow::LoadSettings()

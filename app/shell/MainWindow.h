@@ -90,6 +90,10 @@ private:
     void LoadProgramArt();
     void BuildMenu();
     void ApplyCaptions();
+    // The menu caption and the hint of the item's toolbar button, with its shortcut.
+    void SetItemCaption(MenuItem item, const std::string& caption);
+    // Select All and the background of the current window name the window in view.
+    void ApplyCurrentWindowCaptions();
     // The translated text, or the English one while the language has none.
     std::string Text(const char* key, const char* english) const;
     void Tell(const std::string& text, MessageIcon icon) const;
@@ -137,6 +141,7 @@ private:
     std::array<QAction*, kMenuItemCount> actions_ {};
     std::array<QCursor, 2> dragCursors_;  // "DRAGAAA", "DRAGBBB"
     QMenu* menu_ = nullptr;               // PM_Menu
+    MenuCaptionKeys shownWindowKeys_;     // the window the current-window captions name now
     ToolbarPanel* toolbar_ = nullptr;     // P_Toolbar
     QWidget* field_ = nullptr;            // P_Field
     FieldWidget* fieldWidget_ = nullptr;  // I_Field

@@ -146,6 +146,7 @@ void MainWindow::RefreshCommands()
         toolbar_->SetColumn(BI_Pocket1 + k, PocketButtonImage(pocket));
     }
     check(MI_FullScreen, BI_FullScreen, fullScreen_);
+    ApplyCurrentWindowCaptions();
 }
 
 void MainWindow::PutRecent(const std::string& fullName)

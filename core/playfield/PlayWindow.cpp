@@ -287,10 +287,12 @@ MenuCaptionKeys CurrentWindowMenuKeys(const PlayWindows& windows)
     const int n = windows.menuWindow;
     if (IsPocket(n)) {
         const std::string pocket = std::to_string(PocketNumber(n));
-        return {"MI_GameBkgPocket" + pocket, "MI_GameSelectAllPocket" + pocket};
+        return {{"MI_GameBkgPocket" + pocket, "Bkg for Pocket " + pocket},
+                {"MI_GameSelectAllPocket" + pocket, "Select All in Pocket " + pocket}};
     }
     const std::string side = std::to_string(n + 1);
-    return {"MI_GameBkgWin" + side, "MI_GameSelectAllWin" + side};
+    const std::string name = n == MW_SIDE0 ? "First Win" : "Second Win";
+    return {{"MI_GameBkgWin" + side, "Bkg for " + name}, {"MI_GameSelectAllWin" + side, "Select All in " + name}};
 }
 
 int PocketButtonImage(const TMyWin& pocket) { return pocket.groupCount > 0 ? 10 : 9; }

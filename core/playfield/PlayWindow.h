@@ -247,9 +247,16 @@ int FallbackCurrentWindow(const PlayWindows& windows);
 // prepare the drag images again.
 void ShowSide(PlayWindows& windows, GameState& state, int side, Carrying carrying);
 
+// A translation key with the English caption shown while the language has none.
+struct CaptionKey {
+    std::string key;
+    std::string english;
+    bool operator==(const CaptionKey&) const = default;
+};
 struct MenuCaptionKeys {
-    std::string backgroundForCurrent;  // translation key for MI_GameBkgCur (and button 4's hint)
-    std::string selectAll;             // translation key for MI_GameSelectAll (and button 13's hint)
+    CaptionKey backgroundForCurrent;  // MI_GameBkgCur (and button 4's hint)
+    CaptionKey selectAll;             // MI_GameSelectAll (and button 13's hint)
+    bool operator==(const MenuCaptionKeys&) const = default;
 };
 MenuCaptionKeys CurrentWindowMenuKeys(const PlayWindows& windows);
 // Toolbar image of a pocket's button: 9 empty, 10 holding pieces.

@@ -365,6 +365,19 @@ TEST_F(MainWindowTest, SelectAllArrangeAndGatherActOnTheGame)
     EXPECT_TRUE(window.State().selectionExists);
 }
 
+TEST_F(MainWindowTest, CurrentWindowCaptionsNameTheWindowInView)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    auto captions = [this] {
+        return std::pair {window.Action(MI_GameSelectAll)->text(), window.Toolbar()->Button(BI_BkgCur)->toolTip()};
+    };
+    EXPECT_EQ(captions(), std::pair(QString("Select All in First Win\tA"), QString("Bkg for First Win (Shift+B)")));
+    window.RunCommand(MI_PocketsPocket2);
+    EXPECT_EQ(captions(), std::pair(QString("Select All in Pocket 2\tA"), QString("Bkg for Pocket 2 (Shift+B)")));
+    Tap(Qt::Key_Space);
+    EXPECT_EQ(captions().first, "Select All in Second Win\tA");
+}
+
 // Saved under a new name, the game is mirrored into the autosave file; saved again it is rewritten
 // in place; after another jigsaw, opening the save resumes the game as it was left.
 TEST_F(MainWindowTest, SaveAndResume)

@@ -83,17 +83,17 @@ TEST_F(PlayWindowTest, MakingCurrentMovesTheActiveFlagsAndTheMenuCaptions)
     EXPECT_TRUE(windows.windows[5].active);
     EXPECT_TRUE(windows.windows[5].controls[kCloseButton].windowActive);
     EXPECT_FALSE(windows.windows[MW_SIDE0].active);
-    EXPECT_EQ(CurrentWindowMenuKeys(windows).backgroundForCurrent, "MI_GameBkgPocket4");
-    EXPECT_EQ(CurrentWindowMenuKeys(windows).selectAll, "MI_GameSelectAllPocket4");
+    EXPECT_EQ(CurrentWindowMenuKeys(windows).backgroundForCurrent.key, "MI_GameBkgPocket4");
+    EXPECT_EQ(CurrentWindowMenuKeys(windows).selectAll.key, "MI_GameSelectAllPocket4");
 
     // The thumbnail window and the glass have no captions of their own: the last ones stay.
     MakeCurrent(windows, state, kGlassWindow);
     EXPECT_TRUE(windows.glass.active);
     EXPECT_FALSE(windows.windows[5].active);
-    EXPECT_EQ(CurrentWindowMenuKeys(windows).backgroundForCurrent, "MI_GameBkgPocket4");
+    EXPECT_EQ(CurrentWindowMenuKeys(windows).backgroundForCurrent.key, "MI_GameBkgPocket4");
 
     MakeCurrent(windows, state, MW_SIDE1);
-    EXPECT_EQ(CurrentWindowMenuKeys(windows).selectAll, "MI_GameSelectAllWin2");
+    EXPECT_EQ(CurrentWindowMenuKeys(windows).selectAll.key, "MI_GameSelectAllWin2");
     MakeCurrent(windows, state, kNoWindow);
     EXPECT_EQ(state.currentWindow, kNoWindow);
     EXPECT_FALSE(windows.windows[MW_SIDE1].active);
