@@ -32,6 +32,8 @@ void DrawMoving(FieldImage& field, Moving moving, const GameState& state, const 
     const What what = KindsFor(moving).moving;
     if (what != What::FromUnder)
         Compose(field, Layer::Field, box, what, state, windows);
+    if (moving == Moving::Nothing)
+        DrawCarriedWeight(field, windows);
 }
 
 }  // namespace

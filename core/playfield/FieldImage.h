@@ -19,13 +19,17 @@
 // Frames, caption bars, scroll bars, size grips and close buttons are blended from the window skin
 // (WindowSkin.h), inside the frame box and outside the client box.
 //
-// Not drawn yet: background pictures, the thumbnail picture, the glass and the weight sprite.
+// The carried weight's sprite lies over everything, windows and frames too, and is drawn after
+// every compose of the field image while it is carried; it is never part of the under image.
+//
+// Not drawn yet: background pictures, the thumbnail picture and the glass.
 #pragma once
 
 #include <cstdint>
 
 #include "game/GameState.h"
 #include "playfield/PlayWindow.h"
+#include "playfield/WeightSprite.h"
 #include "playfield/WindowSkin.h"
 #include "raster/Box.h"
 #include "raster/PixelBuffer.h"
@@ -79,6 +83,16 @@ struct JoinStar {
     int window = kNoWindow;  // the star is clipped to its client box
 };
 
+// The weight while the player carries it with the mouse.
+struct CarriedWeight {
+    bool carried = false;
+    int anchorX = 0;  // the mouse point, field pixels: the piece under it takes the weight
+    int anchorY = 0;
+    int left = 0;     // the sprite's top-left, field pixels
+    int top = 0;
+    int window = kNoWindow;  // the side or pocket it is carried over
+};
+
 struct FieldImage {
     TPixelBuffer image;  // what the player sees: 24-bit, the screen's size
     TPixelBuffer under;  // the field without what is being dragged
@@ -86,6 +100,8 @@ struct FieldImage {
     TBox hoverBox;       // what RedrawMode::HoverBox recomposes
     SelectionRectangle rectangle;
     JoinStar star;
+    TPixelBuffer weightSprite = DrawWeightSprite();  // 32-bit; see WeightSprite.h
+    CarriedWeight weight;
     int hotWindow = kNoWindow;  // the window and control hovering made hot; kGlassWindow = the glass
     int hotControl = -1;
 };
@@ -153,7 +169,9 @@ void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const Play
 // Asks the next redraw to recompose the box too (RedrawMode::HoverBox), unless the whole field is
 // already due.
 void RequestHoverRedraw(FieldImage& field, GameState& state, const TBox& box);
-// Carries out the pending redraw mode and resets it; then draws the join star. Returns the area
+// The carried weight's sprite over the field image, clipped to the field; nothing when not carried.
+void DrawCarriedWeight(FieldImage& field, const PlayWindows& windows);
+// Carries out the pending redraw mode and resets it; then draws the carried weight and the join star. Returns the area
 // to repaint: empty in RedrawMode::Nothing. starStrip is the 24-bit strip of star frames.
 TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, const TPixelBuffer& starStrip);
 // The mouse moved with no button held and nothing dragged: the control under it becomes hot, and

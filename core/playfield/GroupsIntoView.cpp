@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 #include <span>
+#include <vector>
 
 #include "game/DrawOrder.h"
 
@@ -22,13 +23,21 @@ struct Shift {
     int64_t LengthSquared() const { return int64_t(x) * x + int64_t(y) * y; }
 };
 
-// The move that brings lo up to above 0, or hi down to the limit.
-int AxisShift(int lo, int hi, int limit)
+// What groups are kept inside, in virtual-field coordinates.
+struct Limits {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The move that brings lo up to above low, or hi down to high.
+int AxisShift(int lo, int hi, int low, int high)
 {
-    if (lo <= 0)
-        return -lo;
-    if (hi > limit)
-        return limit - hi;
+    if (lo <= low)
+        return low - lo;
+    if (hi > high)
+        return high - hi;
     return 0;
 }
 
@@ -51,34 +60,35 @@ bool RepairGroup(GameState& state, std::span<const DrawOrderEntry> group)
     return wildX || wildY;
 }
 
-Shift FrameShift(const PieceRecord& frame, Pulling pulling, int limitX, int limitY)
+Shift FrameShift(const PieceRecord& frame, Pulling pulling, const Limits& in)
 {
     const bool pull = pulling == Pulling::On;
     const int x = frame.x, y = frame.y, w = frame.width, h = frame.height;
-    return {pull ? AxisShift(x + kFrameReach, x + w - kFrameReach, limitX)
-                 : AxisShift(x + w - kFrameReach, x + kFrameReach, limitX),
-            pull ? AxisShift(y + kFrameReach, y + h - kFrameReach, limitY)
-                 : AxisShift(y + h - kFrameReach, y + kFrameReach, limitY)};
+    return {pull ? AxisShift(x + kFrameReach, x + w - kFrameReach, in.left, in.right)
+                 : AxisShift(x + w - kFrameReach, x + kFrameReach, in.left, in.right),
+            pull ? AxisShift(y + kFrameReach, y + h - kFrameReach, in.top, in.bottom)
+                 : AxisShift(y + h - kFrameReach, y + kFrameReach, in.top, in.bottom)};
 }
 
-Shift PieceShift(const PieceRecord& piece, Pulling pulling, int tileSize, int limitX, int limitY)
+Shift PieceShift(const PieceRecord& piece, Pulling pulling, int tileSize, const Limits& in)
 {
     const int x = piece.x, y = piece.y, w = piece.width, h = piece.height;
     if (pulling == Pulling::On)
-        return {AxisShift(x + w / 4, x + w - w / 4, limitX), AxisShift(y + h / 4, y + h - h / 4, limitY)};
+        return {AxisShift(x + w / 4, x + w - w / 4, in.left, in.right),
+                AxisShift(y + h / 4, y + h - h / 4, in.top, in.bottom)};
     const int grabX = std::max(std::min(kFrameReach, tileSize), w * 3 / 4);
     const int grabY = std::max(std::min(kFrameReach, tileSize), h * 3 / 4);
-    return {AxisShift(x + w - grabX, x + grabX, limitX), AxisShift(y + h - grabY, y + grabY, limitY)};
+    return {AxisShift(x + w - grabX, x + grabX, in.left, in.right),
+            AxisShift(y + h - grabY, y + grabY, in.top, in.bottom)};
 }
 
-Shift GroupShift(const GameState& state, std::span<const DrawOrderEntry> group, Pulling pulling, int limitX,
-                 int limitY)
+Shift GroupShift(const GameState& state, std::span<const DrawOrderEntry> group, Pulling pulling, const Limits& in)
 {
     Shift shortest;
     int64_t shortestLength = std::numeric_limits<int64_t>::max();
     bool someInView = false;
     for (const DrawOrderEntry& entry : group) {
-        Shift shift = PieceShift(state.pieces[size_t(entry.piece)], pulling, state.descriptor.TileS, limitX, limitY);
+        Shift shift = PieceShift(state.pieces[size_t(entry.piece)], pulling, state.descriptor.TileS, in);
         if (shift.IsZero()) {
             someInView = true;
         } else if (shift.LengthSquared() < shortestLength) {
@@ -91,6 +101,19 @@ Shift GroupShift(const GameState& state, std::span<const DrawOrderEntry> group, 
     return shortest;
 }
 
+bool HoldsFrame(std::span<const DrawOrderEntry> group, int border)
+{
+    return border >= 0 && std::ranges::any_of(group, [border](const DrawOrderEntry& e) { return e.piece == border; });
+}
+
+// The shift that brings the group in: the frame's when the group holds it.
+Shift ShiftInto(const GameState& state, std::span<const DrawOrderEntry> group, Pulling pulling, const Limits& in)
+{
+    const int border = BorderPieceIndex(state);
+    return HoldsFrame(group, border) ? FrameShift(state.pieces[size_t(border)], pulling, in)
+                                     : GroupShift(state, group, pulling, in);
+}
+
 }  // namespace
 
 bool BringGroupsIntoView(GameState& state, PlayWindows& windows, int window, Pulling pulling)
@@ -99,9 +122,8 @@ bool BringGroupsIntoView(GameState& state, PlayWindows& windows, int window, Pul
     if (int(state.drawOrder.size()) != count)
         SortDrawOrder(state, SortOrder::Ascending);
     const bool pocket = IsPocket(window);
-    const int limitX = pocket ? windows.field.visibleWidth : windows.field.virtualWidth;
-    const int limitY = pocket ? windows.field.visibleHeight : windows.field.virtualHeight;
-    const int border = BorderPieceIndex(state);
+    const Limits in {.right = pocket ? windows.field.visibleWidth : windows.field.virtualWidth,
+                     .bottom = pocket ? windows.field.visibleHeight : windows.field.virtualHeight};
 
     bool moved = false;
     std::span<const DrawOrderEntry> order = state.drawOrder;
@@ -115,11 +137,7 @@ bool BringGroupsIntoView(GameState& state, PlayWindows& windows, int window, Pul
             continue;
 
         moved |= RepairGroup(state, group);
-        const bool holdsFrame = border >= 0 && std::ranges::any_of(group, [border](const DrawOrderEntry& e) {
-            return e.piece == border;
-        });
-        const Shift shift = holdsFrame ? FrameShift(state.pieces[size_t(border)], pulling, limitX, limitY)
-                                       : GroupShift(state, group, pulling, limitX, limitY);
+        const Shift shift = ShiftInto(state, group, pulling, in);
         if (!shift.IsZero()) {
             MoveGroup(state, group, shift.x, shift.y);
             moved = true;
@@ -132,6 +150,31 @@ bool BringGroupsIntoView(GameState& state, PlayWindows& windows, int window, Pul
     }
     MarkChanged(state);
     return moved;
+}
+
+bool PullDroppedIntoClient(GameState& state, PlayWindows& windows, int window, int piece, bool selection)
+{
+    if (!IsSideOrPocket(window) || piece < 0)
+        return false;
+    const int32_t group = state.pieces[size_t(piece)].group;
+    std::vector<DrawOrderEntry> dropped;
+    for (int k = 0; k < PieceCount(state); ++k) {
+        const PieceRecord& p = state.pieces[size_t(k)];
+        if (selection ? p.selected : p.group == group)
+            dropped.push_back({.group = p.group, .piece = k});
+    }
+    const TMyWin& w = windows.windows[size_t(window)];
+    const Limits in {.left = w.scrollX, .top = w.scrollY, .right = w.scrollX + w.client.width,
+                     .bottom = w.scrollY + w.client.height};
+    const Shift shift = ShiftInto(state, dropped, Pulling::Off, in);
+    if (shift.IsZero())
+        return false;
+    MoveGroup(state, dropped, shift.x, shift.y);
+    if (IsPocket(window))
+        UpdateExtent(windows.windows[size_t(window)], state);
+    state.redrawMode = RedrawMode::WholeField;
+    MarkChanged(state);
+    return true;
 }
 
 }  // namespace kirvo

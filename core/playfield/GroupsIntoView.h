@@ -20,5 +20,10 @@ enum class Pulling { Off, On };
 // piece). A moved group updates a pocket's extent and asks for a full redraw; the game is marked
 // changed in every case. True when any group moved.
 bool BringGroupsIntoView(GameState& state, PlayWindows& windows, int window, Pulling pulling);
+// After a drop: what was dropped (the piece's group, or every selected piece with selection set)
+// moves as a whole, as little as it must, until it can be grabbed inside the window's client box
+// as scrolled now, with the same grab sizes as BringGroupsIntoView without pulling. True when it
+// moved.
+bool PullDroppedIntoClient(GameState& state, PlayWindows& windows, int window, int piece, bool selection);
 
 }  // namespace kirvo

@@ -8,6 +8,7 @@
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Joining.h"
 #include "playfield/Selection.h"
+#include "playfield/Weight.h"
 
 namespace kirvo {
 
@@ -34,6 +35,14 @@ void StartDrag(PlayContext& play, int x, int y, bool keepSelection)
     play.drag.offsetX = piece.x + w.client.left - w.scrollX - x;
     play.drag.offsetY = piece.y + w.client.top - w.scrollY - y;
     play.drag.state = DragState::Carrying;
+    play.drag.pickUpWindow = state.currentWindow;
+    play.drag.pickedUp.clear();
+    const int count = PieceCount(state);
+    for (int k = 0; k < count; ++k) {
+        const PieceRecord& p = state.pieces[size_t(k)];
+        if (keepSelection ? p.selected : p.group == piece.group)
+            play.drag.pickedUp.push_back({.piece = k, .x = p.x, .y = p.y, .window = p.window});
+    }
     state.selectionExists = keepSelection;
     PrepareDragImages(play.field, Moving::Pieces, state, play.windows);
     state.redrawMode = RedrawMode::RepaintOnly;
@@ -207,6 +216,8 @@ PlayOutcome PlayMouseDown(PlayContext& play, int button, uint8_t modifiers, int 
     }
     if (IsPocket(window))
         BringToFront(windows, state, window);
+    if (play.field.weight.carried)
+        return {};
 
     const int piece = PieceAtPoint(state, windows, x, y);
     const TMyWin& w = Window(windows, window);
@@ -254,6 +265,10 @@ PlayOutcome PlayMouseMove(PlayContext& play, bool buttonHeld, int x, int y)
     if (part == WindowPart::HandScroll && !buttonHeld) {
         windows.action = {};
         outcome.cursor = PlayCursor::Normal;
+        return outcome;
+    }
+    if (part == WindowPart::None && play.field.weight.carried) {
+        CarryWeight(play, x, y);
         return outcome;
     }
     if (part != WindowPart::None) {
@@ -309,16 +324,22 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
                 play.drag.clickToDragStart = false;
                 return outcome;
             }
-            const int window = state.pieces[size_t(state.draggedPiece)].window;
-            MoveDragged(play, x, y, kNoWindow, state.selectionExists);
-            if (state.selectionExists) {
+            const int dropped = state.draggedPiece;
+            const bool selection = state.selectionExists;
+            const int window = state.pieces[size_t(dropped)].window;
+            MoveDragged(play, x, y, kNoWindow, selection);
+            if (selection) {
                 state.draggedPiece = -1;
                 play.drag.state = DragState::Idle;
                 MarkChanged(state);
             } else {
                 outcome = Drop(play);
-                BringGroupsIntoView(state, windows, window, Pulling::Off);
             }
+            play.drag.pickedUp.clear();
+            // Dropped over the toolbar or beyond the window's edge, it must stay within reach.
+            PullDroppedIntoClient(state, windows, window, dropped, selection);
+            if (!selection)
+                BringGroupsIntoView(state, windows, window, Pulling::Off);
             if (IsPocket(window))
                 UpdateExtent(windows.windows[size_t(window)], state);
             state.redrawMode = RedrawMode::WholeField;
@@ -332,6 +353,10 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
             play.drag.state = DragState::Idle;
             SelectByRectangle(state, box);
             state.redrawMode = RedrawMode::WholeField;
+            return outcome;
+        }
+        if (play.field.weight.carried) {
+            DropWeight(play);
             return outcome;
         }
     }
@@ -355,6 +380,44 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
         state.redrawMode = RedrawMode::WholeField;
     }
     return outcome;
+}
+
+bool CancelDrag(PlayContext& play)
+{
+    GameState& state = play.state;
+    PlayWindows& windows = play.windows;
+    if (play.field.weight.carried) {
+        play.field.weight.carried = false;
+        state.redrawMode = RedrawMode::WholeField;
+        return true;
+    }
+    if (!IsCarrying(play) || state.draggedPiece < 0)
+        return false;
+    const int carriedTo = state.pieces[size_t(state.draggedPiece)].window;
+    for (const PickedUp& p : play.drag.pickedUp) {
+        PieceRecord& piece = state.pieces[size_t(p.piece)];
+        piece.x = p.x;
+        piece.y = p.y;
+        piece.window = p.window;
+    }
+    const int home = play.drag.pickUpWindow;
+    for (int n : {carriedTo, home}) {
+        if (IsPocket(n)) {
+            Recount(windows, state, n);
+            UpdateExtent(windows.windows[size_t(n)], state);
+        }
+    }
+    if (IsPocket(home))
+        BringToFront(windows, state, home);
+    else
+        MakeCurrent(windows, state, home);
+    state.draggedPiece = -1;
+    play.drag.state = DragState::Idle;
+    play.drag.clickToDragStart = false;
+    play.drag.pickedUp.clear();
+    MarkChanged(state);
+    state.redrawMode = RedrawMode::WholeField;
+    return true;
 }
 
 PlayOutcome PlayWheel(PlayContext& play, int delta, int x, int y)

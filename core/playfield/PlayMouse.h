@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "game/GameState.h"
 #include "game/MouseBindings.h"
@@ -29,6 +30,14 @@ inline constexpr int kMiddleButton = 2;
 
 enum class DragState { Idle, Carrying, Rectangle };
 
+// Where a carried piece was picked up, so that a cancelled drag can put it back.
+struct PickedUp {
+    int piece = -1;
+    int x = 0;
+    int y = 0;
+    uint8_t window = 0;
+};
+
 // What the mouse is doing between events; every open starts it afresh.
 struct PlayDrag {
     DragState state = DragState::Idle;
@@ -37,6 +46,8 @@ struct PlayDrag {
     bool clickToDragStart = false;  // click-to-drag: the press that picked the pieces up is not released yet
     int clickX = 0;
     int clickY = 0;
+    std::vector<PickedUp> pickedUp;  // every piece being carried, as it was when picked up
+    int pickUpWindow = kNoWindow;    // the current window at the pick-up
 };
 
 struct PlayOptions {
@@ -75,6 +86,9 @@ PlayOutcome PlayMouseDown(PlayContext& play, int button, uint8_t modifiers, int 
 // buttonHeld: any mouse button is down.
 PlayOutcome PlayMouseMove(PlayContext& play, bool buttonHeld, int x, int y);
 PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x, int y);
+// Escape: carried pieces go back where they were picked up, window and all, without joining; a
+// carried weight is put away. True when something was carried.
+bool CancelDrag(PlayContext& play);
 // Up (delta > 0) turns the piece under the mouse counter-clockwise, down clockwise.
 PlayOutcome PlayWheel(PlayContext& play, int delta, int x, int y);
 

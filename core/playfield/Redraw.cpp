@@ -32,6 +32,15 @@ void AddBox(TBox& box, const TBox& more)
 
 }  // namespace
 
+void DrawCarriedWeight(FieldImage& field, const PlayWindows& windows)
+{
+    const CarriedWeight& weight = field.weight;
+    if (!weight.carried)
+        return;
+    PixBlendBlit(field.image, weight.left, weight.top, kWeightSpriteWidth, kWeightSpriteHeight, field.weightSprite, 0,
+                 0, kWeightSpriteWidth, kWeightSpriteHeight, FieldBox(windows));
+}
+
 void RequestHoverRedraw(FieldImage& field, GameState& state, const TBox& box)
 {
     if (state.redrawMode == RedrawMode::WholeField || BoxIsEmpty(box))
@@ -60,6 +69,8 @@ TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, con
         area = FieldBox(windows);
         break;
     }
+    if (state.redrawMode != RedrawMode::RepaintOnly)
+        DrawCarriedWeight(field, windows);
     state.redrawMode = RedrawMode::Nothing;
     DrawJoinStar(field, windows, starStrip);
     return area;

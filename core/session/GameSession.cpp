@@ -11,6 +11,7 @@
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Selection.h"
 #include "playfield/StarStrip.h"
+#include "playfield/Weight.h"
 #include "session/ChangeLook.h"
 
 namespace kirvo {
@@ -207,10 +208,15 @@ void GameSession::ClearSelectionIfAny()
 void GameSession::RedrawAfterWindowChange()
 {
     // What is carried must be drawn over the field as it now is.
-    if (drag_.state == DragState::Carrying && state_.draggedPiece >= 0)
+    if (drag_.state == DragState::Carrying && state_.draggedPiece >= 0) {
         PrepareDragImagesAgain(field_, Carried::Pieces, state_, windows_);
-    else
+    } else if (field_.weight.carried) {
+        if (IsSideOrPocket(state_.currentWindow))
+            field_.weight.window = state_.currentWindow;
+        PrepareDragImagesAgain(field_, Carried::Weight, state_, windows_);
+    } else {
         state_.redrawMode = RedrawMode::WholeField;
+    }
 }
 
 void GameSession::RunPlayCommand(MenuItem item)
@@ -255,6 +261,24 @@ void GameSession::Gather()
         GatherPieces(state_, windows_);
     }
     state_.busy = false;
+}
+
+void GameSession::Weight(int x, int y)
+{
+    if (!names_.puzzleLoaded || progress_.shown)
+        return;
+    const PlayOptions options = CurrentPlayOptions();
+    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, {}};
+    WeightCommand(play, x, y);
+}
+
+bool GameSession::CancelDrag()
+{
+    if (!names_.puzzleLoaded || progress_.shown)
+        return false;
+    const PlayOptions options = CurrentPlayOptions();
+    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, {}};
+    return kirvo::CancelDrag(play);
 }
 
 void GameSession::SwitchSides()

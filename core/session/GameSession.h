@@ -129,6 +129,11 @@ public:
     // The commands that work on the field: sides, pockets, tiling, cascading, select all, arrange
     // and gather (which asks first).
     void RunPlayCommand(MenuItem item);
+    // The Weight command; (x, y) is the mouse on the field, (-100, -100) when it lies left of or
+    // above the field.
+    void Weight(int x, int y);
+    // Escape: what is carried goes back where it was picked up. True when something was carried.
+    bool CancelDrag();
     // Space: the other side, carrying what is carried.
     void SwitchSides();
     // The key went up: the command whose shortcut it is, when one should run now.

@@ -68,6 +68,7 @@ bool GameSession::Open(const std::string& file, WindowSize fitArea)
     // The game's own play flags were cleared by starting or resuming it.
     drag_ = PlayDrag {.clickToDragStart = true};
     field_.rectangle = {};
+    field_.weight = {};
     state_.redrawMode = RedrawMode::WholeField;
     return true;
 }

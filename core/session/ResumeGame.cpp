@@ -33,10 +33,10 @@ void RestorePockets(PlayWindows& windows, GameState& state, const std::array<Poc
         SetVisible(windows, state, number, record.open ? Visibility::Shown : Visibility::Hidden);
         pocket.frame = record.box;
         LayOut(pocket, SizeSource::FromFrame);
-        if (record.keepScroll)
-            continue;
-        pocket.scrollX = record.scrollX;
-        pocket.scrollY = record.scrollY;
+        if (!record.keepScroll) {
+            pocket.scrollX = record.scrollX;
+            pocket.scrollY = record.scrollY;
+        }
         Recount(windows, state, number);
         UpdateExtent(pocket, state);
     }

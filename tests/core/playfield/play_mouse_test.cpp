@@ -2,105 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <tuple>
+#include <vector>
 
-#include "playfield/Joining.h"
-#include "session/JigsawChoices.h"
-#include "session/NewGame.h"
-#include "support/DrawnAtlas.h"
+#include "play_fixture.h"
 
 namespace kirvo {
 namespace {
-
-constexpr int kFieldWidth = 640;
-constexpr int kFieldHeight = 480;
-
-using testing::DrawnAtlas;
-
-// A freshly opened game of a small picture, played with the mouse on the field.
-class PlayMouseTest : public ::testing::Test {
-protected:
-    void Open(bool rotate, bool clickToDrag = false)
-    {
-        SetStartField(windows, kFieldWidth, kFieldHeight);
-        InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
-        SizeFieldImages(field, kFieldWidth, kFieldHeight, kDefaultBackground);
-        NewGameChoices choices;
-        choices.pending.ImageW = 240;
-        choices.pending.ImageH = 180;
-        TakeChoices(choices.pending, {.Rotate = rotate, .ShapeStyle = 4, .Level = 13, .FitToScreen = false});
-        ComputeFitSize(choices.pending, kFieldWidth, kFieldHeight);
-        ASSERT_TRUE(ApplyChosenLevel(choices.pending));
-        choices.seedText = "5";
-        TPixelBuffer picture;
-        PixCreate24(picture, 240, 180);
-        PixFillRect(picture, 0, 0, 240, 180, 0x808080);
-        Random random;
-        ASSERT_TRUE(StartNewGame(state, windows, choices, std::move(picture), random, DrawnAtlas()));
-        options.keys.bClickToDrag = clickToDrag;
-        Redraw(field, state, windows, TPixelBuffer {});
-    }
-
-    PlayContext Play() { return {state, windows, field, drag, options, glassSkin, {kFieldWidth, kFieldHeight + 40}}; }
-
-    // A field point on the piece: the middle of its box, or the first point of it found from there.
-    std::pair<int, int> PointOn(int piece)
-    {
-        const PieceRecord& p = state.pieces[size_t(piece)];
-        const TMyWin& w = windows.windows[p.window];
-        for (int dy = 0; dy < p.height; ++dy)
-            for (int dx = 0; dx < p.width; ++dx) {
-                const int x = p.x + (p.width / 2 + dx) % p.width + w.client.left - w.scrollX;
-                const int y = p.y + (p.height / 2 + dy) % p.height + w.client.top - w.scrollY;
-                state.currentWindow = p.window;
-                if (PieceAtPoint(state, windows, x, y) == piece)
-                    return {x, y};
-            }
-        ADD_FAILURE() << "no point on piece " << piece;
-        return {0, 0};
-    }
-
-    // Piece 0 at the top left, the others apart in rows on the right, so none covers another.
-    void LayOutApart()
-    {
-        PieceRecord& first = state.pieces[0];
-        first.x = 20 + first.sourceX;
-        first.y = 20 + first.sourceY;
-        for (int k = 1; k < state.descriptor.TotalTileNum; ++k) {
-            state.pieces[size_t(k)].x = 300 + (k - 1) % 4 * 85;
-            state.pieces[size_t(k)].y = 10 + (k - 1) / 4 * 85;
-        }
-    }
-
-    // Where piece k must lie to join piece 0 unturned.
-    std::pair<int, int> PlaceBeside0(int k)
-    {
-        const PieceRecord& first = state.pieces[0];
-        const PieceRecord& p = state.pieces[size_t(k)];
-        return {first.x - first.sourceX + p.sourceX, first.y - first.sourceY + p.sourceY};
-    }
-
-    // Drags piece k by the left button so that it ends at (x, y) plus the slip.
-    PlayOutcome DragTo(int k, std::pair<int, int> place, int slip = 0)
-    {
-        auto [fromX, fromY] = PointOn(k);
-        const PieceRecord& p = state.pieces[size_t(k)];
-        const int toX = fromX + place.first - p.x + slip;
-        const int toY = fromY + place.second - p.y + slip;
-        PlayContext play = Play();
-        PlayMouseDown(play, kLeftButton, 0, fromX, fromY);
-        PlayMouseMove(play, true, (fromX + toX) / 2, (fromY + toY) / 2);
-        PlayMouseMove(play, true, toX, toY);
-        return PlayMouseUp(play, kLeftButton, 0, toX, toY);
-    }
-
-    GameState state;
-    PlayWindows windows;
-    FieldImage field;
-    PlayDrag drag;
-    PlayOptions options;
-    TPixelBuffer glassSkin;
-};
 
 TEST_F(PlayMouseTest, DroppingAPieceBesideItsNeighbourJoinsThem)
 {
@@ -207,6 +115,83 @@ TEST_F(PlayMouseTest, ARectangleSelectsThePiecesInside)
     EXPECT_TRUE(state.selectionExists);
     for (int k = 0; k < state.descriptor.TotalTileNum; ++k)
         EXPECT_EQ(state.pieces[size_t(k)].selected, k == 5) << k;
+}
+
+// Escape while carrying: the group (or the selection) goes back where it was picked up, window
+// and all, the drag ends and nothing joins, even over its place beside a neighbour.
+TEST_F(PlayMouseTest, EscapePutsWhatIsCarriedBack)
+{
+    struct Case {
+        const char* name;
+        bool selection;
+        bool intoPocket;
+    };
+    for (const Case& c : {Case {"group", false, false}, Case {"selection", true, false},
+                          Case {"group carried into a pocket", false, true}}) {
+        SCOPED_TRACE(c.name);
+        Open(false);
+        LayOutApart();
+        state.pieces[1].selected = state.pieces[2].selected = c.selection;
+        state.selectionExists = c.selection;
+        if (c.intoPocket)
+            ShowOrHidePocket(windows, state, MW_POCKET0, Visibility::Shown);
+        const std::vector<PieceRecord> before = state.pieces;
+        auto [fromX, fromY] = PointOn(1);
+        PlayContext play = Play();
+        PlayMouseDown(play, kLeftButton, 0, fromX, fromY);
+        if (c.intoPocket) {
+            const TBox& pocket = windows.windows[MW_POCKET0].client;
+            PlayMouseMove(play, true, pocket.left + 10, pocket.top + 10);
+            ASSERT_EQ(state.pieces[1].window, MW_POCKET0);
+            ASSERT_EQ(windows.windows[MW_POCKET0].groupCount, 1);
+        } else {
+            auto [toX, toY] = PlaceBeside0(1);
+            PlayMouseMove(play, true, fromX + toX - state.pieces[1].x, fromY + toY - state.pieces[1].y);
+        }
+        EXPECT_TRUE(CancelDrag(play));
+        EXPECT_EQ(drag.state, DragState::Idle);
+        EXPECT_EQ(state.draggedPiece, -1);
+        EXPECT_EQ(state.currentWindow, MW_SIDE0);
+        EXPECT_EQ(windows.windows[MW_POCKET0].groupCount, 0);
+        for (int k = 0; k < state.descriptor.TotalTileNum; ++k) {
+            const PieceRecord& p = state.pieces[size_t(k)];
+            const PieceRecord& was = before[size_t(k)];
+            EXPECT_EQ(std::tuple(p.x, p.y, p.window), std::tuple(was.x, was.y, was.window)) << k;
+        }
+        PlayMouseUp(play, kLeftButton, 0, fromX, fromY);
+        EXPECT_NE(state.pieces[1].group, state.pieces[0].group);
+        EXPECT_FALSE(CancelDrag(play)) << "nothing is carried any more";
+    }
+}
+
+// Dropped with the mouse above the field (over the toolbar) or left of it, what was carried comes
+// back far enough to be grabbed: three quarters of a piece inside the client box.
+TEST_F(PlayMouseTest, ADropOutsideTheFieldStaysWithinReach)
+{
+    struct Case {
+        const char* name;
+        bool selection;
+        int mouseX;
+        int mouseY;
+    };
+    for (const Case& c : {Case {"group above", false, 200, -12}, Case {"selection above", true, 200, -12},
+                          Case {"group to the left", false, -12, 200}, Case {"selection to the left", true, -12, 200}}) {
+        SCOPED_TRACE(c.name);
+        Open(false);
+        LayOutApart();
+        state.pieces[7].selected = c.selection;
+        state.selectionExists = c.selection;
+        auto [fromX, fromY] = PointOn(7);
+        PlayContext play = Play();
+        PlayMouseDown(play, kLeftButton, 0, fromX, fromY);
+        PlayMouseMove(play, true, c.mouseX, c.mouseY);
+        PlayMouseUp(play, kLeftButton, 0, c.mouseX, c.mouseY);
+        const PieceRecord& p = state.pieces[7];
+        const TMyWin& w = windows.windows[MW_SIDE0];
+        EXPECT_GE(p.x + p.width - w.scrollX, p.width * 3 / 4);
+        EXPECT_GE(p.y + p.height - w.scrollY, p.height * 3 / 4);
+        EXPECT_EQ(drag.state, DragState::Idle);
+    }
 }
 
 }  // namespace

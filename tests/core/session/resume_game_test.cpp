@@ -120,6 +120,25 @@ Result<SavedGame> SavedAndRead(const Table& played)
                            SavedGameReadMode::Start);
 }
 
+// A pocket counts its groups and names the count in its caption, whether or not the saved game
+// asks for its scroll position to be left alone.
+TEST(ResumeGameTest, APocketCaptionCountsItsGroups)
+{
+    for (bool keepScroll : {false, true}) {
+        SCOPED_TRACE(keepScroll ? "scroll kept" : "scroll restored");
+        Table played;
+        Play(played);
+        Result<SavedGame> read = SavedAndRead(played);
+        ASSERT_TRUE(read) << read.error();
+        read.value().pockets[0].keepScroll = keepScroll;
+        Table resumed;
+        ResumeGame(resumed.state, resumed.windows, std::move(read.value()));
+        const TMyWin& pocket = resumed.windows.windows[MW_POCKET0];
+        EXPECT_EQ(pocket.groupCount, 2);
+        EXPECT_EQ(pocket.caption, "Pocket 1: 2");
+    }
+}
+
 TEST(ResumeGameTest, AGameWhollyOnTheSecondSideOpensThere)
 {
     Table played;
