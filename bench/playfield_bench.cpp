@@ -1,7 +1,7 @@
 // The field of a 1920 x 1080 screen holding a cut 1920 x 1080 picture of about 1000 and of 3999
 // pieces scattered over side 0: a full compose, also with the pieces embossed and shadowed, one
-// drag step of a 50-piece group, the hit test, and a memcpy of the field image to compare them
-// with.
+// drag step of a 50-piece group, the hit test, Arrange of 3999 selected single pieces, and a
+// memcpy of the field image to compare them with.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -18,6 +18,7 @@
 #include "cutting/PieceSizeTable.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
+#include "playfield/Arrange.h"
 #include "playfield/FieldImage.h"
 
 namespace kirvo {
@@ -148,6 +149,25 @@ void HitTest(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(HitTest)->Arg(1000)->Arg(3999)->Unit(benchmark::kMicrosecond);
+
+// Every piece alone in its group and selected; each run arranges the grid the last one left.
+void ArrangeSingles(benchmark::State& run)
+{
+    std::unique_ptr<Scene> scene = MakeScene(int(run.range(0)), false);
+    GameState& state = scene->state;
+    for (int i = 0; i < state.descriptor.TotalTileNum; ++i) {
+        state.pieces[size_t(i)].group = i;
+        state.pieces[size_t(i)].selected = true;
+    }
+    state.selectionExists = true;
+    state.draggedPiece = -1;
+    SortDrawOrder(state, SortOrder::Ascending);
+    Random random(11);
+    for (auto _ : run)
+        benchmark::DoNotOptimize(ArrangeSelection(state, scene->windows, random));
+    Counters(run, *scene);
+}
+BENCHMARK(ArrangeSingles)->Arg(3999)->Unit(benchmark::kMicrosecond);
 
 void FieldMemcpy(benchmark::State& run)
 {

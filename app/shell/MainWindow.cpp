@@ -236,7 +236,7 @@ void MainWindow::BuildMenu()
     }
     for (MenuItem item : {MenuItem::MI_GameWin1, MenuItem::MI_GameWin2, MenuItem::MI_PocketsPocket1,
                           MenuItem::MI_PocketsPocket2, MenuItem::MI_PocketsPocket3, MenuItem::MI_PocketsPocket4,
-                          MenuItem::MI_FullScreen})
+                          MenuItem::MI_FullScreen, MenuItem::MI_GameWeight})
         actions_[size_t(item)]->setCheckable(true);
 }
 
@@ -260,7 +260,14 @@ void MainWindow::ApplyCaptions()
     }
     shownWindowKeys_ = {};
     ApplyCurrentWindowCaptions();
+    shownWeight_.reset();
+    ApplyWeightDisplay();
     session_->ApplyCaptions();
+    RenderCaptions();
+}
+
+void MainWindow::RenderCaptions()
+{
     CaptionPainter painter;
     for (TMyWin& window : session_->Windows().windows)
         RenderCaption(window, painter);
@@ -289,6 +296,18 @@ void MainWindow::ApplyCurrentWindowCaptions()
     for (auto [item, caption] : {std::pair {MenuItem::MI_GameBkgCur, &keys.backgroundForCurrent},
                                  std::pair {MenuItem::MI_GameSelectAll, &keys.selectAll}})
         SetItemCaption(item, translator_.TextOr(LangSection::MainForm, caption->key, caption->english));
+}
+
+void MainWindow::ApplyWeightDisplay()
+{
+    const bool placed = session_->Names().puzzleLoaded && session_->State().weightedPiece >= 0;
+    if (shownWeight_ == placed)
+        return;
+    shownWeight_ = placed;
+    actions_[size_t(MenuItem::MI_GameWeight)]->setChecked(placed);
+    toolbar_->SetColumn(BI_Weight, placed ? kWeightOnColumn : kWeightOffColumn);
+    SetItemCaption(MenuItem::MI_GameWeight,
+                   placed ? Text("MI_GameWeightOn", "Lift Weight") : Text("MI_GameWeightOff", "Put Weight"));
 }
 
 void MainWindow::LoadSettings()

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "commands/Commands.h"
 #include "session/ColourPalette.h"
@@ -94,6 +95,11 @@ private:
     void SetItemCaption(MenuItem item, const std::string& caption);
     // Select All and the background of the current window name the window in view.
     void ApplyCurrentWindowCaptions();
+    // The Weight item and button show whether a weight is placed; the caption names what the
+    // command will do.
+    void ApplyWeightDisplay();
+    // Every window's caption image follows its text (a pocket's group count changes it).
+    void RenderCaptions();
     // The translated text, or the English one while the language has none.
     std::string Text(const char* key, const char* english) const;
     void Tell(const std::string& text, MessageIcon icon) const;
@@ -142,6 +148,7 @@ private:
     std::array<QCursor, 2> dragCursors_;  // "DRAGAAA", "DRAGBBB"
     QMenu* menu_ = nullptr;               // PM_Menu
     MenuCaptionKeys shownWindowKeys_;     // the window the current-window captions name now
+    std::optional<bool> shownWeight_;     // whether the Weight item now shows a placed weight
     ToolbarPanel* toolbar_ = nullptr;     // P_Toolbar
     QWidget* field_ = nullptr;            // P_Field
     FieldWidget* fieldWidget_ = nullptr;  // I_Field

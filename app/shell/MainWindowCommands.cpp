@@ -1,5 +1,6 @@
 // The main window's commands: running them and showing which ones the player may use.
 #include <QAction>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenu>
@@ -46,6 +47,15 @@ void MainWindow::RunCommand(MenuItem item)
         RefreshCommands();
         RedrawField();
         return;
+    case MI_GameWeight: {
+        // The weight is picked up where the mouse is, or out of sight when it is off the field.
+        const QPoint at = fieldWidget_->mapFromGlobal(QCursor::pos());
+        const bool offField = at.x() < 0 || at.y() < 0;
+        session_->Weight(offField ? -100 : at.x(), offField ? -100 : at.y());
+        RefreshCommands();
+        RedrawField();
+        return;
+    }
     case MI_FileOpen: OpenWithBrowser("", false); return;
     case MI_FileSave:
     case MI_FileSaveAs:
@@ -147,6 +157,7 @@ void MainWindow::RefreshCommands()
     }
     check(MI_FullScreen, BI_FullScreen, fullScreen_);
     ApplyCurrentWindowCaptions();
+    ApplyWeightDisplay();
 }
 
 void MainWindow::PutRecent(const std::string& fullName)

@@ -33,6 +33,7 @@ Qt::CursorShape SizingShape(SizingCursor cursor)
 
 void MainWindow::RedrawField()
 {
+    RenderCaptions();
     TBox changed = session_->Redraw();
     if (changed.width > 0 && changed.height > 0)
         fieldWidget_->repaint(changed.left, changed.top, changed.width, changed.height);

@@ -42,6 +42,11 @@ uint8_t PlayModifiers(Qt::KeyboardModifiers modifiers)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && running_ && session_->CancelDrag()) {
+        RefreshCommands();
+        RedrawField();
+        return;
+    }
     if (!event->isAutoRepeat())
         session_->KeyPressed(KeyCode(event->key()), KeyModifiers(event->modifiers()));
 }

@@ -111,6 +111,22 @@ int DropTarget(const PlayContext& play, int x, int y)
     return target;
 }
 
+// Carried pieces went from one window to another: pockets count their groups and fit their
+// extent again, and the window they are in now becomes current (a pocket comes to front).
+void PiecesChangedWindow(PlayWindows& windows, GameState& state, int from, int to)
+{
+    for (int n : {from, to}) {
+        if (IsPocket(n)) {
+            Recount(windows, state, n);
+            UpdateExtent(windows.windows[size_t(n)], state);
+        }
+    }
+    if (IsPocket(to))
+        BringToFront(windows, state, to);
+    else
+        MakeCurrent(windows, state, to);
+}
+
 void MoveDragged(PlayContext& play, int x, int y, int target, bool selection)
 {
     GameState& state = play.state;
@@ -136,16 +152,7 @@ void MoveDragged(PlayContext& play, int x, int y, int target, bool selection)
         DrawDragStep(play.field, Moving::Pieces, state, windows);
         return;
     }
-    for (int n : {old, target}) {
-        if (IsPocket(n)) {
-            Recount(windows, state, n);
-            UpdateExtent(windows.windows[size_t(n)], state);
-        }
-    }
-    if (IsPocket(target))
-        BringToFront(windows, state, target);
-    else
-        MakeCurrent(windows, state, target);
+    PiecesChangedWindow(windows, state, old, target);
     PrepareDragImagesAgain(play.field, Carried::Pieces, state, windows);
 }
 
@@ -400,17 +407,7 @@ bool CancelDrag(PlayContext& play)
         piece.y = p.y;
         piece.window = p.window;
     }
-    const int home = play.drag.pickUpWindow;
-    for (int n : {carriedTo, home}) {
-        if (IsPocket(n)) {
-            Recount(windows, state, n);
-            UpdateExtent(windows.windows[size_t(n)], state);
-        }
-    }
-    if (IsPocket(home))
-        BringToFront(windows, state, home);
-    else
-        MakeCurrent(windows, state, home);
+    PiecesChangedWindow(windows, state, carriedTo, play.drag.pickUpWindow);
     state.draggedPiece = -1;
     play.drag.state = DragState::Idle;
     play.drag.clickToDragStart = false;

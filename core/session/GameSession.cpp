@@ -75,7 +75,7 @@ void GameSession::PutRecent(const std::string& file) { PutRecentFile(settings_.r
 
 void GameSession::ApplyCaptions()
 {
-    SetPocketCaptionFormat(windows_, translator_.Text(LangSection::Pocket, "PocketCaption"));
+    SetPocketCaptionFormat(windows_, translator_.TextOr(LangSection::Pocket, "PocketCaption", "Pocket %d (%d)"));
     SetCaption(windows_.windows[MW_THUMB], translator_.Text(LangSection::Thumbnail, "FormCaption"));
     state_.redrawMode = RedrawMode::WholeField;
 }

@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <fstream>
 #include <vector>
@@ -505,6 +506,48 @@ protected:
 
     int first = 0;  // the piece the group grows from
 };
+
+// Weight (W) while a piece is carried sets the weight on it: the item is checked, the button shows
+// the placed weight and the caption offers to lift it; Escape puts the piece back; W again lifts
+// the weight.
+TEST_F(PlayTest, WeightAndEscapeActOnTheCarriedPiece)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    auto display = [this] {
+        return std::tuple {window.Action(MI_GameWeight)->isChecked(), window.Toolbar()->Column(BI_Weight),
+                           window.Action(MI_GameWeight)->text()};
+    };
+    EXPECT_EQ(display(), std::tuple(false, kWeightOffColumn, QString("Put Weight\tW")));
+    const int k = 3;
+    const PieceRecord before = Piece(k);
+    const QPoint at = PointOnPiece(k);
+    Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, at + QPoint(30, 20), Qt::LeftButton);
+    Tap(Qt::Key_W);
+    EXPECT_EQ(window.State().weightedPiece, k);
+    EXPECT_EQ(display(), std::tuple(true, kWeightOnColumn, QString("Lift Weight\tW")));
+    Tap(Qt::Key_Escape);
+    EXPECT_EQ(std::pair(Piece(k).x, Piece(k).y), std::pair(before.x, before.y));
+    Mouse(QEvent::MouseButtonRelease, at + QPoint(30, 20), Qt::LeftButton);
+    EXPECT_EQ(std::pair(Piece(k).x, Piece(k).y), std::pair(before.x, before.y)) << "the release drops nothing";
+    Tap(Qt::Key_W);
+    EXPECT_EQ(window.State().weightedPiece, -1);
+    EXPECT_EQ(display(), std::tuple(false, kWeightOffColumn, QString("Put Weight\tW")));
+}
+
+// A pocket's caption image follows its group count as pieces go in.
+TEST_F(PlayTest, APocketCaptionShowsThePiecesThatWentIn)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    const QPoint from = PointOnPiece(0);
+    window.RunCommand(MI_PocketsPocket1);
+    const TMyWin& pocket = window.Windows().windows[MW_POCKET0];
+    ASSERT_FALSE(BoxContains(pocket.frame, from.x(), from.y()));
+    EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (0)");
+    Drag(from, QPoint(pocket.client.left + 10, pocket.client.top + 10));
+    ASSERT_EQ(Piece(0).window, MW_POCKET0);
+    EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (1)");
+}
 
 // Plays a sample jigsaw from start to finish as a player would: every piece is joined by carrying
 // the growing group onto it, turned to match it first; the finish offers to save the solved
