@@ -150,22 +150,36 @@ void HitTest(benchmark::State& run)
 }
 BENCHMARK(HitTest)->Arg(1000)->Arg(3999)->Unit(benchmark::kMicrosecond);
 
-// Every piece alone in its group and selected; each run arranges the grid the last one left.
+// Arrange reads only the pieces' places and groups and the cell size of the level, so its scene
+// is a piece table of exactly that many pieces, each alone in its group and selected, scattered
+// over side 0; each run arranges the grid the last one left.
 void ArrangeSingles(benchmark::State& run)
 {
-    std::unique_ptr<Scene> scene = MakeScene(int(run.range(0)), false);
-    GameState& state = scene->state;
-    for (int i = 0; i < state.descriptor.TotalTileNum; ++i) {
-        state.pieces[size_t(i)].group = i;
-        state.pieces[size_t(i)].selected = true;
+    const int pieces = int(run.range(0));
+    Scene scene;
+    GameState& state = scene.state;
+    Descriptor& d = state.descriptor;
+    d.ImageW = kWidth;
+    d.ImageH = kHeight;
+    d.Level = LevelNear(pieces);
+    ApplyLevel(d, kWidth, kHeight);
+    d.TotalTileNum = pieces;
+    AllocatePieceTable(state, pieces);
+    Random random(11);
+    for (int i = 0; i < pieces; ++i) {
+        PieceRecord& piece = state.pieces[size_t(i)];
+        piece.group = i;
+        piece.selected = true;
+        piece.x = random(kWidth - d.MaskS);
+        piece.y = random(kHeight - d.MaskS);
     }
     state.selectionExists = true;
-    state.draggedPiece = -1;
-    SortDrawOrder(state, SortOrder::Ascending);
-    Random random(11);
+    SetStartField(scene.windows, kWidth, kHeight);
+    InitialisePlayWindows(scene.windows, state, "Pocket %d: %d", "Thumbnail");
+    SetVirtualField(scene.windows, kWidth, kHeight);
     for (auto _ : run)
-        benchmark::DoNotOptimize(ArrangeSelection(state, scene->windows, random));
-    Counters(run, *scene);
+        benchmark::DoNotOptimize(ArrangeSelection(state, scene.windows, random));
+    Counters(run, scene);
 }
 BENCHMARK(ArrangeSingles)->Arg(3999)->Unit(benchmark::kMicrosecond);
 
