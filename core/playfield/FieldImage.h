@@ -52,7 +52,7 @@ enum class Layer { Field, Under };  // the image a compose draws into
 
 // What follows the mouse during a drag.
 enum class Moving : int {
-    Nothing = 0,  // the weight is carried; the field only needs restoring
+    Nothing = 0,  // the weight is carried: the field is restored and its sprite drawn over it
     Pieces = 1,   // the dragged group or the selection
     Window = 3,   // the current window, moved or resized
     Rectangle = 5,
