@@ -212,6 +212,7 @@ TEST_F(MainWindowTest, OptionsApplyTheLanguageChosenAtOnce)
     });
     window.RunCommand(MI_Options);
     EXPECT_EQ(window.Action(MI_FileOpen)->text(), "Öffnen\tO");
+    EXPECT_EQ(window.Action(MI_GameWeight)->text(), "Gewicht auflegen\tW") << "what Weight will do";
     EXPECT_EQ(window.findChild<OptionsDialog*>()->windowTitle(), "Einstellungen");
     EXPECT_EQ(shown, std::vector<std::string> {});
 
