@@ -52,7 +52,6 @@ struct PlayContext {
     FieldImage& field;
     PlayDrag& drag;
     const PlayOptions& options;
-    const TPixelBuffer& glassSkin;
     WindowSize mainWindow;
 };
 

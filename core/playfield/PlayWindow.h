@@ -186,6 +186,7 @@ struct PlayWindows {
     int menuWindow = MW_SIDE0;  // the side or pocket the current-window menu captions name
     std::string pocketCaptionFormat;  // translated; two integers: pocket number, group count
     WindowAction action;
+    int glassZoom = 2;  // the glass magnifies 2 or 3 times
 };
 
 struct WindowSize {
