@@ -151,8 +151,7 @@ void PrepareDragImages(FieldImage& field, Moving moving, const GameState& state,
 void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState& state, const PlayWindows& windows);
 // Each mouse move of a drag: restores the field from the under image and draws what moves at its
 // new place; the field then only needs repainting, and the redraw that repaints it lays the glass
-// on top. A scrolled side moves everything: callers
-// compose What::All instead.
+// on top. A scrolled side moves everything: callers compose What::All instead.
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows);
 
 // --- Redrawing (Redraw.cpp) ---

@@ -6,8 +6,6 @@ namespace kirvo {
 
 namespace {
 
-constexpr int kStartZoom = 2;
-
 // Whether the lens pixel (u, v) of a width x height lens lies inside its ellipse.
 bool InEllipse(int u, int v, int width, int height)
 {
@@ -122,7 +120,7 @@ void SetGlassZoom(PlayWindows& windows, WindowPart button)
     if (button != WindowPart::GlassZoom3 && button != WindowPart::GlassZoom2)
         return;
     const bool three = button == WindowPart::GlassZoom3;
-    windows.glassZoom = three ? 3 : kStartZoom;
+    windows.glassZoom = three ? 3 : 2;
     windows.glass.controls[kZoom3Button].shown = !three;
     windows.glass.controls[kZoom2Button].shown = three;
 }

@@ -2,6 +2,8 @@
 // selection), carrying it within a window or into another, dropping it so it snaps and joins,
 // turning groups and sending them to the other side with the player's button combinations,
 // drawing a selection rectangle, scrolling by hand, and the window actions of the play windows.
+// While the glass is shown, a point inside its lens stands for the field point the lens shows
+// there (Glass.h), except while the glass itself is moved or resized.
 //
 // Each handler leaves GameState::redrawMode saying what the main window must redraw, and tells
 // in a PlayOutcome what else it must do: a sound, the join animation, the finish, a cursor.
