@@ -44,11 +44,11 @@ protected:
                 PixSetPixel(image, x, y, Pattern(x, y));
     }
 
-    void PlaceGlass(int left, int top, int zoom)
+    void PlaceGlass(int left, int top, int zoom, int width = kLens, int height = kLens)
     {
         windows.glass.visible = true;
         BoxMoveTo(windows.glass.frame, left, top);
-        LayOut(windows.glass, SizeSource::FromFrame);
+        LayOut(windows.glass, SizeSource::Given, width, height);
         SetGlassZoom(windows, zoom == 3 ? WindowPart::GlassZoom3 : WindowPart::GlassZoom2);
     }
 
@@ -63,24 +63,30 @@ protected:
 
 // Each lens pixel inside the rim shows the field pixel it magnifies, each repeated zoom times;
 // where that lies outside the field it is black. The rim is light at the upper left and dark at
-// the lower right; nothing outside the ellipse changes.
+// the lower right; nothing outside the ellipse changes. A resized glass gets a lens of its new size.
 TEST_F(GlassTest, TheLensShowsTheFieldUnderItsCentreMagnified)
 {
     struct Case {
         int zoom;
         int left;
         int top;
-        int magnifiedOffset;  // where the magnified part starts inside the lens box
+        int width;
+        int height;
+        int offsetX;  // where the magnified part starts inside the lens box
+        int offsetY;
     } cases[] = {
-        {2, 100, 50, 60},
-        {3, 100, 50, 80},
-        {2, 500, 300, 60},    // sticks out at the right and the bottom
-        {3, -100, -60, 80},   // and at the left and the top
+        {2, 100, 50, 240, 240, 60, 60},
+        {3, 100, 50, 240, 240, 80, 80},
+        {2, 500, 300, 240, 240, 60, 60},   // sticks out at the right and the bottom
+        {3, -100, -60, 240, 240, 80, 80},  // and at the left and the top
+        {2, 100, 50, 300, 260, 75, 65},
+        {3, 100, 50, 334, 250, 112, 84},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "zoom " << c.zoom << " at " << c.left << ", " << c.top);
+        SCOPED_TRACE(testing::Message() << "zoom " << c.zoom << " at " << c.left << ", " << c.top << ", " << c.width
+                                        << " x " << c.height);
         PaintField();
-        PlaceGlass(c.left, c.top, c.zoom);
+        PlaceGlass(c.left, c.top, c.zoom, c.width, c.height);
         DrawGlass(image, BoxFromOrigin(0, 0, kWidth, kHeight), lens, windows, clearSkin);
 
         int wrong = 0;
@@ -89,17 +95,19 @@ TEST_F(GlassTest, TheLensShowsTheFieldUnderItsCentreMagnified)
             for (int x = 0; x < kWidth; ++x) {
                 const int u = x - c.left;
                 const int v = y - c.top;
-                const bool inBox = u >= 0 && u < kLens && v >= 0 && v < kLens;
+                const int w = c.width;
+                const int h = c.height;
+                const bool inBox = u >= 0 && u < w && v >= 0 && v < h;
                 uint32_t expected = Pattern(x, y);
-                if (inBox && InsideEllipse(u, v, kLens, kLens)) {
-                    const bool rim = u == 0 || v == 0 || u == kLens - 1 || v == kLens - 1
-                        || !InsideEllipse(u - 1, v, kLens, kLens) || !InsideEllipse(u + 1, v, kLens, kLens)
-                        || !InsideEllipse(u, v - 1, kLens, kLens) || !InsideEllipse(u, v + 1, kLens, kLens);
-                    const int fx = c.left + c.magnifiedOffset + u / c.zoom;
-                    const int fy = c.top + c.magnifiedOffset + v / c.zoom;
+                if (inBox && InsideEllipse(u, v, w, h)) {
+                    const bool rim = u == 0 || v == 0 || u == w - 1 || v == h - 1 || !InsideEllipse(u - 1, v, w, h)
+                        || !InsideEllipse(u + 1, v, w, h) || !InsideEllipse(u, v - 1, w, h)
+                        || !InsideEllipse(u, v + 1, w, h);
+                    const int fx = c.left + c.offsetX + u / c.zoom;
+                    const int fy = c.top + c.offsetY + v / c.zoom;
                     const bool inField = fx >= 0 && fx < kWidth && fy >= 0 && fy < kHeight;
                     if (rim) {
-                        (u + v < kLens ? light : dark).insert(At(x, y));
+                        (2 * u * h + 2 * v * w < 2 * w * h ? light : dark).insert(At(x, y));
                         continue;
                     }
                     expected = inField ? Pattern(fx, fy) : 0;
