@@ -43,6 +43,7 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_GameSelectAll:
     case MI_GameArrange:
     case MI_GameGather:
+    case MI_GameGlass:
         session_->RunPlayCommand(item);
         RefreshCommands();
         RedrawField();
@@ -155,6 +156,7 @@ void MainWindow::RefreshCommands()
         check(MenuItem(int(MI_PocketsPocket1) + k), BI_Pocket1 + k, pocket.visible);
         toolbar_->SetColumn(BI_Pocket1 + k, PocketButtonImage(pocket));
     }
+    check(MI_GameGlass, BI_Glass, windows.glass.visible);
     check(MI_FullScreen, BI_FullScreen, fullScreen_);
     ApplyCurrentWindowCaptions();
     ApplyWeightDisplay();

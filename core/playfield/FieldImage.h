@@ -21,13 +21,16 @@
 //
 // The carried weight's sprite lies over everything, windows and frames too, and is drawn after
 // every compose of the field image while it is carried; it is never part of the under image.
+// The glass is drawn over the field image by every redraw (Glass.h), never into the under image.
 //
-// Not drawn yet: background pictures, the thumbnail picture and the glass.
+// Not drawn yet: background pictures and the thumbnail picture.
 #pragma once
 
 #include <cstdint>
 
 #include "game/GameState.h"
+#include "playfield/Glass.h"
+#include "playfield/GlassSkin.h"
 #include "playfield/PlayWindow.h"
 #include "playfield/WeightSprite.h"
 #include "playfield/WindowSkin.h"
@@ -97,6 +100,8 @@ struct FieldImage {
     TPixelBuffer image;  // what the player sees: 24-bit, the screen's size
     TPixelBuffer under;  // the field without what is being dragged
     TPixelBuffer windowSkin = DrawWindowSkin();  // 32-bit, drawn once; see WindowSkin.h
+    TPixelBuffer glassSkin = DrawGlassSkin();    // 32-bit, drawn once; see GlassSkin.h
+    GlassLens lens;
     TBox hoverBox;       // what RedrawMode::HoverBox recomposes
     SelectionRectangle rectangle;
     JoinStar star;
@@ -160,8 +165,8 @@ void PrepareDragImages(FieldImage& field, Moving moving, const GameState& state,
 // After a change under a drag: pieces or the weight get their drag images again, nothing else.
 void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState& state, const PlayWindows& windows);
 // Each mouse move of a drag: restores the field from the under image and draws what moves at its
-// new place; the field then only needs repainting. A scrolled side moves everything: callers
-// compose What::All instead.
+// new place; the field then only needs repainting, and the redraw that repaints it lays the glass
+// on top. A scrolled side moves everything: callers compose What::All instead.
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows);
 
 // --- Redrawing (Redraw.cpp) ---
@@ -171,8 +176,10 @@ void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const Play
 void RequestHoverRedraw(FieldImage& field, GameState& state, const TBox& box);
 // The carried weight's sprite over the field image, clipped to the field; nothing when not carried.
 void DrawCarriedWeight(FieldImage& field, const PlayWindows& windows);
-// Carries out the pending redraw mode and resets it; then draws the carried weight and the join star. Returns the area
-// to repaint: empty in RedrawMode::Nothing. starStrip is the 24-bit strip of star frames.
+// Carries out the pending redraw mode and resets it; then draws the join star, the carried weight
+// and the shown glass (a hover redraw recomposes the glass's box too, so the lens reads a fresh
+// field). Returns the area to repaint: empty in RedrawMode::Nothing. starStrip is the 24-bit strip
+// of star frames.
 TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, const TPixelBuffer& starStrip);
 // The mouse moved with no button held and nothing dragged: the control under it becomes hot, and
 // the controls whose look changed are redrawn (RedrawMode::HoverBox). Returns the cursor to show.

@@ -5,6 +5,7 @@
 
 #include "game/DrawOrder.h"
 #include "playfield/Completion.h"
+#include "playfield/Glass.h"
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Joining.h"
 #include "playfield/Selection.h"
@@ -204,20 +205,24 @@ PlayOutcome PlayMouseDown(PlayContext& play, int button, uint8_t modifiers, int 
     windows.action = {};
     MakeCurrent(windows, state, kNoWindow);
 
-    const int window = WindowAt(windows, x, y);
+    // Through the lens the press acts on the field point it shows; the rest of the glass is the
+    // glass's own.
+    const bool throughLens = MapThroughLens(windows, x, y);
+    const bool onGlass = !throughLens && windows.glass.visible && BoxContains(windows.glass.frame, x, y);
+    const int window = onGlass ? kGlassWindow : WindowAt(windows, x, y);
     if (window == kNoWindow)
         return {};
     MakeCurrent(windows, state, window);
     const bool clickToDragCarrying = keys.bClickToDrag && IsCarrying(play);
     if (!clickToDragCarrying) {
-        const WindowPart part = BeginWindowAction(windows, state, x, y, play.mainWindow, play.glassSkin);
+        const WindowPart part = BeginWindowAction(windows, state, x, y, play.mainWindow, play.field.glassSkin);
         if (part != WindowPart::None) {
             if (window != MW_SIDE0 && window != MW_SIDE1)
                 PrepareDragImages(play.field, Moving::Window, state, windows);
             return CursorFor(part);
         }
     }
-    if (!BoxContains(Window(windows, window).client, x, y)) {
+    if (onGlass || !BoxContains(Window(windows, window).client, x, y)) {
         MakeCurrent(windows, state, kNoWindow);
         return {};
     }
@@ -269,6 +274,8 @@ PlayOutcome PlayMouseMove(PlayContext& play, bool buttonHeld, int x, int y)
     PlayWindows& windows = play.windows;
     PlayOutcome outcome;
     const WindowPart part = windows.action.part;
+    if (windows.action.window != kGlassWindow)
+        MapThroughLens(windows, x, y);
     if (part == WindowPart::HandScroll && !buttonHeld) {
         windows.action = {};
         outcome.cursor = PlayCursor::Normal;
@@ -315,8 +322,10 @@ PlayOutcome PlayMouseUp(PlayContext& play, int button, uint8_t modifiers, int x,
     PlayWindows& windows = play.windows;
     const MouseBindings& keys = play.options.keys;
     PlayOutcome outcome;
+    MapThroughLens(windows, x, y);
     if (windows.action.part != WindowPart::None) {
         const WindowPart part = EndWindowAction(windows, state);
+        SetGlassZoom(windows, part);
         state.redrawMode = RedrawMode::WholeField;
         outcome.cursor = part == WindowPart::HandScroll ? PlayCursor::Normal : PlayCursor::Unchanged;
         return outcome;

@@ -4,6 +4,8 @@
 // drawing a selection rectangle, scrolling by hand, and the window actions of the play windows.
 // Escape puts what is carried back where it was picked up; a carried weight (Weight.h) follows
 // the mouse instead of any of this.
+// While the glass is shown, a point inside its lens stands for the field point the lens shows
+// there (Glass.h), except while the glass itself is moved or resized.
 //
 // Each handler leaves GameState::redrawMode saying what the main window must redraw, and tells
 // in a PlayOutcome what else it must do: a sound, the join animation, the finish, a cursor.
@@ -65,7 +67,6 @@ struct PlayContext {
     FieldImage& field;
     PlayDrag& drag;
     const PlayOptions& options;
-    const TPixelBuffer& glassSkin;
     WindowSize mainWindow;
 };
 

@@ -63,16 +63,19 @@ TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, con
         break;
     case RedrawMode::HoverBox:
         area = field.hoverBox;
+        if (windows.glass.visible)
+            AddBox(area, windows.glass.frame);
         Compose(field, Layer::Field, area, What::All, state, windows);
         break;
     case RedrawMode::RepaintOnly:
         area = FieldBox(windows);
         break;
     }
+    DrawJoinStar(field, windows, starStrip);
     if (state.redrawMode != RedrawMode::RepaintOnly)
         DrawCarriedWeight(field, windows);
     state.redrawMode = RedrawMode::Nothing;
-    DrawJoinStar(field, windows, starStrip);
+    DrawGlass(field.image, FieldBox(windows), field.lens, windows, field.glassSkin);
     return area;
 }
 

@@ -7,7 +7,7 @@
 #include "playfield/Arrange.h"
 #include "playfield/Caption.h"
 #include "playfield/Gather.h"
-#include "playfield/GlassSkin.h"
+#include "playfield/Glass.h"
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Selection.h"
 #include "playfield/StarStrip.h"
@@ -22,7 +22,6 @@ GameSession::GameSession(FILE_NAMES names, Translator& translator, MessageSink m
       translator_(translator),
       messages_(std::move(messages)),
       host_(host),
-      glassSkin_(DrawGlassSkin()),
       starStrip_(DrawStarStrip()),
       random_(seed),
       browser_(names_, state_, pending_, settings_.DefJigP, storedThumb_, translator, messages_)
@@ -166,7 +165,7 @@ SessionOutcome GameSession::Mouse(FieldMouse kind, int button, uint8_t modifiers
         mouseHeld_ = kind == FieldMouse::Press;
     state_.busy = true;
     const PlayOptions options = CurrentPlayOptions();
-    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, mainWindow};
+    PlayContext play {state_, windows_, field_, drag_, options, mainWindow};
     PlayOutcome outcome;
     switch (kind) {
     case FieldMouse::Press: outcome = PlayMouseDown(play, button, modifiers, x, y); break;
@@ -183,7 +182,7 @@ SessionOutcome GameSession::Wheel(int delta, int x, int y, WindowSize mainWindow
         return {};
     state_.busy = true;
     const PlayOptions options = CurrentPlayOptions();
-    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, mainWindow};
+    PlayContext play {state_, windows_, field_, drag_, options, mainWindow};
     const PlayOutcome outcome = PlayWheel(play, delta, x, y);
     state_.busy = false;
     return AfterPlay(outcome);
@@ -234,6 +233,7 @@ void GameSession::RunPlayCommand(MenuItem item)
     case MI_PocketsPocket4: TogglePocket(windows_, state_, MW_POCKET0 + (int(item) - int(MI_PocketsPocket1))); break;
     case MI_PocketsTile: TilePockets(windows_, state_); break;
     case MI_PocketsCascade: CascadePockets(windows_, state_); break;
+    case MI_GameGlass: ToggleGlass(windows_, state_); break;
     case MI_GameSelectAll:
         ClearSelectionIfAny();
         SelectAll(state_, windows_);

@@ -126,8 +126,8 @@ public:
     bool NextJoinStep();
     // Whether the join whose animation just ended solved the puzzle: the finish is due now.
     bool TakeFinishAfterJoin();
-    // The commands that work on the field: sides, pockets, tiling, cascading, select all, arrange
-    // and gather (which asks first).
+    // The commands that work on the field: sides, pockets, tiling, cascading, select all, arrange,
+    // gather (which asks first) and the glass.
     void RunPlayCommand(MenuItem item);
     // The Weight command; (x, y) is the mouse on the field, (-100, -100) when it lies left of or
     // above the field.
@@ -195,7 +195,6 @@ private:
     PlayWindows windows_;
     FieldImage field_;
     PlayDrag drag_;
-    TPixelBuffer glassSkin_;
     TPixelBuffer starStrip_;
     Random random_;             // every new game draws from it
     Descriptor pending_;        // the selected jigsaw with the player's choices, until a game starts

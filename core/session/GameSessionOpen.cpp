@@ -9,6 +9,7 @@
 #include "files/JigsawFile.h"
 #include "files/SavedGameCheck.h"
 #include "files/SavedGameFile.h"
+#include "playfield/Glass.h"
 #include "playfield/Selection.h"
 #include "session/CutMessages.h"
 #include "session/GameSession.h"
@@ -54,17 +55,23 @@ Result<> GameSession::SelectJigsaw(const std::string& file, WindowSize fitArea)
 bool GameSession::Open(const std::string& file, WindowSize fitArea)
 {
     ClearSelectionIfAny();
-    int side = MW_SIDE0;
-    if (HasSavedGameExtension(file)) {
-        std::optional<int> resumedSide = OpenSavedGame(file);
-        if (!resumedSide)
-            return false;
-        side = *resumedSide;
-    } else if (!OpenJigsaw(file, fitArea)) {
+    // The glass is put away while the file is read. It comes back at the field's corner over the
+    // new game, or where it was when the game in play stays.
+    const bool glassOn = windows_.glass.visible;
+    windows_.glass.visible = false;
+    std::optional<int> side = MW_SIDE0;
+    if (HasSavedGameExtension(file))
+        side = OpenSavedGame(file);
+    else if (!OpenJigsaw(file, fitArea))
+        side.reset();
+    if (!side) {
+        windows_.glass.visible = glassOn;
         return false;
     }
     PutRecent(file);
-    ShowSide(windows_, state_, side, Carrying::Nothing);
+    ShowSide(windows_, state_, *side, Carrying::Nothing);
+    if (glassOn)
+        ShowGlassAtCorner(windows_);
     // The game's own play flags were cleared by starting or resuming it.
     drag_ = PlayDrag {.clickToDragStart = true};
     field_.rectangle = {};

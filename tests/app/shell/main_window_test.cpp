@@ -367,6 +367,20 @@ TEST_F(MainWindowTest, SelectAllArrangeAndGatherActOnTheGame)
     EXPECT_TRUE(window.State().selectionExists);
 }
 
+// G and the glass button turn the glass on and off; its menu item and button show which.
+TEST_F(MainWindowTest, TheGlassKeyAndButtonToggleTheGlass)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    EXPECT_FALSE(window.Action(MI_GameGlass)->isChecked());
+    Tap(Qt::Key_G);
+    EXPECT_TRUE(window.Windows().glass.visible);
+    EXPECT_TRUE(window.Action(MI_GameGlass)->isChecked());
+    Click(BI_Glass);
+    EXPECT_FALSE(window.Windows().glass.visible);
+    EXPECT_FALSE(window.Action(MI_GameGlass)->isChecked());
+    EXPECT_TRUE(shown.empty());
+}
+
 TEST_F(MainWindowTest, CurrentWindowCaptionsNameTheWindowInView)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));

@@ -43,7 +43,7 @@ protected:
         Redraw(field, state, windows, TPixelBuffer {});
     }
 
-    PlayContext Play() { return {state, windows, field, drag, options, glassSkin, {kFieldWidth, kFieldHeight + 40}}; }
+    PlayContext Play() { return {state, windows, field, drag, options, {kFieldWidth, kFieldHeight + 40}}; }
 
     // A field point on the piece: the middle of its box, or the first point of it found from there.
     std::pair<int, int> PointOn(int piece)
@@ -101,7 +101,6 @@ protected:
     FieldImage field;
     PlayDrag drag;
     PlayOptions options;
-    TPixelBuffer glassSkin;
 };
 
 }  // namespace kirvo

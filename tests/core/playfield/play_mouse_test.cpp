@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "play_fixture.h"
+#include "playfield/Glass.h"
 
 namespace kirvo {
 namespace {
@@ -192,6 +193,81 @@ TEST_F(PlayMouseTest, ADropOutsideTheFieldStaysWithinReach)
         EXPECT_GE(p.y + p.height - w.scrollY, p.height * 3 / 4);
         EXPECT_EQ(drag.state, DragState::Idle);
     }
+// Through the lens the mouse acts on the field point the lens shows: a press picks the piece seen
+// there, even where the field under the mouse itself is empty, and the carried piece follows the
+// mouse at the lens's scale until the release drops it.
+TEST_F(PlayMouseTest, PiecesArePickedAndCarriedThroughTheLens)
+{
+    struct Case {
+        int zoom;
+        bool offCentre;  // pressed beside the piece, where only the lens shows it
+    } cases[] = {{2, false}, {2, true}, {3, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "zoom " << c.zoom << (c.offCentre ? ", beside the piece" : ""));
+        Open(false);
+        LayOutApart();
+        PieceRecord& piece = state.pieces[1];
+        piece.x = 100;
+        piece.y = 320;
+        const auto [qx, qy] = PointOn(1);
+        const int d = c.offCentre ? (piece.x + piece.width + 6 - qx) / 2 * 2 : 0;
+        state.currentWindow = MW_SIDE0;
+        ASSERT_EQ(d == 0, PieceAtPoint(state, windows, qx + d, qy) == 1);
+
+        // A press e pixels right of the lens centre reaches e / zoom right of it in the field.
+        const int e = d * c.zoom / (c.zoom - 1);
+        ASSERT_LT(e, 119);
+        ToggleGlass(windows, state);
+        SetGlassZoom(windows, c.zoom == 3 ? WindowPart::GlassZoom3 : WindowPart::GlassZoom2);
+        BoxMoveTo(windows.glass.frame, qx + d - e - 120, qy - 120);
+        LayOut(windows.glass, SizeSource::FromFrame);
+        const int startX = piece.x;
+        PlayContext play = Play();
+        PlayMouseDown(play, kLeftButton, 0, qx + d, qy);
+        EXPECT_EQ(state.draggedPiece, 1);
+        EXPECT_EQ(drag.state, DragState::Carrying);
+        PlayMouseMove(play, true, qx + d + 20, qy);
+        PlayMouseUp(play, kLeftButton, 0, qx + d + 20, qy);
+        EXPECT_EQ(drag.state, DragState::Idle);
+        EXPECT_EQ(piece.x, startX + 20 / c.zoom);
+    }
+}
+
+// The rest of the glass is the glass's own: a press on its box outside the ellipse picks nothing
+// under it, its opaque corner moves it with the mouse unmagnified, and its buttons zoom and close.
+TEST_F(PlayMouseTest, TheGlassOutsideItsLensIsMovedZoomedAndClosed)
+{
+    Open(false);
+    const auto [qx, qy] = PointOn(1);
+    ToggleGlass(windows, state);
+    TMyWin& glass = windows.glass;
+    BoxMoveTo(glass.frame, qx - 2, qy - 2);
+    LayOut(glass, SizeSource::FromFrame);
+    PlayContext play = Play();
+    PlayMouseDown(play, kLeftButton, 0, qx, qy);
+    EXPECT_EQ(state.draggedPiece, -1);
+    EXPECT_EQ(drag.state, DragState::Idle);
+    EXPECT_EQ(windows.action.part, WindowPart::None);
+    PlayMouseUp(play, kLeftButton, 0, qx, qy);
+    EXPECT_EQ(glass.frame.left, qx - 2);
+
+    BoxMoveTo(glass.frame, 100, 100);
+    LayOut(glass, SizeSource::FromFrame);
+    PlayMouseDown(play, kLeftButton, 0, 133, 133);  // on the top-left corner's ring
+    PlayMouseMove(play, true, 163, 153);  // inside the lens, yet not magnified
+    PlayMouseUp(play, kLeftButton, 0, 163, 153);
+    EXPECT_EQ(glass.frame, BoxFromOrigin(130, 120, 240, 240));
+
+    PlayMouseDown(play, kLeftButton, 0, 135, 355);  // the zoom button at the bottom left
+    PlayMouseUp(play, kLeftButton, 0, 135, 355);
+    EXPECT_EQ(windows.glassZoom, 3);
+    EXPECT_TRUE(glass.controls[kZoom2Button].shown);
+    PlayMouseDown(play, kLeftButton, 0, 135, 355);
+    PlayMouseUp(play, kLeftButton, 0, 135, 355);
+    EXPECT_EQ(windows.glassZoom, 2);
+    PlayMouseDown(play, kLeftButton, 0, 365, 125);  // the close button at the top right
+    PlayMouseUp(play, kLeftButton, 0, 365, 125);
+    EXPECT_FALSE(glass.visible);
 }
 
 }  // namespace

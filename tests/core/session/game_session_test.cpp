@@ -96,6 +96,40 @@ TEST_F(GameSessionTest, OpeningAJigsawStartsAGameOnTheFirstSide)
     EXPECT_EQ(session->Names().sJigName, "stripes");  // the game in play stays
 }
 
+// The glass command turns the glass on at the field's corner. An open puts it back there over the
+// new game; a file that cannot be opened leaves it where it was.
+TEST_F(GameSessionTest, TheGlassStaysOnAcrossOpens)
+{
+    const std::string jigsaw = MakeJigsaw(200, 150);
+    ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+    const TMyWin& glass = session->Windows().glass;
+    session->RunPlayCommand(MenuItem::MI_GameGlass);
+    EXPECT_TRUE(glass.visible);
+    EXPECT_EQ(glass.frame, BoxFromOrigin(0, 0, 240, 240));
+    const TBox moved = BoxFromOrigin(300, 200, 240, 240);
+    auto moveGlass = [&] {
+        TMyWin& g = session->Windows().glass;
+        g.frame = moved;
+        LayOut(g, SizeSource::FromFrame);
+    };
+
+    moveGlass();
+    EXPECT_FALSE(session->Open(temp.Write("broken.ast", "not a jigsaw"), {800, 600}));
+    EXPECT_TRUE(glass.visible);
+    EXPECT_EQ(glass.frame, moved);
+
+    ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+    EXPECT_TRUE(glass.visible);
+    EXPECT_EQ(glass.frame, BoxFromOrigin(0, 0, 240, 240));
+    session->Redraw();
+    EXPECT_EQ(PixGetPixel(session->Field().image, 120, 0), 0xF2F2F2) << "the lens's rim shows";
+
+    session->RunPlayCommand(MenuItem::MI_GameGlass);
+    EXPECT_FALSE(glass.visible);
+    ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+    EXPECT_FALSE(glass.visible);
+}
+
 // Save, Save As, the side commands and Space put a selection away first: a saved selection
 // would come back with pieces no command can let go of.
 TEST_F(GameSessionTest, SavingAndChangingSidesClearTheSelection)
