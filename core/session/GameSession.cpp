@@ -268,7 +268,7 @@ void GameSession::Weight(int x, int y)
     if (!names_.puzzleLoaded || progress_.shown)
         return;
     const PlayOptions options = CurrentPlayOptions();
-    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, {}};
+    PlayContext play {state_, windows_, field_, drag_, options, {}};
     WeightCommand(play, x, y);
 }
 
@@ -277,7 +277,7 @@ bool GameSession::CancelDrag()
     if (!names_.puzzleLoaded || progress_.shown)
         return false;
     const PlayOptions options = CurrentPlayOptions();
-    PlayContext play {state_, windows_, field_, drag_, options, glassSkin_, {}};
+    PlayContext play {state_, windows_, field_, drag_, options, {}};
     return kirvo::CancelDrag(play);
 }
 

@@ -193,6 +193,8 @@ TEST_F(PlayMouseTest, ADropOutsideTheFieldStaysWithinReach)
         EXPECT_GE(p.y + p.height - w.scrollY, p.height * 3 / 4);
         EXPECT_EQ(drag.state, DragState::Idle);
     }
+}
+
 // Through the lens the mouse acts on the field point the lens shows: a press picks the piece seen
 // there, even where the field under the mouse itself is empty, and the carried piece follows the
 // mouse at the lens's scale until the release drops it.
