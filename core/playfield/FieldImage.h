@@ -19,7 +19,12 @@
 // Frames, caption bars, scroll bars, size grips and close buttons are blended from the window skin
 // (WindowSkin.h), inside the frame box and outside the client box.
 //
-// Not drawn yet: background pictures, the thumbnail picture, the glass and the weight sprite.
+// A side or pocket whose background is a picture shows the loaded background picture shifted by
+// its scroll position, so the picture moves with the pieces; a picture code whose picture is not
+// loaded shows the default grey. The thumbnail window shows the top-left client-sized part of the
+// thumbnail picture (ThumbnailWindow.h).
+//
+// Not drawn yet: the glass and the weight sprite.
 #pragma once
 
 #include <cstdint>
@@ -79,6 +84,13 @@ struct JoinStar {
     int window = kNoWindow;  // the star is clipped to its client box
 };
 
+// The one background picture kept loaded, 24-bit, already at the size the windows need; empty
+// when none is.
+struct BackgroundPicture {
+    uint32_t code = 0;  // the picture code it was loaded for
+    TPixelBuffer pixels;
+};
+
 struct FieldImage {
     TPixelBuffer image;  // what the player sees: 24-bit, the screen's size
     TPixelBuffer under;  // the field without what is being dragged
@@ -88,6 +100,8 @@ struct FieldImage {
     JoinStar star;
     int hotWindow = kNoWindow;  // the window and control hovering made hot; kGlassWindow = the glass
     int hotControl = -1;
+    BackgroundPicture backgroundPicture;
+    TPixelBuffer thumbnail;  // the picture at the thumbnail window's client size, top-left
 };
 
 // (0, 0) to the visible field size.

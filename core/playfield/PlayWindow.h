@@ -46,6 +46,13 @@ inline constexpr int kGlassMaxClient = 480;
 inline constexpr int kGlassLensCorner = 93;      // the four corner images of the glass skin
 inline constexpr int kGlassPullBack = 38;        // pixels of the glass kept inside the field
 inline constexpr uint32_t kDefaultBackground = 0x989898;
+// A background value in 10 .. 17 names one of the eight background pictures; any other is a colour.
+inline constexpr uint32_t kFirstBackgroundPicture = 10;
+inline constexpr int kBackgroundPictureCount = 8;
+inline bool IsBackgroundPicture(uint32_t value)
+{
+    return value >= kFirstBackgroundPicture && value < kFirstBackgroundPicture + kBackgroundPictureCount;
+}
 
 enum class WindowKind : uint8_t { Side, Pocket, Thumbnail, Glass };
 
@@ -191,6 +198,7 @@ struct PlayWindows {
 struct WindowSize {
     int width = 0;
     int height = 0;
+    bool operator==(const WindowSize&) const = default;
 };
 
 enum class Visibility { Hidden, Shown };
