@@ -10,6 +10,7 @@
 #include "files/SavedGameCheck.h"
 #include "files/SavedGameFile.h"
 #include "playfield/Selection.h"
+#include "playfield/ThumbnailWindow.h"
 #include "session/CutMessages.h"
 #include "session/GameSession.h"
 #include "session/JigsawChoices.h"
@@ -54,22 +55,35 @@ Result<> GameSession::SelectJigsaw(const std::string& file, WindowSize fitArea)
 bool GameSession::Open(const std::string& file, WindowSize fitArea)
 {
     ClearSelectionIfAny();
-    int side = MW_SIDE0;
-    if (HasSavedGameExtension(file)) {
-        std::optional<int> resumedSide = OpenSavedGame(file);
-        if (!resumedSide)
-            return false;
-        side = *resumedSide;
-    } else if (!OpenJigsaw(file, fitArea)) {
+    // The thumbnail window is hidden while the file is read and comes back with the new picture.
+    const bool thumbnailShown = windows_.windows[MW_THUMB].visible;
+    SetVisible(windows_, state_, MW_THUMB, Visibility::Hidden);
+    const std::optional<int> side = ReadPuzzle(file, fitArea);
+    if (!side) {
+        if (thumbnailShown)
+            SetVisible(windows_, state_, MW_THUMB, Visibility::Shown);
         return false;
     }
     PutRecent(file);
-    ShowSide(windows_, state_, side, Carrying::Nothing);
+    const TPixelBuffer& picture = state_.buffers[kPictureBuffer];
+    SizeThumbnailWindow(windows_.windows[MW_THUMB], field_.thumbnail, picture.width, picture.height);
+    RenderThumbnail(field_.thumbnail, windows_.windows[MW_THUMB], picture);
+    ShowSide(windows_, state_, *side, Carrying::Nothing);
+    CheckBackgrounds(Backgrounds());
     // The game's own play flags were cleared by starting or resuming it.
     drag_ = PlayDrag {.clickToDragStart = true};
     field_.rectangle = {};
+    if (thumbnailShown)
+        ShowThumbnailWindow(windows_, state_);
     state_.redrawMode = RedrawMode::WholeField;
     return true;
+}
+
+std::optional<int> GameSession::ReadPuzzle(const std::string& file, WindowSize fitArea)
+{
+    if (HasSavedGameExtension(file))
+        return OpenSavedGame(file);
+    return OpenJigsaw(file, fitArea) ? std::optional<int>(MW_SIDE0) : std::nullopt;
 }
 
 void GameSession::TellCantOpen(const std::string& file, const std::string& reason) const
