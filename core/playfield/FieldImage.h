@@ -10,7 +10,7 @@
 // While something is dragged, the field without it is kept in the under image: a drag step is
 // one copy of the field plus the blits of what moves, never a recompose.
 //
-// Cost: a full compose fills each client box once and reads each visible piece's box of mask
+// Cost: a full compose fills or copies each client box once and reads each visible piece's box of mask
 // once; a drag step is one copy of the field image plus the moving pieces; the hit test reads at
 // most one mask pixel per piece whose box holds the point. Nothing allocates once the images are
 // sized. A piece whose box reaches outside its buffers (a damaged saved game, a turn without

@@ -9,7 +9,7 @@
 // except the caption images (Caption.h), and nothing can fail, since every size is clamped.
 //
 // The current window is GameState::currentWindow. The menu check marks and pressed toolbar
-// buttons of sides and pockets mirror their visible flags; a pocket's button image is
+// buttons of sides, pockets and the thumbnail window mirror their visible flags; a pocket's button image is
 // PocketButtonImage. Operations that the player sees end by asking for a full redraw through
 // GameState::redrawMode; preparing the drag images again is the caller's (piece drawing's) step.
 #pragma once

@@ -9,10 +9,7 @@ namespace kirvo {
 
 namespace {
 
-uint32_t& Entry(BackgroundRecord& record, int window)
-{
-    return reinterpret_cast<uint32_t&>(record[size_t(kFirstWindowBackground + window)]);
-}
+int32_t& Entry(BackgroundRecord& record, int window) { return record[size_t(kFirstWindowBackground + window)]; }
 
 bool Load(TPixelBuffer& pixels, const std::string& file, int width, int height)
 {
@@ -68,7 +65,7 @@ void SetWindowBackground(const WindowBackgrounds& b, int window, uint32_t value)
 {
     if (IsTextureValue(value) && !LoadBackgroundPicture(b, value))
         value = kDefaultBackground;
-    Entry(b.record, window) = value;
+    Entry(b.record, window) = int32_t(value);
     b.windows.windows[size_t(window)].background = value;
 }
 
@@ -76,16 +73,16 @@ void CheckBackgrounds(const WindowBackgrounds& b)
 {
     uint32_t kept = 0;
     for (int n = MW_SIDE0; n <= MW_POCKET3; ++n) {
-        uint32_t& value = Entry(b.record, n);
+        const uint32_t value = uint32_t(Entry(b.record, n));
         if (!IsTextureValue(value))
             continue;
         if (kept == 0)
             kept = value;
         else if (value != kept)
-            value = kDefaultBackground;
+            Entry(b.record, n) = int32_t(kDefaultBackground);
     }
     for (int n = MW_SIDE0; n <= MW_POCKET3; ++n)
-        SetWindowBackground(b, n, Entry(b.record, n));
+        SetWindowBackground(b, n, uint32_t(Entry(b.record, n)));
 }
 
 }  // namespace kirvo

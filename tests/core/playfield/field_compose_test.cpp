@@ -212,7 +212,8 @@ TEST_F(FieldCompose, PiecesOutsideTheirBuffersAreDrawnOnlyWhereTheBuffersReach)
 // A background picture as the windows need it: every pixel its own colour.
 BackgroundPicture MakeBackground(uint32_t code, int width, int height)
 {
-    BackgroundPicture picture {.code = code};
+    BackgroundPicture picture;
+    picture.code = code;
     PixCreate24(picture.pixels, width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
