@@ -1,6 +1,7 @@
 // kirvo-textures FOLDER: draws the eight background textures of the play field and writes each as
-// NAME.jpg, 256 x 256, with its 63 x 50 button picture NAME-but.jpg, into the folder (made when
-// missing). The textures tile seamlessly: everything in them comes from gradient noise on a
+// NAME-1600.jpg, 1600 x 1200, with its 63 x 50 button picture NAME-but.jpg, into the folder (made
+// when missing). Each texture is drawn as a 256 x 256 tile and laid side by side over the whole
+// picture; the tiles meet without a seam: everything in them comes from gradient noise on a
 // lattice that wraps at the tile's size, from distances measured across the tile's wrapped edges,
 // and from patterns whose period divides the tile. Fixed seeds give the same files on every build.
 //   parquet            oak planks laid in herringbone, with fine grain and thin dark joints
@@ -24,6 +25,8 @@ namespace {
 using namespace kirvo;
 
 constexpr int kSize = 256;
+constexpr int kPictureWidth = 1600;
+constexpr int kPictureHeight = 1200;
 constexpr int kButtonWidth = 63;
 constexpr int kButtonHeight = 50;
 constexpr int kJpegQuality = 90;
@@ -345,6 +348,17 @@ std::vector<Texture> DrawTextures()
     return textures;
 }
 
+// The tile repeated over the whole picture, from the top-left corner.
+TPixelBuffer Tiled(const TPixelBuffer& tile)
+{
+    TPixelBuffer picture;
+    PixCreate24(picture, kPictureWidth, kPictureHeight);
+    for (int y = 0; y < kPictureHeight; y += kSize)
+        for (int x = 0; x < kPictureWidth; x += kSize)
+            PixCopyRect(picture, x, y, kSize, kSize, tile, 0, 0);
+    return picture;
+}
+
 bool WriteJpeg(const std::string& path, const TPixelBuffer& picture)
 {
     return WriteEncoded("kirvo-textures", path, PixEncodeJpeg(picture, kJpegQuality));
@@ -362,7 +376,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(argv[1], error);
     const std::string folder = std::string(argv[1]) + "/";
     for (const Texture& texture : DrawTextures()) {
-        if (!WriteJpeg(folder + texture.name + ".jpg", texture.picture)
+        if (!WriteJpeg(folder + texture.name + "-1600.jpg", Tiled(texture.picture))
             || !WriteJpeg(folder + texture.name + "-but.jpg", Button(texture.picture)))
             return 1;
     }

@@ -234,9 +234,10 @@ void MainWindow::BuildMenu()
         action->setObjectName(entry.name);
         actions_[size_t(entry.item)] = action;
     }
-    for (MenuItem item : {MenuItem::MI_GameWin1, MenuItem::MI_GameWin2, MenuItem::MI_PocketsPocket1,
-                          MenuItem::MI_PocketsPocket2, MenuItem::MI_PocketsPocket3, MenuItem::MI_PocketsPocket4,
-                          MenuItem::MI_GameGlass, MenuItem::MI_FullScreen, MenuItem::MI_GameWeight})
+    for (MenuItem item : {MenuItem::MI_GameWin1, MenuItem::MI_GameWin2, MenuItem::MI_GameThumb,
+                          MenuItem::MI_PocketsPocket1, MenuItem::MI_PocketsPocket2, MenuItem::MI_PocketsPocket3,
+                          MenuItem::MI_PocketsPocket4, MenuItem::MI_GameGlass, MenuItem::MI_FullScreen,
+                          MenuItem::MI_GameWeight})
         actions_[size_t(item)]->setCheckable(true);
 }
 

@@ -109,6 +109,9 @@ private:
     void RefreshRecentItems();
     void ShowNotYet();
     void ShowOptions();
+    // The background command for every window or the current one: the colour picker shows each
+    // value on the windows at once.
+    void ChooseBackground(BackgroundTarget target);
     void OpenAddresses(const char* page);
     void ShowHelpContents();
 

@@ -8,6 +8,7 @@
 
 #include "diagnostics/AboutWindow.h"
 #include "diagnostics/DialogText.h"
+#include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
@@ -34,6 +35,7 @@ void MainWindow::RunCommand(MenuItem item)
     }
     case MI_GameWin1:
     case MI_GameWin2:
+    case MI_GameThumb:
     case MI_PocketsPocket1:
     case MI_PocketsPocket2:
     case MI_PocketsPocket3:
@@ -57,6 +59,8 @@ void MainWindow::RunCommand(MenuItem item)
         RedrawField();
         return;
     }
+    case MI_GameBkgAll: ChooseBackground(BackgroundTarget::AllWindows); return;
+    case MI_GameBkgCur: ChooseBackground(BackgroundTarget::CurrentWindow); return;
     case MI_FileOpen: OpenWithBrowser("", false); return;
     case MI_FileSave:
     case MI_FileSaveAs:
@@ -117,6 +121,27 @@ void MainWindow::ShowOptions()
     RedrawField();
 }
 
+void MainWindow::ChooseBackground(BackgroundTarget target)
+{
+    const MenuItem item = target == BackgroundTarget::AllWindows ? MI_GameBkgAll : MI_GameBkgCur;
+    // The menu caption without its keys and without the dots that say a dialog follows.
+    QString caption = actions_[size_t(item)]->text().section('\t', 0, 0);
+    caption.remove("...").remove(QChar(0x2026));
+    const BackgroundRecord kept = session_->BeginBackgroundChoice();
+    const PickerRequest request {.caption = caption,
+                                 .selected = session_->Background(target),
+                                 .showTextures = target == BackgroundTarget::AllWindows,
+                                 .presets = {kDefaultBackground},
+                                 .preview = [this, target](uint32_t value) {
+                                     session_->SetBackground(target, value);
+                                     RedrawField();
+                                 }};
+    const bool chosen = PickColour(request, translator_, textureThumbnails_, this).has_value();
+    session_->EndBackgroundChoice(chosen, kept);
+    RefreshCommands();
+    RedrawField();
+}
+
 void MainWindow::OpenAddresses(const char* page)
 {
     for (const char* address : kMakerAddresses)
@@ -156,6 +181,7 @@ void MainWindow::RefreshCommands()
         check(MenuItem(int(MI_PocketsPocket1) + k), BI_Pocket1 + k, pocket.visible);
         toolbar_->SetColumn(BI_Pocket1 + k, PocketButtonImage(pocket));
     }
+    check(MI_GameThumb, BI_Thumb, windows.windows[MW_THUMB].visible);
     check(MI_GameGlass, BI_Glass, windows.glass.visible);
     check(MI_FullScreen, BI_FullScreen, fullScreen_);
     ApplyCurrentWindowCaptions();

@@ -27,6 +27,9 @@ void MainWindow::SizeField()
     else
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     session_->SizeField(visibleWidth, visibleHeight, screenSize.width(), screenSize.height());
+    // The largest field the window can show: the whole screen in full-screen mode, else the work
+    // area less the frame and the toolbar.
+    session_->SetLargestField(fullScreen_ ? WindowSize {visibleWidth, visibleHeight} : FitArea());
     fieldWidget_->setGeometry(0, 0, screenSize.width(), screenSize.height());
 }
 

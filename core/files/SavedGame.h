@@ -46,6 +46,8 @@ inline constexpr uint8_t kSavedInfoKey = 0x2D;
 // Backgrounds of the play windows as stored: two reserved values kept as they are, the
 // background-for-all code, then one colour or picture code per side and pocket.
 using BackgroundRecord = std::array<int32_t, 9>;
+inline constexpr int kBackgroundForAll = 2;       // the last background chosen for every window
+inline constexpr int kFirstWindowBackground = 3;  // sides and pockets follow in window-number order
 
 struct PocketRecord {
     bool keepScroll = false;  // written false; a reader leaves the scroll position alone when set

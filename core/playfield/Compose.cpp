@@ -8,13 +8,6 @@ namespace {
 
 constexpr int kRectangleTint = 240;  // the selection rectangle pulls every byte halfway to this
 
-void FillClipped(TPixelBuffer& target, const TBox& box, const TBox& clip, uint32_t colour)
-{
-    TBox part;
-    if (BoxIntersect(box, clip, &part) && part.width > 0 && part.height > 0)
-        PixFillRect(target, part.left, part.top, part.width, part.height, colour);
-}
-
 // Each byte moves halfway to kRectangleTint, rounding toward zero. Callers must clip.
 void TintBox(TPixelBuffer& target, const TBox& box)
 {
@@ -47,13 +40,47 @@ int DraggedGroup(const GameState& state)
     return state.draggedPiece >= 0 ? state.pieces[state.draggedPiece].group : -1;
 }
 
+// The client box's part of the clip box: the background picture at the window's scroll position,
+// one row copy per line, or the colour. Where the picture does not reach, and for a picture code
+// whose picture is not loaded, the default grey.
+void DrawBackground(TPixelBuffer& target, const TMyWin& w, const TBox& clip, const BackgroundPicture& picture)
+{
+    TBox part;
+    if (!BoxIntersect(w.client, clip, &part) || part.width <= 0 || part.height <= 0)
+        return;
+    const bool loaded = picture.pixels.width > 0 && picture.code == w.background;
+    if (!loaded) {
+        const uint32_t colour = IsBackgroundPicture(w.background) ? kDefaultBackground : w.background;
+        PixFillRect(target, part.left, part.top, part.width, part.height, colour);
+        return;
+    }
+    const int srcX = w.scrollX + part.left - w.client.left;
+    const int srcY = w.scrollY + part.top - w.client.top;
+    if (srcX < 0 || srcY < 0 || srcX + part.width > picture.pixels.width || srcY + part.height > picture.pixels.height)
+        PixFillRect(target, part.left, part.top, part.width, part.height, kDefaultBackground);
+    PixCopyRect(target, part.left, part.top, part.width, part.height, picture.pixels, srcX, srcY);
+}
+
+void DrawThumbnail(TPixelBuffer& target, const TMyWin& w, const TBox& clip, const TPixelBuffer& thumbnail)
+{
+    TBox part;
+    if (!BoxIntersect(w.client, clip, &part) || part.width <= 0 || part.height <= 0)
+        return;
+    if (thumbnail.width < w.client.width || thumbnail.height < w.client.height)
+        PixFillRect(target, part.left, part.top, part.width, part.height, w.background);
+    PixCopyRect(target, part.left, part.top, part.width, part.height, thumbnail, part.left - w.client.left,
+                part.top - w.client.top);
+}
+
 void ComposeWindow(TPixelBuffer& target, const TMyWin& w, const TBox& clip, What what, const GameState& state,
                    const FieldImage& field)
 {
     DrawWindowFrame(target, field.windowSkin, w, clip);
-    // Background pictures and the thumbnail picture are not made yet: every client box shows its
-    // colour.
-    FillClipped(target, w.client, clip, w.background);
+    if (w.kind == WindowKind::Thumbnail) {
+        DrawThumbnail(target, w, clip, field.thumbnail);
+        return;
+    }
+    DrawBackground(target, w, clip, field.backgroundPicture);
     if (w.kind != WindowKind::Side && w.kind != WindowKind::Pocket)
         return;
 

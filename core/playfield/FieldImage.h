@@ -10,7 +10,7 @@
 // While something is dragged, the field without it is kept in the under image: a drag step is
 // one copy of the field plus the blits of what moves, never a recompose.
 //
-// Cost: a full compose fills each client box once and reads each visible piece's box of mask
+// Cost: a full compose fills or copies each client box once and reads each visible piece's box of mask
 // once; a drag step is one copy of the field image plus the moving pieces; the hit test reads at
 // most one mask pixel per piece whose box holds the point. Nothing allocates once the images are
 // sized. A piece whose box reaches outside its buffers (a damaged saved game, a turn without
@@ -19,11 +19,14 @@
 // Frames, caption bars, scroll bars, size grips and close buttons are blended from the window skin
 // (WindowSkin.h), inside the frame box and outside the client box.
 //
+// A side or pocket whose background is a picture shows the loaded background picture shifted by
+// its scroll position, so the picture moves with the pieces; a picture code whose picture is not
+// loaded shows the default grey. The thumbnail window shows the top-left client-sized part of the
+// thumbnail picture (ThumbnailWindow.h).
+//
 // The carried weight's sprite lies over everything, windows and frames too, and is drawn after
 // every compose of the field image while it is carried; it is never part of the under image.
 // The glass is drawn over the field image by every redraw (Glass.h), never into the under image.
-//
-// Not drawn yet: background pictures and the thumbnail picture.
 #pragma once
 
 #include <cstdint>
@@ -96,6 +99,13 @@ struct CarriedWeight {
     int window = kNoWindow;  // the side or pocket it is carried over
 };
 
+// The one background picture kept loaded, 24-bit, already at the size the windows need; empty
+// when none is.
+struct BackgroundPicture {
+    uint32_t code = 0;  // the picture code it was loaded for
+    TPixelBuffer pixels;
+};
+
 struct FieldImage {
     TPixelBuffer image;  // what the player sees: 24-bit, the screen's size
     TPixelBuffer under;  // the field without what is being dragged
@@ -109,6 +119,8 @@ struct FieldImage {
     CarriedWeight weight;
     int hotWindow = kNoWindow;  // the window and control hovering made hot; kGlassWindow = the glass
     int hotControl = -1;
+    BackgroundPicture backgroundPicture;
+    TPixelBuffer thumbnail;  // the picture at the thumbnail window's client size, top-left
 };
 
 // (0, 0) to the visible field size.

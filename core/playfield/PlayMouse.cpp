@@ -9,6 +9,7 @@
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Joining.h"
 #include "playfield/Selection.h"
+#include "playfield/ThumbnailWindow.h"
 #include "playfield/Weight.h"
 
 namespace kirvo {
@@ -288,6 +289,8 @@ PlayOutcome PlayMouseMove(PlayContext& play, bool buttonHeld, int x, int y)
     if (part != WindowPart::None) {
         outcome.mainWindowSize = ContinueWindowAction(windows, x, y);
         const int window = windows.action.window;
+        if (window == MW_THUMB && part != WindowPart::Move)
+            RenderThumbnail(play.field.thumbnail, windows.windows[MW_THUMB], state.buffers[kPictureBuffer]);
         if (window == MW_SIDE0 || window == MW_SIDE1) {
             state.redrawMode = RedrawMode::WholeField;
         } else {

@@ -9,8 +9,8 @@
 // except the caption images (Caption.h), and nothing can fail, since every size is clamped.
 //
 // The current window is GameState::currentWindow. The menu check marks and pressed toolbar
-// buttons of sides, pockets and the glass mirror their visible flags; a pocket's button image is
-// PocketButtonImage. Operations that the player sees end by asking for a full redraw through
+// buttons of sides, pockets, the thumbnail window and the glass mirror their visible flags; a
+// pocket's button image is PocketButtonImage. Operations that the player sees end by asking for a full redraw through
 // GameState::redrawMode; preparing the drag images again is the caller's (piece drawing's) step.
 #pragma once
 
@@ -46,6 +46,13 @@ inline constexpr int kGlassMaxClient = 480;
 inline constexpr int kGlassLensCorner = 93;      // the four corner images of the glass skin
 inline constexpr int kGlassPullBack = 38;        // pixels of the glass kept inside the field
 inline constexpr uint32_t kDefaultBackground = 0x989898;
+// A background value in 10 .. 17 names one of the eight background pictures; any other is a colour.
+inline constexpr uint32_t kFirstBackgroundPicture = 10;
+inline constexpr int kBackgroundPictureCount = 8;
+inline bool IsBackgroundPicture(uint32_t value)
+{
+    return value >= kFirstBackgroundPicture && value < kFirstBackgroundPicture + kBackgroundPictureCount;
+}
 
 enum class WindowKind : uint8_t { Side, Pocket, Thumbnail, Glass };
 
@@ -192,6 +199,7 @@ struct PlayWindows {
 struct WindowSize {
     int width = 0;
     int height = 0;
+    bool operator==(const WindowSize&) const = default;
 };
 
 enum class Visibility { Hidden, Shown };

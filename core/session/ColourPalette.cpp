@@ -12,7 +12,7 @@ constexpr std::array<uint32_t, 4> kDarkColours = {0x000000, 0x404040, 0x606060, 
 
 bool IsTextureValue(uint32_t value)
 {
-    return value >= kFirstTextureValue && value < kFirstTextureValue + kTextureCount;
+    return IsBackgroundPicture(value);
 }
 
 int TextureIndex(uint32_t value) { return int(value - kFirstTextureValue); }

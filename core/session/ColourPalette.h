@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "playfield/PlayWindow.h"
+
 namespace kirvo {
 
 inline constexpr int kPaletteRows = 6;
@@ -23,8 +25,8 @@ inline constexpr std::array<uint32_t, kPaletteSize> kPaletteColours = {
     0x000000, 0x404040, 0x606060, 0x808080, 0x989898, 0xACACAC, 0xC0C0C0, 0xFFFFFF,
 };
 
-inline constexpr int kTextureCount = 8;
-inline constexpr uint32_t kFirstTextureValue = 10;
+inline constexpr int kTextureCount = kBackgroundPictureCount;
+inline constexpr uint32_t kFirstTextureValue = kFirstBackgroundPicture;
 inline constexpr std::array<std::string_view, kTextureCount> kTextureNames = {
     "parquet", "stucco1", "stucco4", "wood1", "wood2", "wood3", "wood4", "wood5",
 };

@@ -11,6 +11,7 @@
 #include "playfield/GroupsIntoView.h"
 #include "playfield/Selection.h"
 #include "playfield/StarStrip.h"
+#include "playfield/ThumbnailWindow.h"
 #include "playfield/Weight.h"
 #include "session/ChangeLook.h"
 
@@ -136,6 +137,7 @@ void GameSession::RescaleField(int oldWidth, int oldHeight)
         RescaleGroups(state_, window, oldWidth, oldHeight, windows_.field.visibleWidth, windows_.field.visibleHeight);
         BringGroupsIntoView(state_, windows_, window, Pulling::On);
     }
+    CheckBackgrounds(Backgrounds());  // a background picture must cover the new field
 }
 
 SessionOutcome GameSession::AfterPlay(const PlayOutcome& outcome)
@@ -231,6 +233,7 @@ void GameSession::RunPlayCommand(MenuItem item)
     case MI_PocketsPocket2:
     case MI_PocketsPocket3:
     case MI_PocketsPocket4: TogglePocket(windows_, state_, MW_POCKET0 + (int(item) - int(MI_PocketsPocket1))); break;
+    case MI_GameThumb: ToggleThumbnailWindow(windows_, state_); break;
     case MI_PocketsTile: TilePockets(windows_, state_); break;
     case MI_PocketsCascade: CascadePockets(windows_, state_); break;
     case MI_GameGlass: ToggleGlass(windows_, state_); break;

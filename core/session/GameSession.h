@@ -31,6 +31,7 @@
 #include "session/MessageSink.h"
 #include "session/OptionsChoices.h"
 #include "session/SaveChangesQuestion.h"
+#include "session/WindowBackgrounds.h"
 #include "settings/Settings.h"
 #include "settings/Translation.h"
 
@@ -60,6 +61,9 @@ struct SessionOutcome {
 };
 
 enum class SaveKind { OnRequest, Autosave };
+
+// What a background command changes: every side and pocket, or the current one.
+enum class BackgroundTarget { AllWindows, CurrentWindow };
 
 class GameSession : private SaveChangesHost {
 public:
@@ -155,6 +159,19 @@ public:
     // Captions of the pockets and the thumbnail window in the current language.
     void ApplyCaptions();
 
+    // --- Backgrounds (GameSessionBackgrounds.cpp) ---
+    // The largest field the main window can show: background pictures are loaded to cover it.
+    void SetLargestField(WindowSize size) { largestField_ = size; }
+    // The background the picker starts from: the last one chosen for all windows, or the current
+    // window's.
+    uint32_t Background(BackgroundTarget target) const;
+    // Before the picker opens: busy, no selection; the backgrounds as they are, for a cancel.
+    BackgroundRecord BeginBackgroundChoice();
+    // Applies a value while the picker shows it: a picture that cannot be loaded gives grey.
+    void SetBackground(BackgroundTarget target, uint32_t value);
+    // After the picker: a choice changes the game; a cancel puts the kept backgrounds back.
+    void EndBackgroundChoice(bool chosen, const BackgroundRecord& kept);
+
     // --- Options (GameSessionOptions.cpp) ---
     // Takes what the player chose in the Options dialog: the selection is put away, single window
     // gathers every piece on the first side, a new emboss or wood style changes the pieces' look
@@ -176,6 +193,9 @@ private:
     // The side to show, or nothing when the file could not be resumed.
     std::optional<int> OpenSavedGame(const std::string& file);
     SavedGame CurrentSavedGame() const;
+    // The game read from the file, or nothing when it could not be; the side to show.
+    std::optional<int> ReadPuzzle(const std::string& file, WindowSize fitArea);
+    WindowBackgrounds Backgrounds();
     PlayOptions CurrentPlayOptions() const;
     SessionOutcome AfterPlay(const PlayOutcome& outcome);
     void RedrawAfterWindowChange();
@@ -200,7 +220,8 @@ private:
     Descriptor pending_;        // the selected jigsaw with the player's choices, until a game starts
     TPixelBuffer storedThumb_;  // the preview of the jigsaw in play
     std::string infoText_;      // the information text of the jigsaw in play
-    BackgroundRecord backgroundRecord_ {};  // kept as a saved game brought it
+    BackgroundRecord backgroundRecord_ = DefaultBackgroundRecord();  // its reserved values as a saved game brought them
+    WindowSize largestField_;
     KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn
     KeyTracker keys_;
     ProgressPanel progress_;

@@ -11,6 +11,7 @@
 #include "files/SavedGameFile.h"
 #include "playfield/Glass.h"
 #include "playfield/Selection.h"
+#include "playfield/ThumbnailWindow.h"
 #include "session/CutMessages.h"
 #include "session/GameSession.h"
 #include "session/JigsawChoices.h"
@@ -55,29 +56,42 @@ Result<> GameSession::SelectJigsaw(const std::string& file, WindowSize fitArea)
 bool GameSession::Open(const std::string& file, WindowSize fitArea)
 {
     ClearSelectionIfAny();
-    // The glass is put away while the file is read. It comes back at the field's corner over the
-    // new game, or where it was when the game in play stays.
+    // The thumbnail window and the glass are put away while the file is read. They come back at the
+    // field's corner over the new game, or where they were when the game in play stays.
+    const bool thumbnailShown = windows_.windows[MW_THUMB].visible;
     const bool glassOn = windows_.glass.visible;
+    SetVisible(windows_, state_, MW_THUMB, Visibility::Hidden);
     windows_.glass.visible = false;
-    std::optional<int> side = MW_SIDE0;
-    if (HasSavedGameExtension(file))
-        side = OpenSavedGame(file);
-    else if (!OpenJigsaw(file, fitArea))
-        side.reset();
+    const std::optional<int> side = ReadPuzzle(file, fitArea);
     if (!side) {
+        if (thumbnailShown)
+            SetVisible(windows_, state_, MW_THUMB, Visibility::Shown);
         windows_.glass.visible = glassOn;
         return false;
     }
     PutRecent(file);
+    const TPixelBuffer& picture = state_.buffers[kPictureBuffer];
+    SizeThumbnailWindow(windows_.windows[MW_THUMB], field_.thumbnail, picture.width, picture.height);
+    RenderThumbnail(field_.thumbnail, windows_.windows[MW_THUMB], picture);
     ShowSide(windows_, state_, *side, Carrying::Nothing);
-    if (glassOn)
-        ShowGlassAtCorner(windows_);
+    CheckBackgrounds(Backgrounds());
     // The game's own play flags were cleared by starting or resuming it.
     drag_ = PlayDrag {.clickToDragStart = true};
     field_.rectangle = {};
     field_.weight = {};
+    if (thumbnailShown)
+        ShowThumbnailWindow(windows_, state_);
+    if (glassOn)
+        ShowGlassAtCorner(windows_);
     state_.redrawMode = RedrawMode::WholeField;
     return true;
+}
+
+std::optional<int> GameSession::ReadPuzzle(const std::string& file, WindowSize fitArea)
+{
+    if (HasSavedGameExtension(file))
+        return OpenSavedGame(file);
+    return OpenJigsaw(file, fitArea) ? std::optional<int>(MW_SIDE0) : std::nullopt;
 }
 
 void GameSession::TellCantOpen(const std::string& file, const std::string& reason) const

@@ -13,8 +13,6 @@ namespace kirvo {
 
 namespace {
 
-constexpr int kFirstWindowBackground = 3;  // in the background record, after the reserved values and lBkg
-
 TPixelBuffer View(const TPixelBuffer& buffer)
 {
     TPixelBuffer view;

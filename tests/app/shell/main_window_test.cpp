@@ -36,9 +36,11 @@
 #include "diagnostics/FinishDialog.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGameFile.h"
+#include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
 #include "playfield/FieldImage.h"
 #include "session/MessageSink.h"
+#include "session/PickerSelectors.h"
 #include "settings/Settings.h"
 #include "shell/FieldWidget.h"
 #include "shell/QuitSignals.h"
@@ -392,6 +394,55 @@ TEST_F(MainWindowTest, CurrentWindowCaptionsNameTheWindowInView)
     EXPECT_EQ(captions(), std::pair(QString("Select All in Pocket 2\tA"), QString("Bkg for Pocket 2 (Shift+B)")));
     Tap(Qt::Key_Space);
     EXPECT_EQ(captions().first, "Select All in Second Win\tA");
+}
+
+// T shows and hides the thumbnail window, its item and button checked while it is shown.
+TEST_F(MainWindowTest, TheThumbnailCommandMirrorsTheWindow)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    for (bool shown : {true, false}) {
+        Tap(Qt::Key_T);
+        EXPECT_EQ(window.Windows().windows[MW_THUMB].visible, shown);
+        EXPECT_EQ(window.Action(MI_GameThumb)->isChecked(), shown);
+    }
+}
+
+// B and Shift+B open the picker titled with their menu caption; each colour picked shows on the
+// windows at once, and Cancel puts the backgrounds back.
+TEST_F(MainWindowTest, TheBackgroundPickerPreviewsAndCancelRestores)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        const char* title;
+        int changedWindow;
+    } cases[] = {
+        {Qt::NoModifier, "Bkg for All Wins", MW_POCKET3},
+        {Qt::ShiftModifier, "Bkg for First Win", MW_SIDE0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        QString title;
+        uint32_t previewed = 0;
+        WhenShown<ColourPickerDialog>([&](ColourPickerDialog& picker) {
+            title = picker.windowTitle();
+            QLabel* palette = picker.findChild<QLabel*>("I_Pal");
+            ASSERT_NE(palette, nullptr);
+            const TBox cell = SelectorCell(kPaletteGrid, 0);
+            const QPointF at(cell.left + cell.width / 2, cell.top + cell.height / 2);
+            QMouseEvent press(QEvent::MouseButtonPress, at, palette->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(palette, &press);
+            previewed = window.Windows().windows[size_t(c.changedWindow)].background;
+        });
+        Tap(Qt::Key_B, c.modifiers);
+        EXPECT_EQ(title, c.title);
+        EXPECT_NE(previewed, kDefaultBackground);
+        for (int n = MW_SIDE0; n <= MW_POCKET3; ++n)
+            EXPECT_EQ(window.Windows().windows[size_t(n)].background, kDefaultBackground) << n;
+        EXPECT_FALSE(window.State().changed);
+        EXPECT_FALSE(window.State().busy);
+    }
 }
 
 // Saved under a new name, the game is mirrored into the autosave file; saved again it is rewritten

@@ -209,5 +209,71 @@ TEST_F(FieldCompose, PiecesOutsideTheirBuffersAreDrawnOnlyWhereTheBuffersReach)
     EXPECT_EQ(At(30, 10), kSideColour);
 }
 
+// A background picture as the windows need it: every pixel its own colour.
+BackgroundPicture MakeBackground(uint32_t code, int width, int height)
+{
+    BackgroundPicture picture;
+    picture.code = code;
+    PixCreate24(picture.pixels, width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            PixSetPixel(picture.pixels, x, y, uint32_t(x + 1000 * y));
+    return picture;
+}
+
+TEST_F(FieldCompose, ABackgroundPictureScrollsWithTheField)
+{
+    field.backgroundPicture = MakeBackground(12, 300, 300);
+    TMyWin& pocket = ShowScrolledPocket(40, 30, 10, 20);
+    pocket.background = 12;
+    windows.windows[MW_SIDE0].background = 12;
+    Own(0, 0, 4, 4, 25);
+    AddPiece(0, 0, 4, 4, 25, MW_SIDE0, 2, 2);
+    ComposeAll();
+    const TBox& c = pocket.client;
+    for (auto [x, y] : {std::pair {0, 0}, {c.width - 1, 0}, {0, c.height - 1}, {c.width - 1, c.height - 1}})
+        EXPECT_EQ(At(c.left + x, c.top + y), uint32_t(10 + x + 1000 * (20 + y))) << x << ", " << y;
+    EXPECT_EQ(At(7, 3), uint32_t(7 + 1000 * 3)) << "the side at scroll (0, 0)";
+    EXPECT_EQ(At(2, 2), PictureColour(0, 0)) << "pieces lie on the background";
+}
+
+// A picture code only ever shows its own picture: without it the window is grey, never the dark
+// colour the code would be read as.
+TEST_F(FieldCompose, APictureCodeWithoutItsPictureIsGrey)
+{
+    const struct {
+        const char* what;
+        uint32_t loaded;  // 0: none
+        uint32_t background;
+        uint32_t expected;
+    } cases[] = {
+        {"nothing loaded", 0, 12, kDefaultBackground},
+        {"another picture loaded", 13, 12, kDefaultBackground},
+        {"a colour", 13, 0x204060, 0x204060},
+        {"its picture", 12, 12, uint32_t(5 + 1000 * 6)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        field.backgroundPicture = c.loaded == 0 ? BackgroundPicture {} : MakeBackground(c.loaded, 300, 300);
+        windows.windows[MW_SIDE0].background = c.background;
+        ComposeAll();
+        EXPECT_EQ(At(5, 6), c.expected);
+    }
+}
+
+// The thumbnail window shows its share of the thumbnail picture, from the top-left.
+TEST_F(FieldCompose, TheThumbnailWindowShowsTheThumbnailPicture)
+{
+    TMyWin& thumb = windows.windows[MW_THUMB];
+    field.thumbnail = MakeBackground(0, 60, 50).pixels;
+    thumb.visible = true;
+    BoxMoveTo(thumb.frame, 20, 10);
+    LayOut(thumb, SizeSource::Given, 40, 30);
+    ComposeAll();
+    const TBox& c = thumb.client;
+    EXPECT_EQ(At(c.left, c.top), 0u);
+    EXPECT_EQ(At(c.right, c.bottom), uint32_t(c.width - 1 + 1000 * (c.height - 1)));
+}
+
 }  // namespace
 }  // namespace kirvo

@@ -1,5 +1,6 @@
 // The background textures kirvo-textures draws: every texture and its button at its size, each
-// texture tiling without a seam, calm enough to lay pieces on, and the same files on every run.
+// texture's tiles meeting without a seam, calm enough to lay pieces on, and the same files on every
+// run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -48,44 +49,50 @@ std::unique_ptr<TempFolder> BackgroundTexturesTest::folder;
 TEST_F(BackgroundTexturesTest, EveryTextureAndButtonHasItsSize)
 {
     for (const char* name : kTextureNames) {
-        const TPixelBuffer texture = Load(name + std::string(".jpg"));
-        EXPECT_EQ(texture.width, 256) << name;
-        EXPECT_EQ(texture.height, 256) << name;
+        const TPixelBuffer texture = Load(name + std::string("-1600.jpg"));
+        EXPECT_EQ(texture.width, 1600) << name;
+        EXPECT_EQ(texture.height, 1200) << name;
         const TPixelBuffer button = Load(name + std::string("-but.jpg"));
         EXPECT_EQ(button.width, 63) << name;
         EXPECT_EQ(button.height, 50) << name;
     }
 }
 
-// The mean difference of blue, green and red between two lines of pixels: columns when across,
-// rows otherwise.
+constexpr int kTile = 256;
+
+// The mean difference of blue, green and red between two lines of pixels one tile long: columns
+// when across, rows otherwise.
 double LineDifference(const TPixelBuffer& picture, int a, int b, bool across)
 {
     double sum = 0;
-    for (int i = 0; i < picture.width; ++i) {
+    for (int i = 0; i < kTile; ++i) {
         const uint8_t* p = across ? PixAddress(picture, a, i) : PixAddress(picture, i, a);
         const uint8_t* q = across ? PixAddress(picture, b, i) : PixAddress(picture, i, b);
         for (int channel = 0; channel < 3; ++channel)
             sum += std::abs(p[channel] - q[channel]);
     }
-    return sum / (3.0 * picture.width);
+    return sum / (3.0 * kTile);
 }
 
-// Where the tile meets its next copy, its last column runs into its first no more abruptly than
-// neighbouring columns inside the tile run into each other (and its last row into its first). The
-// inner neighbours compared are those across every 16th line: lines in the same place of the JPEG
-// blocks, the parquet's joints and the boards' gaps as the tile's edge. Columns far apart differ
-// two to four times as much as the largest of those, so a texture that did not tile would fail.
+// The picture is made of kTile-pixel tiles: where one tile meets the next, the last column of the
+// one runs into the first of the other no more abruptly than neighbouring columns inside a tile
+// run into each other (and rows likewise). The inner neighbours compared are those across every
+// 16th line: lines in the same place of the JPEG blocks, the parquet's joints and the boards' gaps
+// as the tile's edge. Columns far apart differ two to four times as much as the largest of those,
+// so a texture that did not tile would fail.
 TEST_F(BackgroundTexturesTest, TexturesTileWithoutASeam)
 {
     for (const char* name : kTextureNames) {
-        const TPixelBuffer texture = Load(name + std::string(".jpg"));
-        ASSERT_EQ(texture.width, 256);
+        const TPixelBuffer texture = Load(name + std::string("-1600.jpg"));
+        ASSERT_EQ(texture.width, 1600);
         for (bool across : {true, false}) {
             double inner = 0;
-            for (int line = 16; line < 256; line += 16)
+            for (int line = 16; line < kTile; line += 16)
                 inner = std::max(inner, LineDifference(texture, line - 1, line, across));
-            EXPECT_LE(LineDifference(texture, 255, 0, across), 1.25 * inner) << name << (across ? ": columns" : ": rows");
+            const int end = across ? texture.width : texture.height;
+            for (int join = kTile; join < end; join += kTile)
+                EXPECT_LE(LineDifference(texture, join - 1, join, across), 1.25 * inner)
+                    << name << (across ? ": column " : ": row ") << join;
         }
     }
 }
@@ -95,7 +102,7 @@ TEST_F(BackgroundTexturesTest, TexturesTileWithoutASeam)
 TEST_F(BackgroundTexturesTest, TexturesAreOfMiddleBrightnessAndCalm)
 {
     for (const char* name : kTextureNames) {
-        const TPixelBuffer texture = Load(name + std::string(".jpg"));
+        const TPixelBuffer texture = Load(name + std::string("-1600.jpg"));
         double sum = 0, squares = 0;
         for (int y = 0; y < texture.height; ++y)
             for (int x = 0; x < texture.width; ++x) {
@@ -119,7 +126,7 @@ TEST_F(BackgroundTexturesTest, ASecondRunWritesTheSameFiles)
     const TempFolder again;
     ASSERT_TRUE(RunTool(KIRVO_TEXTURES, again.Path()));
     for (const char* name : kTextureNames)
-        for (const std::string& file : {name + std::string(".jpg"), name + std::string("-but.jpg")})
+        for (const std::string& file : {name + std::string("-1600.jpg"), name + std::string("-but.jpg")})
             EXPECT_EQ(ReadText(again.Path() + file), ReadText(Pictures() + file)) << file;
 }
 

@@ -35,8 +35,15 @@ protected:
         names.autosaveFile = temp.Path() + "autosaved.sv1";
         names.savedGameExtension = ".sv1";
         names.jigsawExtension = ".ast";
+        names.backgroundPicturesFolder = temp.Path() + "bkg-pics/";
+        StartSession(names);
+    }
+
+    void StartSession(const FILE_NAMES& names)
+    {
         session = std::make_unique<GameSession>(names, translator, sink, host, 7);
         session->SizeField(800, 600, 1024, 768);
+        session->SetLargestField({800, 600});
         session->InitialiseWindows();
     }
 
@@ -283,6 +290,122 @@ TEST_F(GameSessionTest, GatherAsksFirstAndArrangeFollowsTheSelection)
     for (int k = 0; k < PieceCount(state); ++k)
         EXPECT_EQ(state.pieces[size_t(k)].window, MW_SIDE0) << k;
     EXPECT_EQ(session->Windows().shownSide, MW_SIDE0);
+}
+
+TEST_F(GameSessionTest, ANewGameSavesGreyBackgrounds)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    host.chosenName = temp.Path() + "mine.sv1";
+    session->SaveCommand(true);
+    Result<SavedGame> saved = ReadSavedGame(temp.Path() + "mine.sv1", SavedGameReadMode::Start);
+    ASSERT_TRUE(saved);
+    const int32_t grey = int32_t(kDefaultBackground);
+    EXPECT_EQ(saved.value().backgrounds, (BackgroundRecord {0, 0, grey, grey, grey, grey, grey, grey, grey}));
+}
+
+// The picker shows each value on the windows at once; Cancel puts every window's background back
+// and leaves the game unchanged, OK keeps the choice.
+TEST_F(GameSessionTest, CancellingTheBackgroundPickerPutsEveryBackgroundBack)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    const PlayWindows& windows = session->Windows();
+    for (BackgroundTarget target : {BackgroundTarget::AllWindows, BackgroundTarget::CurrentWindow}) {
+        const BackgroundRecord kept = session->BeginBackgroundChoice();
+        EXPECT_TRUE(session->State().busy);
+        session->SetBackground(target, 0x112233);
+        EXPECT_EQ(windows.windows[MW_SIDE0].background, 0x112233u);
+        session->EndBackgroundChoice(false, kept);
+        for (int n = MW_SIDE0; n <= MW_POCKET3; ++n)
+            EXPECT_EQ(windows.windows[size_t(n)].background, kDefaultBackground) << n;
+        EXPECT_EQ(session->Background(BackgroundTarget::AllWindows), kDefaultBackground);
+        EXPECT_FALSE(session->State().changed);
+        EXPECT_FALSE(session->State().busy);
+    }
+    const BackgroundRecord kept = session->BeginBackgroundChoice();
+    session->SetBackground(BackgroundTarget::CurrentWindow, 0x112233);
+    session->EndBackgroundChoice(true, kept);
+    EXPECT_EQ(session->Background(BackgroundTarget::CurrentWindow), 0x112233u);
+    EXPECT_EQ(windows.windows[MW_POCKET0].background, kDefaultBackground);
+    EXPECT_TRUE(session->State().changed);
+}
+
+// Channels within a JPEG's error of each other.
+bool Near(int64_t a, int64_t b)
+{
+    for (int shift : {0, 8, 16})
+        if (std::abs(((a >> shift) & 0xFF) - ((b >> shift) & 0xFF)) > 12)
+            return false;
+    return true;
+}
+
+// A game saved with a background picture comes back with it, drawn in its windows, and the shown
+// thumbnail window stays shown at the top-left with the picture; when the picture file is gone the
+// windows are grey.
+TEST_F(GameSessionTest, ABackgroundPictureAndTheThumbnailWindowComeBackWithASavedGame)
+{
+    constexpr uint32_t kWood1 = 13;
+    TPixelBuffer wood;
+    PixCreate24(wood, 64, 48);
+    PixFillRect(wood, 0, 0, 64, 48, 0x3060C0);
+    const std::vector<uint8_t> jpeg = PixEncodeJpeg(wood, 90);
+    const std::string woodFile = temp.Write("bkg-pics/wood1-1600.jpg", std::string(jpeg.begin(), jpeg.end()));
+
+    ASSERT_TRUE(session->Open(MakeJigsaw(400, 300), {800, 600}));
+    const TMyWin& pocket = session->Windows().windows[MW_POCKET0];
+    const TMyWin& thumb = session->Windows().windows[MW_THUMB];
+    const auto pocketPixel = [&] {
+        session->Redraw();
+        return PixGetPixel(session->Field().image, pocket.client.left + 5, pocket.client.top + 5);
+    };
+    session->RunPlayCommand(MenuItem::MI_PocketsPocket1);  // empty: nothing but its background
+    session->RunPlayCommand(MenuItem::MI_GameThumb);
+    BackgroundRecord kept = session->BeginBackgroundChoice();
+    session->SetBackground(BackgroundTarget::AllWindows, kWood1);
+    session->EndBackgroundChoice(true, kept);
+    host.chosenName = temp.Path() + "mine.sv1";
+    session->SaveCommand(true);
+    kept = session->BeginBackgroundChoice();
+    session->SetBackground(BackgroundTarget::AllWindows, 0x204060);
+    session->EndBackgroundChoice(true, kept);
+    ASSERT_EQ(pocketPixel(), 0x204060);
+
+    ASSERT_TRUE(session->Open(temp.Path() + "mine.sv1", {800, 600}));
+    for (int n = MW_SIDE0; n <= MW_POCKET3; ++n)
+        EXPECT_EQ(session->Windows().windows[size_t(n)].background, kWood1) << n;
+    ASSERT_TRUE(pocket.visible);
+    EXPECT_TRUE(Near(pocketPixel(), 0x3060C0));
+    EXPECT_TRUE(thumb.visible);
+    EXPECT_EQ(thumb.frame.left, 0);
+    EXPECT_EQ(thumb.frame.top, 0);
+    EXPECT_EQ(thumb.client.width, 100);
+    EXPECT_TRUE(Near(PixGetPixel(session->Field().thumbnail, 2, 2), 0x2040E0));
+    EXPECT_TRUE(Near(PixGetPixel(session->Field().thumbnail, 97, 2), 0x30C050));
+
+    std::filesystem::remove(woodFile);
+    StartSession(session->Names());
+    ASSERT_TRUE(session->Open(temp.Path() + "mine.sv1", {800, 600}));
+    const TMyWin& restarted = session->Windows().windows[MW_POCKET0];
+    EXPECT_EQ(restarted.background, kDefaultBackground);
+    session->Redraw();
+    EXPECT_EQ(PixGetPixel(session->Field().image, restarted.client.left + 5, restarted.client.top + 5), kDefaultBackground);
+    EXPECT_TRUE(told.empty());
+}
+
+// Resizing the thumbnail window with the mouse draws the picture again at the new size.
+TEST_F(GameSessionTest, AResizedThumbnailWindowShowsThePictureAtItsNewSize)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(400, 300), {800, 600}));
+    session->RunPlayCommand(MenuItem::MI_GameThumb);
+    const TMyWin& thumb = session->Windows().windows[MW_THUMB];
+    ASSERT_EQ(thumb.client.width, 100);
+    const WindowSize mainWindow {800, 640};
+    session->Mouse(FieldMouse::Press, kLeftButton, 0, thumb.frame.right, thumb.frame.bottom, mainWindow);
+    session->Mouse(FieldMouse::Move, kLeftButton, 0, thumb.frame.right + 40, thumb.frame.bottom + 30, mainWindow);
+    session->Mouse(FieldMouse::Release, kLeftButton, 0, thumb.frame.right, thumb.frame.bottom, mainWindow);
+    ASSERT_EQ(thumb.client.width, 140);
+    EXPECT_EQ(thumb.client.height, 105);
+    EXPECT_TRUE(Near(PixGetPixel(session->Field().thumbnail, 137, 2), 0x30C050));
+    EXPECT_TRUE(Near(PixGetPixel(session->Field().thumbnail, 2, 102), 0x2040E0));
 }
 
 }  // namespace
