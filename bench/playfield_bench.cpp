@@ -20,6 +20,8 @@
 #include "game/PieceGeometry.h"
 #include "playfield/Arrange.h"
 #include "playfield/FieldImage.h"
+#include "playfield/Glass.h"
+#include "playfield/ThumbnailWindow.h"
 
 namespace kirvo {
 namespace {
@@ -121,6 +123,47 @@ void FullComposeWithEffects(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(FullComposeWithEffects)->Arg(3999)->Unit(benchmark::kMillisecond);
+
+// The redraw of the whole field a player sees after any change: the compose and the glass. The
+// plain field against one with every viewing aid out: both sides on a background picture (a
+// stand-in of the size the game loads), the thumbnail window at its start size over the side and
+// the glass over the pieces.
+void FieldRedraw(benchmark::State& run)
+{
+    const bool aids = run.range(1) != 0;
+    static std::map<std::pair<int, bool>, std::unique_ptr<Scene>> scenes;
+    std::unique_ptr<Scene>& made = scenes[{int(run.range(0)), aids}];
+    if (!made) {
+        made = MakeScene(int(run.range(0)), false);
+        if (aids) {
+            Scene& scene = *made;
+            FieldImage& field = scene.field;
+            field.backgroundPicture.code = kFirstBackgroundPicture;
+            PixCreate24(field.backgroundPicture.pixels, kWidth, kHeight);
+            for (int y = 0; y < kHeight; ++y)
+                for (int x = 0; x < kWidth; ++x)
+                    PixSetPixel(field.backgroundPicture.pixels, x, y, MakeColour(x & 255, y & 255, 90));
+            scene.windows.windows[MW_SIDE0].background = kFirstBackgroundPicture;
+            scene.windows.windows[MW_SIDE1].background = kFirstBackgroundPicture;
+            TMyWin& thumbnail = scene.windows.windows[MW_THUMB];
+            SizeThumbnailWindow(thumbnail, field.thumbnail, kWidth, kHeight);
+            RenderThumbnail(field.thumbnail, thumbnail, scene.state.buffers[kPictureBuffer]);
+            ShowThumbnailWindow(scene.windows, scene.state);
+            ToggleGlass(scene.windows, scene.state);
+            BoxMoveTo(scene.windows.glass.frame, kWidth / 2, kHeight / 2);
+            LayOut(scene.windows.glass, SizeSource::FromFrame);
+        }
+    }
+    Scene& scene = *made;
+    const TPixelBuffer noStars;
+    for (auto _ : run) {
+        scene.state.redrawMode = RedrawMode::WholeField;
+        benchmark::DoNotOptimize(Redraw(scene.field, scene.state, scene.windows, noStars));
+        benchmark::ClobberMemory();
+    }
+    Counters(run, scene);
+}
+BENCHMARK(FieldRedraw)->ArgsProduct({{1000, 3999}, {0, 1}})->ArgNames({"pieces", "aids"})->Unit(benchmark::kMillisecond);
 
 void DragStep(benchmark::State& run)
 {
