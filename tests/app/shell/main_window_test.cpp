@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -515,16 +516,22 @@ protected:
 
     const PieceRecord& Piece(int k) { return window.State().pieces[size_t(k)]; }
 
-    // A point of the first side where piece k is the topmost piece.
-    QPoint PointOnPiece(int k)
+    // A point of the first side where piece k is the topmost piece; nothing when it is covered.
+    std::optional<QPoint> VisiblePointOn(int k)
     {
         const TMyWin& side = window.Windows().windows[MW_SIDE0];
         for (int y = Piece(k).y; y < Piece(k).y + Piece(k).height; ++y)
             for (int x = Piece(k).x; x < Piece(k).x + Piece(k).width; ++x)
                 if (PieceAtPoint(window.State(), window.Windows(), x + side.client.left, y + side.client.top) == k)
                     return QPoint(x + side.client.left, y + side.client.top);
-        ADD_FAILURE() << "piece " << k << " is covered";
-        return {};
+        return std::nullopt;
+    }
+    QPoint PointOnPiece(int k)
+    {
+        std::optional<QPoint> point = VisiblePointOn(k);
+        if (!point)
+            ADD_FAILURE() << "piece " << k << " is covered";
+        return point.value_or(QPoint());
     }
 
     // A point of the side where the topmost piece belongs to the first piece's group.
@@ -605,13 +612,20 @@ TEST_F(PlayTest, WeightAndEscapeActOnTheCarriedPiece)
 TEST_F(PlayTest, APocketCaptionShowsThePiecesThatWentIn)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
-    const QPoint from = PointOnPiece(0);
+    std::vector<std::optional<QPoint>> points;
+    for (int k = 0; k < window.State().descriptor.TotalTileNum; ++k)
+        points.push_back(VisiblePointOn(k));
     window.RunCommand(MI_PocketsPocket1);
     const TMyWin& pocket = window.Windows().windows[MW_POCKET0];
-    ASSERT_FALSE(BoxContains(pocket.frame, from.x(), from.y()));
+    // The pieces lie where the game's random scatter put them: take one the pocket leaves free.
+    auto free = [&pocket](const std::optional<QPoint>& p) { return p && !BoxContains(pocket.frame, p->x(), p->y()); };
+    const auto found = std::find_if(points.begin(), points.end(), free);
+    ASSERT_NE(found, points.end());
+    const int piece = int(found - points.begin());
+    const QPoint from = **found;
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (0)");
     Drag(from, QPoint(pocket.client.left + 10, pocket.client.top + 10));
-    ASSERT_EQ(Piece(0).window, MW_POCKET0);
+    ASSERT_EQ(Piece(piece).window, MW_POCKET0);
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (1)");
 }
 
