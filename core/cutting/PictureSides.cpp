@@ -231,19 +231,21 @@ void Reach(PictureCut& cut, int i, int g, int picture, const TBox& pictureBox)
             }
         }
 
+    // The ends run the way the extended line runs, which the walks above rely on; a turned side
+    // gets a new line through its new ends, upper end first.
     PixelPoint first = from;
     PixelPoint second = hit;
     int16_t firstMarker = side.endMarkers[fromEnd];
     int16_t secondMarker = int16_t(picture);
-    const bool againstLine = (e2.x > e1.x && second.x < first.x) || (e2.x < e1.x && second.x > first.x);
-    if (second.y < first.y || againstLine) {
+    if (turned) {
+        OrderedEnds(first, second, firstMarker, secondMarker);
+        ExtendToArea(side, first.x, first.y, second.x, second.y, cut.area);
+    } else if ((second.x - first.x) * along.x + (second.y - first.y) * along.y < 0) {
         std::swap(first, second);
         std::swap(firstMarker, secondMarker);
     }
     SetEnds(side, first, second);
     side.endMarkers = {firstMarker, secondMarker};
-    if (turned)
-        ExtendToArea(side, first.x, first.y, second.x, second.y, cut.area);
     side.adjusted = true;
     CopyToTwin(cut.sides, side);
 }
@@ -433,6 +435,8 @@ void ReachPictures(PictureCut& cut)
     }
 }
 
+// The other end counts as a place to stop: where two silhouettes all but meet, a side shrunk to
+// that one white pixel still keeps the pieces on either side apart.
 void TrimSides(PictureCut& cut)
 {
     for (int i = 0; i < int(cut.sides.size()); ++i) {
@@ -447,7 +451,7 @@ void TrimSides(PictureCut& cut)
                 if (IsUnowned(cut.canvas, from))
                     continue;
                 PixelPoint white;
-                if (StepAlong(from, to, [&](PixelPoint p) { return p != to && IsUnowned(cut.canvas, p); }, white))
+                if (StepAlong(from, to, [&](PixelPoint p) { return IsUnowned(cut.canvas, p); }, white))
                     end == 0 ? SetEnds(side, white, to) : SetEnds(side, to, white);
                 else
                     side.active = false;

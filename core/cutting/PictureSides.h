@@ -63,7 +63,7 @@ bool LineHasColour(const TPixelBuffer& canvas, PixelPoint a, PixelPoint b, uint3
 void ReachPictures(PictureCut& cut);
 
 // Side ends between ordinary pieces that lie on a silhouette move along the side to its first
-// white pixel; a side with none left becomes inactive, and its twin with it.
+// white pixel, the other end included; a side with none becomes inactive, and its twin with it.
 void TrimSides(PictureCut& cut);
 
 // Two reached sides of one ordinary piece that cross are cut at the crossing, and a side from
