@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
+#include "cutting/PictureShape.h"
+#include "raster/MetafileRaster.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
@@ -69,6 +72,43 @@ TEST(ShapeLibrary, BrokenFilesAreRefusedWithTheirFault)
         EXPECT_NE(read.error().find(c.error), std::string::npos) << c.what << ": " << read.error();
     }
     EXPECT_FALSE(LoadShapeLibrary("/nonexistent/pic_kirvo.dat").ok());
+}
+
+// White pixels that a flood from the canvas edge does not reach: holes in a silhouette.
+int HolesAfterDrawing(const Metafile& shape, int width, int height)
+{
+    constexpr uint32_t kWhite = 0xFFFFFF, kInk = 0x800000, kOutside = 0x00FF00;
+    TPixelBuffer canvas;
+    PixCreate24(canvas, width + 2, height + 2);
+    PixFillRect(canvas, 0, 0, canvas.width, canvas.height, kWhite);
+    Metafile inked = shape;
+    RecolourShape(inked, kInk);
+    DrawMetafile(canvas, inked, 1, 1, width, height);
+    PixFloodFill(canvas, 0, 0, kOutside);
+    int holes = 0;
+    for (int y = 0; y < canvas.height; ++y)
+        for (int x = 0; x < canvas.width; ++x)
+            holes += PixGetPixel(canvas, x, y) == kWhite;
+    return holes;
+}
+
+TEST(ShapeLibrary, OurLibraryHoldsSolidShapesOfTheirDesignSize)
+{
+    Result<ShapeLibrary> library = LoadShapeLibrary(KIRVO_SHAPE_LIBRARY);
+    ASSERT_TRUE(library.ok()) << library.error();
+    const std::vector<LibraryShape>& shapes = library.value().shapes;
+    ASSERT_GE(shapes.size(), 24u);
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        const LibraryShape& entry = shapes[i];
+        Result<Metafile> shape = LoadMetafile(entry.data);
+        ASSERT_TRUE(shape.ok()) << i << ": " << shape.error();
+        EXPECT_EQ(ReadMetafileHeader(shape.value()).bounds, (MetafileRect{0, 0, entry.designWidth, entry.designHeight})) << i;
+        EXPECT_GE(std::min(entry.designWidth, entry.designHeight), 40) << i;
+        EXPECT_LE(std::max(entry.designWidth, entry.designHeight), 120) << i;
+        for (int size : {40, 100, 150})
+            EXPECT_EQ(HolesAfterDrawing(shape.value(), size, size), 0) << "shape " << i << " at " << size;
+    }
+    EXPECT_EQ(DecodeShapeLibrary(EncodeShapeLibrary(library.value())).value().shapes, shapes);
 }
 
 }  // namespace
