@@ -93,10 +93,18 @@ bool StepAlong(PixelPoint from, PixelPoint to, Visit visit, PixelPoint& at)
 
 bool NearColour(const TPixelBuffer& canvas, PixelPoint p, uint32_t colour)
 {
-    for (int y = p.y - 1; y <= p.y + 1; ++y)
-        for (int x = p.x - 1; x <= p.x + 1; ++x)
-            if (PixGetPixel(canvas, x, y) == colour)
-                return true;
+    if (p.x < 1 || p.y < 1 || p.x + 1 >= canvas.width || p.y + 1 >= canvas.height) {
+        for (int y = p.y - 1; y <= p.y + 1; ++y)
+            for (int x = p.x - 1; x <= p.x + 1; ++x)
+                if (PixGetPixel(canvas, x, y) == colour)
+                    return true;
+        return false;
+    }
+    for (int y = p.y - 1; y <= p.y + 1; ++y) {
+        const uint8_t* pixel = PixAddress(canvas, p.x - 1, y);
+        if (ColourAt(pixel) == colour || ColourAt(pixel + 3) == colour || ColourAt(pixel + 6) == colour)
+            return true;
+    }
     return false;
 }
 
@@ -212,24 +220,21 @@ void Reach(PictureCut& cut, int i, int g, int picture, const TBox& pictureBox)
     if (!found)
         return;
 
-    // A nearby direction may reach the silhouette sooner, as long as both centres stay clear.
+    // A nearby direction may reach the silhouette sooner, as long as both centres stay clear. Only
+    // a shorter hit counts, so each direction is walked no further than the first hit lies.
     const RealPair direction{double(hit.x - from.x), double(hit.y - from.y)};
-    const double directionLength = std::hypot(direction.x, direction.y);
-    const double reach = std::hypot(way.x, way.y);
-    if (directionLength > 0)
-        for (int k = -kFineTurns; k <= kFineTurns; ++k) {
-            if (k == 0)
-                continue;
-            const RealPair v = Turned(direction, k * kFineTurn);
-            const double scale = reach / directionLength;
-            PixelPoint h;
-            if (walk(Clamped({from.x + v.x * scale, from.y + v.y * scale}, cut.area), h) && keepsCentres(h) &&
-                DistanceSquared(from, h) < DistanceSquared(from, hit) && DistanceToLine(from, h, own) > kCentreClearance &&
-                DistanceToLine(from, h, across) > kCentreClearance) {
-                hit = h;
-                turned = true;
-            }
+    for (int k = -kFineTurns; k <= kFineTurns; ++k) {
+        if (k == 0)
+            continue;
+        const RealPair v = Turned(direction, k * kFineTurn);
+        PixelPoint h;
+        if (walk(Clamped({from.x + v.x, from.y + v.y}, cut.area), h) && keepsCentres(h) &&
+            DistanceSquared(from, h) < DistanceSquared(from, hit) && DistanceToLine(from, h, own) > kCentreClearance &&
+            DistanceToLine(from, h, across) > kCentreClearance) {
+            hit = h;
+            turned = true;
         }
+    }
 
     // The ends run the way the extended line runs, which the walks above rely on; a turned side
     // gets a new line through its new ends, upper end first.
