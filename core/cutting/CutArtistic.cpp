@@ -448,10 +448,7 @@ CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuf
         const PieceRecord& piece = pieces[i];
         const TBox around = BoxFromCorners(piece.sourceX, piece.sourceY, piece.sourceX + piece.sourceWidth + 1,
                                            piece.sourceY + piece.sourceHeight + 1);
-        const TBox found = CleanMask(canvas, d.ImageW, d.ImageH, WorkColour(i), around);
-        // A silhouette is drawn smaller than its rectangle: its box shrinks to its pixels.
-        if (piece.pictureShape && !BoxIsEmpty(found))
-            SetSourceBox(pieces[i], found);
+        CleanMask(canvas, d.ImageW, d.ImageH, WorkColour(i), around);
     }
     Despeckle(canvas, CutArea(d));
     FillLeftovers(canvas, CutArea(d));

@@ -1,6 +1,7 @@
 #include "cutting/PicturePieces.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "base/Rounding.h"
 #include "cutting/CutCanvas.h"
@@ -36,6 +37,50 @@ void ForEachInteriorCell(const Descriptor& d, Visit visit)
     for (int row = 1; row < d.TilePY - 1; ++row)
         for (int column = 1; column < d.TilePX - 1; ++column)
             visit(row * d.TilePX + column, row, column);
+}
+
+// A thin tip of a shape can come out as pixels apart from the body. Only the largest 8-connected
+// part is kept: a side that ends beside a stray pixel would leave a gap between it and the body
+// for the fills to run through.
+void KeepLargestPart(TPixelBuffer& canvas, const TBox& rectangle, uint32_t colour)
+{
+    TBox area;
+    if (!BoxIntersect(rectangle, BoxFromOrigin(0, 0, canvas.width, canvas.height), &area))
+        return;
+    const int width = area.width;
+    auto index = [&](int x, int y) { return (y - area.top) * width + (x - area.left); };
+    std::vector<int> part(size_t(width) * area.height, -1);
+    std::vector<int> sizes;
+    std::vector<PixelPoint> stack;
+    for (int y = area.top; y <= area.bottom; ++y)
+        for (int x = area.left; x <= area.right; ++x) {
+            if (part[index(x, y)] >= 0 || PixGetPixel(canvas, x, y) != colour)
+                continue;
+            const int label = int(sizes.size());
+            sizes.push_back(0);
+            part[index(x, y)] = label;
+            stack.push_back({x, y});
+            while (!stack.empty()) {
+                const PixelPoint p = stack.back();
+                stack.pop_back();
+                ++sizes[label];
+                for (int ny = std::max(p.y - 1, area.top); ny <= std::min(p.y + 1, area.bottom); ++ny)
+                    for (int nx = std::max(p.x - 1, area.left); nx <= std::min(p.x + 1, area.right); ++nx)
+                        if (part[index(nx, ny)] < 0 && PixGetPixel(canvas, nx, ny) == colour) {
+                            part[index(nx, ny)] = label;
+                            stack.push_back({nx, ny});
+                        }
+            }
+        }
+    if (sizes.size() < 2)
+        return;
+    const int largest = int(std::max_element(sizes.begin(), sizes.end()) - sizes.begin());
+    for (int y = area.top; y <= area.bottom; ++y)
+        for (int x = area.left; x <= area.right; ++x) {
+            const int label = part[index(x, y)];
+            if (label >= 0 && label != largest)
+                PixSetPixel(canvas, x, y, kUnowned);
+        }
 }
 
 bool SharesEnd(const TessellationEdge& a, const TessellationEdge& b)
@@ -134,6 +179,7 @@ void PlacePictureShapes(PictureCut& cut, const Descriptor& d, const ShapeLibrary
         cut.boxes[i] = rectangle;
         RecolourShape(shape.value(), WorkColour(i));
         DrawMetafile(cut.canvas, shape.value(), rectangle.left, rectangle.top, width, height);
+        KeepLargestPart(cut.canvas, rectangle, WorkColour(i));
         if (RunsIntoOtherCells(cut, d, i)) {
             RecolourShape(shape.value(), kUnowned);
             DrawMetafile(cut.canvas, shape.value(), rectangle.left, rectangle.top, width, height);
