@@ -421,6 +421,17 @@ TEST(CutGrid, AFillFailureIsReportedWithTheLastFailingCell)
             EXPECT_EQ(PixGetPixel(r.mask, x, y), MakeColour(128, 0, r.pieces[0].maskValue)) << x << "," << y;
 }
 
+// Picture shapes left out are told once, with the advice that a fill failure also ends with.
+TEST(CutPieces, PictureShapesLeftOutAreToldOnce)
+{
+    CutReport report;
+    report.picturesDropped = true;
+    EXPECT_EQ(CutMessages(report, Translator()), std::vector<std::string>{"MS_PaintError"});
+    report.unfilled = {4, {10, 20}};
+    EXPECT_EQ(CutMessages(report, Translator()),
+              (std::vector<std::string>{"PaintError: Ind = 4, CellX = 10, CellY = 20", "MS_PaintError"}));
+}
+
 TEST(CutPieces, AShortPieceTableGrowsToHoldTheFramePiece)
 {
     Descriptor d = LevelApplied({200, 150, 4, 1, 6, 8});
