@@ -108,23 +108,28 @@ bool NearColour(const TPixelBuffer& canvas, PixelPoint p, uint32_t colour)
     return false;
 }
 
-// Whether the segment from a to b passes through the box, by clipping its parameter range.
+// Narrows [low, high], the parameters of a line start + t * delta along one axis, to the span
+// from lower to upper on that axis. False when nothing is left.
+bool ClipSpan(double start, double delta, double lower, double upper, double& low, double& high)
+{
+    if (delta == 0)
+        return start >= lower && start <= upper;
+    double enter = (lower - start) / delta;
+    double leave = (upper - start) / delta;
+    if (enter > leave)
+        std::swap(enter, leave);
+    low = std::max(low, enter);
+    high = std::min(high, leave);
+    return low <= high;
+}
+
+// Whether the segment from a to b passes through the box.
 bool Passes(PixelPoint a, PixelPoint b, const TBox& box)
 {
     double low = 0;
     double high = 1;
-    auto clip = [&](double start, double delta, double lower, double upper) {
-        if (delta == 0)
-            return start >= lower && start <= upper;
-        double enter = (lower - start) / delta;
-        double leave = (upper - start) / delta;
-        if (enter > leave)
-            std::swap(enter, leave);
-        low = std::max(low, enter);
-        high = std::min(high, leave);
-        return low <= high;
-    };
-    return clip(a.x, b.x - a.x, box.left, box.right) && clip(a.y, b.y - a.y, box.top, box.bottom);
+    return ClipSpan(a.x, b.x - a.x, box.left, box.right, low, high) &&
+           ClipSpan(a.y, b.y - a.y, box.top, box.bottom, low, high);
 }
 
 RealPair Turned(RealPair v, double degrees)
@@ -371,18 +376,8 @@ void ExtendToArea(TessellationEdge& side, double x1, double y1, double x2, doubl
     // The parameters, from the first end (0) to the second (1), where the line meets the area.
     double low = -HUGE_VAL;
     double high = HUGE_VAL;
-    auto limit = [&](double start, double delta, double lower, double upper) {
-        if (delta == 0)
-            return;
-        double enter = (lower - start) / delta;
-        double leave = (upper - start) / delta;
-        if (enter > leave)
-            std::swap(enter, leave);
-        low = std::max(low, enter);
-        high = std::min(high, leave);
-    };
-    limit(x1, dx, area.left, area.right);
-    limit(y1, dy, area.top, area.bottom);
+    ClipSpan(x1, dx, area.left, area.right, low, high);
+    ClipSpan(y1, dy, area.top, area.bottom, low, high);
     side.extendedLine = {x1 + low * dx, y1 + low * dy, x1 + high * dx, y1 + high * dy};
 }
 
