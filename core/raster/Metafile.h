@@ -6,7 +6,7 @@
 // header, the last the end-of-file record. The record kinds of Emr below are understood; any
 // other record is kept in the stream and passed over when it is walked.
 //
-// A Metafile is made only by LoadMetafile, which checks every record against the bytes, or by
+// A Metafile is to be made only by LoadMetafile, which checks every record against the bytes, or by
 // EncodeMetafile. Code that walks one may rely on every record lying inside the bytes and
 // holding what its kind needs, and rewriting records in place keeps it so.
 #pragma once

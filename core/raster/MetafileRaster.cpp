@@ -231,9 +231,12 @@ Figure& Player::OpenFigure()
     return path_.back();
 }
 
-// A figure outside a path is drawn at once; inside one it joins the path.
+// A figure outside a path is drawn at once; inside one it joins the path. A poly record of no
+// points adds nothing.
 void Player::Draw(Figure figure, bool filled)
 {
+    if (figure.points.empty())
+        return;
     if (inPath_)
         path_.push_back(std::move(figure));
     else if (filled && brush_.draws)

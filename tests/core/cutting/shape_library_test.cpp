@@ -3,21 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
 #include "cutting/PictureShape.h"
 #include "raster/MetafileRaster.h"
+#include "support/ByteEdits.h"
 #include "support/TempFolder.h"
 
 namespace kirvo {
 namespace {
 
-void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = uint8_t(value >> (8 * i));
-}
+using testing::PutU32;
 
 ShapeLibrary TwoShapes()
 {
@@ -48,12 +44,7 @@ TEST(ShapeLibrary, EncodesTheDirectoryAndReadsBackEveryShape)
 
 TEST(ShapeLibrary, BrokenFilesAreRefusedWithTheirFault)
 {
-    using Edit = std::function<void(std::vector<uint8_t>&)>;
-    struct Case {
-        const char* what;
-        Edit edit;
-        std::string error;
-    } cases[] = {
+    const testing::ByteEdit cases[] = {
         {"wrong magic", [](auto& b) { b[7] = '_'; }, "Invalid DAT file!"},
         {"shorter than the magic", [](auto& b) { b.resize(5); }, "Invalid DAT file!"},
         {"no count", [](auto& b) { b.resize(10); }, "no shape count"},
@@ -64,7 +55,7 @@ TEST(ShapeLibrary, BrokenFilesAreRefusedWithTheirFault)
         {"size past the end", [](auto& b) { PutU32(b, 16, 13); }, "shape 0 (13 bytes at 92)"},
         {"offset and size that wrap", [](auto& b) { PutU32(b, 52, 0xFFFFFFF0); PutU32(b, 56, 0x20); }, "shape 1"},
     };
-    for (const Case& c : cases) {
+    for (const testing::ByteEdit& c : cases) {
         std::vector<uint8_t> bytes = EncodeShapeLibrary(TwoShapes());
         c.edit(bytes);
         Result<ShapeLibrary> read = DecodeShapeLibrary(bytes);

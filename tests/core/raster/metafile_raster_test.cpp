@@ -114,7 +114,7 @@ TEST(MetafileRaster, LinesOutsideAPathAreStrokedOnePixelWide)
         EXPECT_EQ(PixGetPixel(curves, x, y), kInk) << x << "," << y;
 }
 
-TEST(MetafileRaster, NullToolsDrawNothing)
+TEST(MetafileRaster, NullToolsAndEmptyFiguresDrawNothing)
 {
     TPixelBuffer canvas = WhiteCanvas(10, 10);
     DrawMetafile(canvas,
@@ -125,6 +125,13 @@ TEST(MetafileRaster, NullToolsDrawNothing)
                           {Emr::CreateBrush, {}, kInk, 3, kNullBrushStyle},
                           {Emr::SelectObject, {}, 0, 3, 0},
                           {Emr::Polygon, kSquare}}),
+                 0, 0, 10, 10);
+    EXPECT_EQ(CountInk(canvas), 0);
+
+    // Poly records without points add no figure for a close-figure to close.
+    DrawMetafile(canvas,
+                 Drawing({{Emr::BeginPath}, {Emr::Polygon16, {}}, {Emr::CloseFigure}, {Emr::Polyline, {}},
+                          {Emr::CloseFigure}, {Emr::EndPath}, {Emr::StrokeAndFillPath}}),
                  0, 0, 10, 10);
     EXPECT_EQ(CountInk(canvas), 0);
 }

@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
+#include "support/ByteEdits.h"
 #include "support/SampleMetafile.h"
 
 namespace kirvo {
 namespace {
 
 using testing::EveryRecordKind;
+using testing::PutU32;
 using testing::SampleHeader;
-
-void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = uint8_t(value >> (8 * i));
-}
 
 TEST(Metafile, EveryRecordKindReadsBackAsWritten)
 {
@@ -73,12 +68,7 @@ TEST(Metafile, HostileStreamsAreRefusedWithTheirFault)
     std::vector<MetafileRecord> records = {{Emr::CreatePen, {}, 0x10, 1, 0}, {Emr::Polygon, {{0, 0}, {9, 0}, {9, 9}}}};
     Metafile base = EncodeMetafile(SampleHeader(), records);
     size_t pen = base.recordOffsets[1], polygon = base.recordOffsets[2], end = base.recordOffsets[3];
-    using Edit = std::function<void(std::vector<uint8_t>&)>;
-    struct Case {
-        const char* what;
-        Edit edit;
-        std::string error;
-    } cases[] = {
+    const testing::ByteEdit cases[] = {
         {"empty", [](auto& b) { b.clear(); }, "no header record"},
         {"first record not a header", [](auto& b) { PutU32(b, 0, 2); }, "no header record"},
         {"no signature", [](auto& b) { PutU32(b, 40, 0x20202020); }, "no signature"},
@@ -96,7 +86,7 @@ TEST(Metafile, HostileStreamsAreRefusedWithTheirFault)
         {"giant point count", [&](auto& b) { PutU32(b, polygon + 24, 0xFFFFFFFF); }, "counts 4294967295 points"},
         {"count that wraps 32 bits", [&](auto& b) { PutU32(b, polygon + 24, 0x20000001); }, "points past its end"},
     };
-    for (const Case& c : cases) {
+    for (const testing::ByteEdit& c : cases) {
         std::vector<uint8_t> bytes = base.bytes;
         c.edit(bytes);
         Result<Metafile> read = LoadMetafile(bytes);
