@@ -421,6 +421,22 @@ TEST(CutGrid, AFillFailureIsReportedWithTheLastFailingCell)
             EXPECT_EQ(PixGetPixel(r.mask, x, y), MakeColour(128, 0, r.pieces[0].maskValue)) << x << "," << y;
 }
 
+// A shape that lies in a corner of its rectangle leaves the cell's centre bare: sides that cross
+// beside it find no silhouette toward that centre, or no picture piece they both reached, and no
+// attempt can part the cells. The puzzle is then cut without picture pieces, and the player is told.
+TEST(CutArtistic, WhenNoAttemptCanPartTheCellsAroundTheShapesTheyAreLeftOut)
+{
+    ShapeLibrary corner;
+    corner.shapes.push_back(testing::PolygonShape(100, 100, {{0, 0}, {45, 0}, {45, 45}, {0, 45}}, true, true));
+    for (uint32_t seed : {1u, 2u}) {
+        const CutCase c{800, 600, 3, 0, 4, seed};
+        CutResult r = Cut(c, &corner);
+        EXPECT_EQ(r.messages, std::vector<std::string>{"MS_PaintError"}) << c.Name();
+        r.messages.clear();
+        ExpectSoundCut(r, OwnershipOf(r), c.Name());
+    }
+}
+
 // Picture shapes left out are told once, with the advice that a fill failure also ends with.
 TEST(CutPieces, PictureShapesLeftOutAreToldOnce)
 {
