@@ -35,8 +35,9 @@ ShapeFit FitShape(int designWidth, int designHeight, int boxWidth, int boxHeight
 
 // Draws the shapes of the flagged cells, row by row, each drawing a shape, an angle and the
 // mirrors it allows from the generator; a picture piece's box becomes its drawing rectangle,
-// centred on its node point. A shape that cannot be read, or that runs into other cells, leaves
-// its cell ordinary.
+// centred on its node point. Of a silhouette only its largest 8-connected part is kept, so that
+// the sides reaching it meet one body. A shape that cannot be read, or that runs into other cells,
+// leaves its cell ordinary.
 void PlacePictureShapes(PictureCut& cut, const Descriptor& descriptor, const ShapeLibrary& library, Random& random);
 
 // Whether the silhouette of picture piece i, as drawn, covers the node point of an ordinary cell
