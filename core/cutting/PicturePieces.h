@@ -11,6 +11,7 @@
 #pragma once
 
 #include "base/Random.h"
+#include "cutting/PictureJoins.h"
 #include "cutting/PictureSides.h"
 #include "cutting/ShapeLibrary.h"
 #include "game/Descriptor.h"

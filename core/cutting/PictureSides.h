@@ -2,13 +2,10 @@
 // silhouettes. Internal to the cutting engine.
 //
 // The silhouettes are already on the line canvas, each in its piece's working colour; the sides
-// are the rounded cell polygons of the attempt with their twins linked. The steps run in this
-// order: the sides beside a picture piece reach its outline (ReachPictures), side ends inside a
-// silhouette are pulled back to white (TrimSides), sides of one piece that now cross are cut at
-// the crossing and a new side from there to the silhouette parts the two neighbours
-// (JoinCrossingSides), lone stubs far from everything are dropped (DropStubs), and the ordinary
-// pieces get lengths and boxes from what is left (BoxOrdinaryPieces). Picture pieces' own sides
-// are never changed.
+// are the rounded cell polygons of the attempt with their twins linked. First the sides beside a
+// picture piece reach its outline (ReachPictures), then side ends inside a silhouette are pulled
+// back to white (TrimSides); PictureJoins takes it from there. Picture pieces' own sides are never
+// changed. A side and its twin always keep the same ends, line, markers and flags.
 #pragma once
 
 #include <vector>
@@ -43,6 +40,12 @@ struct PictureCut {
 inline PixelPoint SideStart(const TessellationEdge& side) { return {int(side.x1), int(side.y1)}; }
 inline PixelPoint SideEnd(const TessellationEdge& side) { return {int(side.x2), int(side.y2)}; }
 
+void SetEnds(TessellationEdge& side, PixelPoint first, PixelPoint second);
+// Upper end first, the left one when both are level; the markers go with their ends.
+void OrderedEnds(PixelPoint& first, PixelPoint& second, int16_t& firstMarker, int16_t& secondMarker);
+// The side as it is stored on the other side of it takes the side's ends, line, markers and flags.
+void CopyToTwin(SideTable& sides, const TessellationEdge& side);
+
 // The line through the side's exact ends, continued both ways to the edges of the area; the first
 // end stays on the side of the side's first end. A side without length keeps its ends.
 void ExtendToArea(TessellationEdge& side, double x1, double y1, double x2, double y2, const TBox& area);
@@ -65,19 +68,5 @@ void ReachPictures(PictureCut& cut);
 // Side ends between ordinary pieces that lie on a silhouette move along the side to its first
 // white pixel, the other end included; a side with none becomes inactive, and its twin with it.
 void TrimSides(PictureCut& cut);
-
-// Two reached sides of one ordinary piece that cross are cut at the crossing, and a side from
-// the crossing to the picture piece both ends were marked with goes to the two neighbours. False
-// when the sides share no picture piece, the walk to it finds no silhouette, or a neighbour has
-// no free side slot: the attempt cannot go on. The scan stops at the first failure.
-bool JoinCrossingSides(PictureCut& cut);
-
-// A side of under 2 pixels each way between ordinary pieces, far from the ends of the piece's
-// other such sides and with only white around it, is no outline: it becomes inactive.
-void DropStubs(PictureCut& cut);
-
-// Every ordinary piece's active sides get their lengths again, and its box becomes the box of
-// their ends.
-void BoxOrdinaryPieces(PictureCut& cut);
 
 }  // namespace kirvo

@@ -3,6 +3,9 @@
 // the area), node points in the middle, a white line canvas and boxes of the cells.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <string>
 #include <vector>
 
 #include "cutting/CutCanvas.h"
@@ -86,5 +89,16 @@ struct SquareCells {
         return false;
     }
 };
+
+// A side and its twin agree: the same ends, markers and activity, the twin naming the piece.
+inline void ExpectSameAsTwin(const SideTable& sides, int piece, const TessellationEdge& side, const std::string& name)
+{
+    const TessellationEdge& twin = sides[side.neighbour][side.twin];
+    EXPECT_EQ(SideStart(twin), SideStart(side)) << name;
+    EXPECT_EQ(SideEnd(twin), SideEnd(side)) << name;
+    EXPECT_EQ(twin.endMarkers, side.endMarkers) << name;
+    EXPECT_EQ(twin.active, side.active) << name;
+    EXPECT_EQ(twin.neighbour, piece) << name;
+}
 
 }  // namespace kirvo::testing
