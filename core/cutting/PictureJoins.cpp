@@ -16,32 +16,22 @@ namespace {
 constexpr double kCrossingMargin = 0.00001;
 constexpr int kStubReach = 8;  // squared distance a stub's ends keep from the other sides' ends
 
-struct RealPair {
-    double x;
-    double y;
-};
-
-RealPair LineStart(const TessellationEdge& side) { return {side.extendedLine[0], side.extendedLine[1]}; }
-RealPair LineEnd(const TessellationEdge& side) { return {side.extendedLine[2], side.extendedLine[3]}; }
-
 // Which side of the line through a and b the point p lies on: -1, 0 or 1.
-int Side(RealPair a, RealPair b, RealPair p)
+int Side(RealPoint a, RealPoint b, RealPoint p)
 {
     const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
     return (cross > 0) - (cross < 0);
 }
 
-int DistanceSquared(PixelPoint a, PixelPoint b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
-
 // Where the two sides cross, strictly inside both; false when they do not.
-bool Crossing(const TessellationEdge& a, const TessellationEdge& b, RealPair& at)
+bool Crossing(const TessellationEdge& a, const TessellationEdge& b, RealPoint& at)
 {
-    const RealPair r{a.x2 - a.x1, a.y2 - a.y1};
-    const RealPair q{b.x2 - b.x1, b.y2 - b.y1};
+    const RealPoint r{a.x2 - a.x1, a.y2 - a.y1};
+    const RealPoint q{b.x2 - b.x1, b.y2 - b.y1};
     const double denominator = r.x * q.y - r.y * q.x;
     if (denominator == 0)
         return false;
-    const RealPair w{b.x1 - a.x1, b.y1 - a.y1};
+    const RealPoint w{b.x1 - a.x1, b.y1 - a.y1};
     const double t = (w.x * q.y - w.y * q.x) / denominator;
     const double u = (w.x * r.y - w.y * r.x) / denominator;
     const double high = 1 - kCrossingMargin;
@@ -55,8 +45,8 @@ bool Crossing(const TessellationEdge& a, const TessellationEdge& b, RealPair& at
 // the crossing.
 void CutAt(TessellationEdge& side, const TessellationEdge& other, PixelPoint centre, PixelPoint crossing)
 {
-    const RealPair l1 = LineStart(other);
-    const RealPair l2 = LineEnd(other);
+    const RealPoint l1 = LineStart(other);
+    const RealPoint l2 = LineEnd(other);
     if (Side(l1, l2, {side.x1, side.y1}) != Side(l1, l2, {double(centre.x), double(centre.y)})) {
         side.x1 = crossing.x;
         side.y1 = crossing.y;
@@ -78,7 +68,7 @@ int FreeSlot(std::vector<TessellationEdge>& sides)
     return int(sides.size()) - 1;
 }
 
-bool Join(PictureCut& cut, int i, int l, int p, RealPair crossing)
+bool Join(PictureCut& cut, int i, int l, int p, RealPoint crossing)
 {
     TessellationEdge& first = cut.sides[i][l];
     TessellationEdge& second = cut.sides[i][p];
@@ -155,7 +145,7 @@ bool JoinCrossingSides(PictureCut& cut)
                     continue;
                 if (std::abs(second.x2 - second.x1) <= 2 && std::abs(second.y2 - second.y1) <= 2)
                     continue;
-                RealPair crossing;
+                RealPoint crossing;
                 if (Crossing(first, second, crossing) && !Join(cut, i, l, p, crossing))
                     return false;
             }

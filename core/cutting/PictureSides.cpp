@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "base/Rounding.h"
-#include "cutting/ApexSearch.h"
 #include "cutting/CutCanvas.h"
 #include "cutting/MaskValues.h"
 
@@ -21,17 +20,7 @@ constexpr int kFineTurns = 10;       // tries of 2 degrees each way around a hit
 constexpr double kFineTurn = 2.0;
 constexpr double kCentreClearance = 4.0;
 
-struct RealPair {
-    double x;
-    double y;
-};
-
 int Side(PixelPoint a, PixelPoint b, PixelPoint p) { return Orientation({a.x, a.y}, {b.x, b.y}, {p.x, p.y}); }
-
-RealPair LineStart(const TessellationEdge& side) { return {side.extendedLine[0], side.extendedLine[1]}; }
-RealPair LineEnd(const TessellationEdge& side) { return {side.extendedLine[2], side.extendedLine[3]}; }
-
-int DistanceSquared(PixelPoint a, PixelPoint b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
 
 // Distance from p to the line through a and b.
 double DistanceToLine(PixelPoint a, PixelPoint b, PixelPoint p)
@@ -114,7 +103,7 @@ bool Passes(PixelPoint a, PixelPoint b, const TBox& box)
            ClipSpan(a.y, b.y - a.y, box.top, box.bottom, low, high);
 }
 
-RealPair Turned(RealPair v, double degrees)
+RealPoint Turned(RealPoint v, double degrees)
 {
     const double angle = degrees * std::numbers::pi / 180;
     const double c = std::cos(angle);
@@ -122,7 +111,7 @@ RealPair Turned(RealPair v, double degrees)
     return {v.x * c - v.y * s, v.x * s + v.y * c};
 }
 
-PixelPoint Clamped(RealPair p, const TBox& area)
+PixelPoint Clamped(RealPoint p, const TBox& area)
 {
     return {std::clamp(RoundHalfEven(p.x), area.left, area.right), std::clamp(RoundHalfEven(p.y), area.top, area.bottom)};
 }
@@ -134,17 +123,17 @@ void Reach(PictureCut& cut, int i, int g, int picture, const TBox& pictureBox)
     TessellationEdge& side = cut.sides[i][g];
     const uint32_t colour = WorkColour(picture);
     const PixelPoint centre = cut.Centre(picture);
-    const RealPair e1 = LineStart(side);
-    const RealPair e2 = LineEnd(side);
+    const RealPoint e1 = LineStart(side);
+    const RealPoint e2 = LineEnd(side);
 
     // The point of the extended line nearest the picture's centre, and which way it lies.
-    const RealPair along{e2.x - e1.x, e2.y - e1.y};
+    const RealPoint along{e2.x - e1.x, e2.y - e1.y};
     const double lengthSquared = along.x * along.x + along.y * along.y;
     const double t = lengthSquared > 0
                          ? std::clamp(((centre.x - e1.x) * along.x + (centre.y - e1.y) * along.y) / lengthSquared, 0.0, 1.0)
                          : 0.0;
-    const RealPair nearest{e1.x + t * along.x, e1.y + t * along.y};
-    const RealPair middle{(side.x1 + side.x2) / 2, (side.y1 + side.y2) / 2};
+    const RealPoint nearest{e1.x + t * along.x, e1.y + t * along.y};
+    const RealPoint middle{(side.x1 + side.x2) / 2, (side.y1 + side.y2) / 2};
     const bool tall = std::abs(along.y) > std::abs(along.x);
     const bool beyond = tall ? along.y * (middle.y - nearest.y) > 0 : along.x * (middle.x - nearest.x) > 0;
     const int fromEnd = beyond ? 1 : 0;
@@ -165,13 +154,13 @@ void Reach(PictureCut& cut, int i, int g, int picture, const TBox& pictureBox)
     PixelPoint hit;
     bool turned = false;
     bool found = walk(toward, hit);
-    const RealPair way{double(toward.x - from.x), double(toward.y - from.y)};
+    const RealPoint way{double(toward.x - from.x), double(toward.y - from.y)};
     if (!found && (way.x != 0 || way.y != 0)) {
         // Turn toward the picture's centre, the shorter way round.
         const double cross = way.x * (centre.y - from.y) - way.y * (centre.x - from.x);
         const double sign = cross >= 0 ? 1 : -1;
         for (int k = 1; k <= kMissTurns && !found; ++k) {
-            const RealPair v = Turned(way, sign * k * kMissTurn);
+            const RealPoint v = Turned(way, sign * k * kMissTurn);
             PixelPoint h;
             if (walk(Clamped({from.x + v.x, from.y + v.y}, cut.area), h) && keepsCentres(h)) {
                 hit = h;
@@ -184,11 +173,11 @@ void Reach(PictureCut& cut, int i, int g, int picture, const TBox& pictureBox)
 
     // A nearby direction may reach the silhouette sooner, as long as both centres stay clear. Only
     // a shorter hit counts, so each direction is walked no further than the first hit lies.
-    const RealPair direction{double(hit.x - from.x), double(hit.y - from.y)};
+    const RealPoint direction{double(hit.x - from.x), double(hit.y - from.y)};
     for (int k = -kFineTurns; k <= kFineTurns; ++k) {
         if (k == 0)
             continue;
-        const RealPair v = Turned(direction, k * kFineTurn);
+        const RealPoint v = Turned(direction, k * kFineTurn);
         PixelPoint h;
         if (walk(Clamped({from.x + v.x, from.y + v.y}, cut.area), h) && keepsCentres(h) &&
             DistanceSquared(from, h) < DistanceSquared(from, hit) && DistanceToLine(from, h, own) > kCentreClearance &&

@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "cutting/ApexSearch.h"
 #include "cutting/BezierPath.h"
 #include "cutting/Tessellation.h"
 #include "game/PieceRecord.h"
@@ -39,6 +40,9 @@ struct PictureCut {
 
 inline PixelPoint SideStart(const TessellationEdge& side) { return {int(side.x1), int(side.y1)}; }
 inline PixelPoint SideEnd(const TessellationEdge& side) { return {int(side.x2), int(side.y2)}; }
+inline RealPoint LineStart(const TessellationEdge& side) { return {side.extendedLine[0], side.extendedLine[1]}; }
+inline RealPoint LineEnd(const TessellationEdge& side) { return {side.extendedLine[2], side.extendedLine[3]}; }
+inline int DistanceSquared(PixelPoint a, PixelPoint b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
 
 void SetEnds(TessellationEdge& side, PixelPoint first, PixelPoint second);
 // Upper end first, the left one when both are level; the markers go with their ends.
