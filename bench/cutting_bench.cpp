@@ -1,8 +1,10 @@
 // The cell tessellation of the finest level of a 1920 x 1080 picture, with the bucketed apex
 // search the game uses and with the plain scan over every point that it replaces; and the whole
-// cut of that picture, artistic (shape style 0) and on the grid (shape style 4).
+// cut of that picture, artistic (shape style 0), artistic with the picture pieces of the shape
+// library the build writes (shape style 3), and on the grid (shape style 4).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "base/Random.h"
@@ -12,6 +14,7 @@
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceSizeTable.h"
 #include "cutting/SeedPoints.h"
+#include "cutting/ShapeLibrary.h"
 #include "cutting/Tessellation.h"
 
 namespace kirvo {
@@ -68,17 +71,21 @@ void WholeCut(benchmark::State& state)
     descriptor.ShapeStyle = uint8_t(state.range(0));
     ApplyLevel(descriptor, descriptor.ImageW, descriptor.ImageH);
     const KnobAtlas atlas = KnobAtlasFromPicture(DrawKnobAtlas()).value();
+    const ShapeLibrary shapes = LoadShapeLibrary(KIRVO_SHAPE_LIBRARY).value();
+    int pictures = 0;
     for (auto _ : state) {
         Descriptor cut = descriptor;
         std::vector<PieceRecord> pieces(size_t(cut.TotalTileNum) + 1);
         TPixelBuffer mask;
         Random random(20240611);
-        CutPieces(cut, pieces, mask, random, atlas);
+        CutPieces(cut, pieces, mask, random, atlas, {}, &shapes);
         benchmark::DoNotOptimize(mask.bits);
+        pictures = int(std::count_if(pieces.begin(), pieces.end(), [](const PieceRecord& p) { return p.pictureShape; }));
     }
     state.counters["pieces"] = double(descriptor.TileNum);
+    state.counters["pictures"] = double(pictures);
 }
-BENCHMARK(WholeCut)->ArgName("style")->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeCut)->ArgName("style")->Arg(0)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kirvo

@@ -1,12 +1,14 @@
 // kirvo-cut: cuts a picture as a new game would and shows what came out.
 //
 //   kirvo-cut (--size WxH | --image FILE) [--level N] [--shape S] [--border B] [--seed N]
-//             [--mask OUT.png] [--outline OUT.png] [--json]
+//             [--shapes FILE] [--mask OUT.png] [--outline OUT.png] [--json]
 //
 // Without --image it cuts a picture of the given size (the cut only needs the size). --json
-// prints the descriptor, the fourteen piece-size levels, every piece, the messages the cut showed
-// and the time it took. --mask writes the mask buffer; --outline a picture in which every piece
-// has a colour of its own.
+// prints the descriptor, the fourteen piece-size levels, every piece (marking picture pieces),
+// the messages the cut showed and the time it took. --mask writes the mask buffer; --outline a
+// picture in which every piece has a colour of its own, picture pieces darker with a white rim.
+// Shape style 3 reads its picture shapes from --shapes, by default the library the build writes
+// beside the game; without a readable library it cuts no picture pieces.
 #include <algorithm>
 #include <chrono>
 #include <climits>
@@ -23,6 +25,7 @@
 #include "cutting/KnobAtlas.h"
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
+#include "cutting/ShapeLibrary.h"
 #include "game/GameState.h"
 #include "session/CutMessages.h"
 #include "PngFile.h"
@@ -33,7 +36,7 @@ using namespace kirvo;
 
 constexpr const char* kUsage =
     "usage: kirvo-cut (--size WxH | --image FILE) [--level N] [--shape S] [--border B] [--seed N]\n"
-    "                 [--mask OUT.png] [--outline OUT.png] [--json]\n";
+    "                 [--shapes FILE] [--mask OUT.png] [--outline OUT.png] [--json]\n";
 
 struct Options {
     int width = 0;
@@ -43,6 +46,7 @@ struct Options {
     int shape = 0;
     int border = 0;
     std::optional<uint32_t> seed;
+    std::string shapesFile = KIRVO_SHAPE_LIBRARY;
     std::string maskFile;
     std::string outlineFile;
     bool json = false;
@@ -81,6 +85,8 @@ std::optional<Options> ParseOptions(int argc, char** argv)
             options.height = int(*height);
         } else if (flag == "--image") {
             options.image = value;
+        } else if (flag == "--shapes") {
+            options.shapesFile = value;
         } else if (flag == "--mask") {
             options.maskFile = value;
         } else if (flag == "--outline") {
@@ -137,8 +143,9 @@ uint32_t PieceHue(int index)
     return MakeColour(lift(r), lift(g), lift(b));
 }
 
-// Every piece in its own colour, the lines between pieces dark, unowned pixels black.
-TPixelBuffer OutlinePicture(const Descriptor& d, const std::vector<int>& owners)
+// Every piece in its own colour, the lines between pieces dark, unowned pixels black; picture
+// pieces darker, with their rim white.
+TPixelBuffer OutlinePicture(const Descriptor& d, const std::vector<PieceRecord>& pieces, const std::vector<int>& owners)
 {
     TPixelBuffer picture;
     PixCreate24(picture, d.ImageW, d.ImageH);
@@ -150,7 +157,12 @@ TPixelBuffer OutlinePicture(const Descriptor& d, const std::vector<int>& owners)
             bool edge = (x + 1 < d.ImageW && owners[size_t(y) * d.ImageW + x + 1] != owner)
                         || (y + 1 < d.ImageH && owners[size_t(y + 1) * d.ImageW + x] != owner);
             Rgb rgb = SplitColour(PieceHue(owner));
-            int shade = edge ? 2 : 1;
+            const bool shaped = pieces[owner].pictureShape;
+            if (shaped && edge) {
+                PixSetPixel(picture, x, y, MakeColour(255, 255, 255));
+                continue;
+            }
+            int shade = edge || shaped ? 2 : 1;
             PixSetPixel(picture, x, y, MakeColour(rgb.red / shade, rgb.green / shade, rgb.blue / shade));
         }
     return picture;
@@ -203,7 +215,8 @@ void PrintJson(const Descriptor& d, const PieceSizeTable& levels, const std::vec
                 std::printf("%s%d", first ? "" : ", ", n);
                 first = false;
             }
-        std::printf("], \"maskValue\": %d, \"classBit\": %d}", p.maskValue, p.classBit);
+        std::printf("], \"maskValue\": %d, \"classBit\": %d, \"pictureShape\": %s}", p.maskValue, p.classBit,
+                    p.pictureShape ? "true" : "false");
     }
     std::printf("\n  ],\n  \"messages\": [");
     for (size_t i = 0; i < messages.size(); ++i)
@@ -258,13 +271,17 @@ int main(int argc, char** argv)
     AllocatePieceTable(state, d.TotalTileNum);
     TPixelBuffer& mask = state.buffers[kMaskBuffer];
     auto start = std::chrono::steady_clock::now();
-    const CutReport report = CutPieces(state.descriptor, state.pieces, mask, random, atlas.value());
+    Result<ShapeLibrary> shapes = d.ShapeStyle == 3 ? LoadShapeLibrary(options->shapesFile) : Result<ShapeLibrary>(ShapeLibrary{});
+    if (!shapes)
+        std::fprintf(stderr, "kirvo-cut: no picture shapes: %s\n", shapes.error().c_str());
+    const ShapeLibrary* library = shapes ? &shapes.value() : nullptr;
+    const CutReport report = CutPieces(state.descriptor, state.pieces, mask, random, atlas.value(), {}, library);
     double millis = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
     if (!options->maskFile.empty() && !WritePng("kirvo-cut", options->maskFile, mask))
         return 1;
     if (!options->outlineFile.empty()) {
-        TPixelBuffer outline = OutlinePicture(state.descriptor, PieceOwners(state.descriptor, state.pieces, mask));
+        TPixelBuffer outline = OutlinePicture(state.descriptor, state.pieces, PieceOwners(state.descriptor, state.pieces, mask));
         if (!WritePng("kirvo-cut", options->outlineFile, outline))
             return 1;
     }

@@ -7,6 +7,7 @@
 
 #include "base/Rounding.h"
 #include "cutting/Cut.h"
+#include "cutting/CellLayout.h"
 #include "cutting/CutCanvas.h"
 #include "cutting/Knob.h"
 #include "cutting/KnobChoice.h"
@@ -14,6 +15,7 @@
 #include "cutting/MaskCleanup.h"
 #include "cutting/MaskSmoothing.h"
 #include "cutting/MaskValues.h"
+#include "cutting/PicturePieces.h"
 #include "cutting/SeedPoints.h"
 #include "cutting/Tessellation.h"
 
@@ -24,8 +26,6 @@ namespace {
 constexpr int kAttempts = 3;
 constexpr int kRelaxations = 2;
 constexpr int kListedNeighbours = 9;
-
-using SideTable = std::vector<std::vector<TessellationEdge>>;  // per piece, in slot order
 
 // What one attempt works on besides the canvas and the records.
 struct Attempt {
@@ -89,8 +89,6 @@ std::vector<TessellationEdge> RestoredSides(const TessellationNode& saved)
     return sides;
 }
 
-PixelPoint Start(const TessellationEdge& side) { return {int(side.x1), int(side.y1)}; }
-PixelPoint End(const TessellationEdge& side) { return {int(side.x2), int(side.y2)}; }
 PixelPoint NodePoint(const PieceRecord& piece) { return {piece.nodeX, piece.nodeY}; }
 
 // Source box and node point from the sides; sides of a pixel or less are left out of the box.
@@ -189,17 +187,20 @@ bool DrawSideKnob(const KnobContext& context, const std::vector<int>& fallback, 
 }
 
 // Every side once, by the piece with the lower index: a straight line when short, else a knob.
+// A picture piece's silhouette is its outline: nothing is drawn by it or toward it.
 void DrawOutlines(const KnobContext& context, const std::vector<int>& fallback, std::vector<PieceRecord>& pieces,
                   Attempt& attempt, Random& random)
 {
     const Descriptor& d = context.descriptor;
     for (int i = 0; i < int(attempt.sides.size()); ++i) {
+        if (pieces[i].pictureShape)
+            continue;
         const uint32_t colour = WorkColour(i);
         for (const TessellationEdge& side : attempt.sides[i]) {
-            if (!side.active || side.neighbour <= i)
+            if (!side.active || side.neighbour <= i || pieces[side.neighbour].pictureShape)
                 continue;
-            const PixelPoint start = Start(side);
-            const PixelPoint end = End(side);
+            const PixelPoint start = SideStart(side);
+            const PixelPoint end = SideEnd(side);
             const bool straight = side.length <= 3 || (context.flags.lengthLimit && side.length < d.TileS / 3.0);
             KnobBox box;
             if (!straight) {
@@ -244,8 +245,10 @@ void DrawFrameLines(TPixelBuffer& canvas, const Descriptor& d)
     PixLine(canvas, right, top, right, bottom, kFrameColour);
 }
 
-// A node point on an outline gives way to the mean of the cell's side ends when that is free.
-PixelPoint FillPoint(const TPixelBuffer& canvas, PixelPoint node, const std::vector<TessellationEdge>& sides)
+// A node point on an outline gives way to the mean of the cell's side ends when that is free;
+// sides toward a picture piece are left out.
+PixelPoint FillPoint(const TPixelBuffer& canvas, PixelPoint node, const std::vector<TessellationEdge>& sides,
+                     const std::vector<PieceRecord>& pieces)
 {
     if (IsUnowned(canvas, node))
         return node;
@@ -253,7 +256,7 @@ PixelPoint FillPoint(const TPixelBuffer& canvas, PixelPoint node, const std::vec
     int sumY = 0;
     int count = 0;
     for (const TessellationEdge& side : sides) {
-        if (!side.active)
+        if (!side.active || (side.neighbour >= 0 && pieces[side.neighbour].pictureShape))
             continue;
         sumX += int(side.x1 + side.x2);
         sumY += int(side.y1 + side.y2);
@@ -348,12 +351,15 @@ void ListNeighbours(std::vector<PieceRecord>& pieces, const SideTable& sides,
     }
 }
 
+// Picture pieces are not filled: their silhouettes hold their pixels already.
 FillFailure FillPieces(TPixelBuffer& canvas, std::vector<PieceRecord>& pieces, Attempt& attempt)
 {
     FillFailure failure;
     for (int i = 0; i < int(attempt.sides.size()); ++i) {
         PieceRecord& piece = pieces[i];
-        const PixelPoint at = FillPoint(canvas, NodePoint(piece), attempt.sides[i]);
+        if (piece.pictureShape)
+            continue;
+        const PixelPoint at = FillPoint(canvas, NodePoint(piece), attempt.sides[i], pieces);
         piece.nodeX = at.x;
         piece.nodeY = at.y;
         if (!IsUnowned(canvas, at)) {
@@ -370,7 +376,7 @@ FillFailure FillPieces(TPixelBuffer& canvas, std::vector<PieceRecord>& pieces, A
 }  // namespace
 
 CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuffer& mask, Random& random,
-                      const KnobAtlas& atlas, const CutProgress& progress)
+                      const KnobAtlas& atlas, const CutProgress& progress, const ShapeLibrary* shapes)
 {
     if (d.TileS < kMinSeedCell || d.TileNum < 3)
         return CutGrid(d, pieces, mask, random, atlas, progress);
@@ -395,11 +401,16 @@ CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuf
     Attempt attempt;
     attempt.sides.resize(size_t(count));
     attempt.boxes.resize(size_t(count));
+    PictureCut pictureCut{canvas, CutArea(d), pieces, attempt.sides, attempt.boxes};
+    bool pictures = d.ShapeStyle == 3 && shapes && !shapes->shapes.empty();
     FillFailure failure;
     // A later attempt keeps drawing where the failed one stopped: the same cells, other knobs.
     for (int round = 0; round < kAttempts; ++round) {
         ResetLineCanvas(canvas, d);
-        LayOutPlainCells(d, pieces);
+        if (pictures)
+            LayOutCells(d, pieces);
+        else
+            LayOutPlainCells(d, pieces);
         for (int i = 0; i < count; ++i) {
             attempt.sides[i] = RestoredSides(saved[i]);
             Outline(pieces[i], saved[i], attempt.sides[i], attempt.boxes[i]);
@@ -408,7 +419,17 @@ CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuf
         // The indicator goes back to the same place on every attempt: only the first one steps.
         if (round == 0) {
             Step(progress);
-            Step(progress);  // the picture-shape steps, none yet
+            Step(progress);  // the picture-shape steps
+        }
+        if (pictures && !ShapePictures(pictureCut, d, *shapes, random)) {
+            if (round + 1 < kAttempts)
+                continue;
+            // The last attempt could not part its cells around the shapes either: it is made
+            // again without picture pieces, so that the puzzle can still be played.
+            report.picturesDropped = true;
+            pictures = false;
+            --round;
+            continue;
         }
         ChooseKnobSides(attempt.sides, lists.flags, random);
         DrawOutlines(context, lists.fallback, pieces, attempt, random);

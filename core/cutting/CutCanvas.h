@@ -38,8 +38,8 @@ inline bool IsUnowned(const TPixelBuffer& canvas, PixelPoint p) { return PixGetP
 // Makes the piece count TileNum and gives the table room for the frame piece.
 void PreparePieceTable(Descriptor& descriptor, std::vector<PieceRecord>& pieces);
 
-// The cells of LayOutCells, without picture-shape candidates: there is no shape library yet, and
-// a candidate would be skipped when outlines are drawn and cells filled.
+// The cells of LayOutCells, without picture-shape candidates: for cuts that draw no picture
+// shapes, where a candidate would be skipped when outlines are drawn and cells filled.
 void LayOutPlainCells(Descriptor& descriptor, std::vector<PieceRecord>& pieces);
 
 // (ImageW + 5) x (ImageH + 5): the picture white, the 5-pixel strips right and below black.

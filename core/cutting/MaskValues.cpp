@@ -61,7 +61,8 @@ void TakeInOwnPixels(const TPixelBuffer& canvas, const Descriptor& d, std::vecto
     for (int i = 0; i < count; ++i) {
         if (BoxIsEmpty(found[i]))
             continue;
-        TBox box = pieces[i].sourceWidth > 0 && pieces[i].sourceHeight > 0 ? SourceBox(pieces[i]) : TBox{};
+        const bool keep = pieces[i].sourceWidth > 0 && pieces[i].sourceHeight > 0 && !pieces[i].pictureShape;
+        TBox box = keep ? SourceBox(pieces[i]) : TBox{};
         BoxUnion(box, found[i].left, found[i].top, found[i].right, found[i].bottom);
         SetSourceBox(pieces[i], box);
     }

@@ -19,7 +19,8 @@ inline uint32_t WorkColour(int piece) { return MakeColour(kWorkRed, piece >> 8, 
 // The piece a pixel was drawn for; -1 for white, black and the frame. Callers must clip.
 inline int WorkPiece(const uint8_t* pixel) { return pixel[2] == kWorkRed ? pixel[1] << 8 | pixel[0] : -1; }
 
-// Grows each of the first count source boxes to take in every pixel of its working colour.
+// Grows each of the first count source boxes to take in every pixel of its working colour. A
+// picture piece's box, its drawing rectangle until now, becomes the box of its pixels.
 void TakeInOwnPixels(const TPixelBuffer& canvas, const Descriptor& descriptor, std::vector<PieceRecord>& pieces,
                      int count);
 

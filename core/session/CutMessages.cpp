@@ -18,6 +18,8 @@ std::vector<std::string> CutMessages(const CutReport& report, const Translator& 
         messages.push_back(report.unfilledOnGrid ? "Jigsaw has not been cut properly! Please reopen the puzzle."
                                                  : translator.Text(LangSection::MainForm, "MS_PaintError"));
     }
+    if (report.picturesDropped && report.unfilled.piece < 0)
+        messages.push_back(translator.Text(LangSection::MainForm, "MS_PaintError"));
     return messages;
 }
 

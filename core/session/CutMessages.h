@@ -10,7 +10,8 @@
 namespace kirvo {
 
 // "Finding first edge failed!" when seed points could not be split into cells; for a piece the
-// cut could not fill, "PaintError: Ind = ..., CellX = ..., CellY = ..." and then what to do about it.
+// cut could not fill, "PaintError: Ind = ..., CellX = ..., CellY = ..." and then what to do about it;
+// that same advice alone when the picture shapes had to be left out.
 std::vector<std::string> CutMessages(const CutReport& report, const Translator& translator);
 
 }  // namespace kirvo

@@ -5,6 +5,7 @@
 
 #include "base/Folders.h"
 #include "base/ListFile.h"
+#include "cutting/ShapeLibrary.h"
 
 namespace kirvo {
 
@@ -72,7 +73,7 @@ void SetUpFolders(FILE_NAMES& names, const std::string& programFolder, const Use
     names.firstRun = !FileExists(names.settingsFile);
     (void)CopyIfMissing(names.programFolder + "kirvo.ini", names.settingsFile);
 
-    names.shapeLibraryFile = names.programFolder + "pic_kirvo.dat";
+    names.shapeLibraryFile = names.programFolder + kShapeLibraryFile;
     names.thumbnailFolder = names.programFolder + "thumb/";
     names.programJigsawsFolder = names.programFolder + "jigsaws/";
     names.personalJigsawsFolder = names.gameFolder + "Jigsaws/";

@@ -116,9 +116,10 @@ bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
         return refuse(jigsaw.error());
     StepProgress();
 
-    NewGameChoices choices {.pending = pending_, .seedText = browser_.SeedForNewGame()};
+    NewGameChoices choices {
+        .pending = pending_, .seedText = browser_.SeedForNewGame(), .shapeLibraryFile = names_.shapeLibraryFile};
     Result<CutReport> started = StartNewGame(state_, windows_, choices, std::move(jigsaw.value().picture), random_,
-                                             knobAtlas_, [this] { StepProgress(); });
+                                             knobAtlas_, [this] { StepProgress(); }, messages_);
     if (!started)
         return refuse(started.error());
     infoText_ = std::move(jigsaw.value().info);

@@ -1,12 +1,16 @@
 #include "session/NewGame.h"
 
 #include <charconv>
+#include <optional>
+#include <vector>
 #include <utility>
 
+#include "base/Folders.h"
 #include "base/TextFormat.h"
 #include "cutting/Cut.h"
 #include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"
+#include "cutting/ShapeLibrary.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 #include "game/TurnedBuffers.h"
@@ -48,6 +52,23 @@ void PlaceFrame(GameState& state, const PlayWindows& windows)
     DeriveGeometry(state, frame);
 }
 
+// The picture shapes for a cut of shape style 3; none for the other styles.
+std::optional<ShapeLibrary> ReadShapeLibrary(const Descriptor& descriptor, const std::string& path,
+                                             const MessageSink& messages)
+{
+    if (descriptor.ShapeStyle != 3 || path.empty())
+        return std::nullopt;
+    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    Result<ShapeLibrary> library = DecodeShapeLibrary(bytes.value());
+    if (!library) {
+        Tell(messages, "Invalid DAT file!", MessageButtons::Ok, MessageIcon::Warning);
+        return std::nullopt;
+    }
+    return std::move(library.value());
+}
+
 }  // namespace
 
 int NewGameStepCount(const Descriptor& pending, bool effectsOn)
@@ -72,7 +93,7 @@ int32_t ChooseSeed(const std::optional<std::string>& seedText, Random& random)
 }
 
 Result<CutReport> StartNewGame(GameState& state, PlayWindows& windows, const NewGameChoices& choices, TPixelBuffer picture,
-                      Random& random, const KnobAtlas& atlas, const ProgressStep& step)
+                      Random& random, const KnobAtlas& atlas, const ProgressStep& step, const MessageSink& messages)
 {
     Descriptor descriptor = choices.pending;
     if (picture.width != descriptor.ImageW || picture.height != descriptor.ImageH || picture.bytesPerPixel != 3)
@@ -100,7 +121,9 @@ Result<CutReport> StartNewGame(GameState& state, PlayWindows& windows, const New
     AllocatePieceTable(state, state.descriptor.TotalTileNum);
     Step(step);
 
-    CutReport report = CutPieces(state.descriptor, state.pieces, state.buffers[kMaskBuffer], random, atlas, step);
+    const std::optional<ShapeLibrary> shapes = ReadShapeLibrary(state.descriptor, choices.shapeLibraryFile, messages);
+    CutReport report = CutPieces(state.descriptor, state.pieces, state.buffers[kMaskBuffer], random, atlas, step,
+                                 shapes ? &shapes.value() : nullptr);
     if (state.descriptor.Rotate == 1)
         MakeTurnedBuffers(state, step);
     else

@@ -16,12 +16,14 @@
 #include "game/GameState.h"
 #include "playfield/PlayWindow.h"
 #include "raster/PixelBuffer.h"
+#include "session/MessageSink.h"
 
 namespace kirvo {
 
 struct NewGameChoices {
     Descriptor pending;                   // the selected jigsaw's size and the player's choices, level applied
     std::optional<std::string> seedText;  // what the seed box holds, when it is shown
+    std::string shapeLibraryFile;         // the picture shapes of shape style 3; empty = none
 };
 
 // Progress steps of opening a jigsaw: reading, field sizing, the piece table and the cut, with
@@ -37,7 +39,11 @@ int32_t ChooseSeed(const std::optional<std::string>& seedText, Random& random);
 // or the chosen level cannot be cut; afterwards the descriptor, buffers, pieces, field size and
 // pockets are those of the new game, with every play flag clear, and the effects of state.look applied.
 // The cut's report says what the player should be told about pieces it could not make cleanly.
+// Shape style 3 reads the shape library first: a file that is there but is no shape library gets
+// the warning "Invalid DAT file!" through messages; a missing or unreadable one gets nothing, the
+// shapes being optional. Either way the puzzle is then cut without picture pieces.
 Result<CutReport> StartNewGame(GameState& state, PlayWindows& windows, const NewGameChoices& choices, TPixelBuffer picture,
-                      Random& random, const KnobAtlas& atlas, const ProgressStep& step = {});
+                      Random& random, const KnobAtlas& atlas, const ProgressStep& step = {},
+                      const MessageSink& messages = {});
 
 }  // namespace kirvo

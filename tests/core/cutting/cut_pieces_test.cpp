@@ -7,12 +7,14 @@
 #include <cstring>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "cutting/CellLayout.h"
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
 #include "session/CutMessages.h"
 #include "support/DrawnAtlas.h"
+#include "support/TestShapes.h"
 
 namespace kirvo {
 namespace {
@@ -57,20 +59,20 @@ Descriptor LevelApplied(const CutCase& c)
     return d;
 }
 
-CutResult Cut(const Descriptor& descriptor, uint32_t seed)
+CutResult Cut(const Descriptor& descriptor, uint32_t seed, const ShapeLibrary* shapes = nullptr)
 {
     CutResult result;
     result.descriptor = descriptor;
     result.pieces.resize(size_t(descriptor.TotalTileNum) + 1);
     Random random(seed);
-    result.messages = CutMessages(
-        CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(), [&] { ++result.steps; }),
-        Translator());
+    result.messages = CutMessages(CutPieces(result.descriptor, result.pieces, result.mask, random, DrawnAtlas(),
+                                            [&] { ++result.steps; }, shapes),
+                                  Translator());
     result.endState = random.state;
     return result;
 }
 
-CutResult Cut(const CutCase& c) { return Cut(LevelApplied(c), c.seed); }
+CutResult Cut(const CutCase& c, const ShapeLibrary* shapes = nullptr) { return Cut(LevelApplied(c), c.seed, shapes); }
 
 std::array<int, 4> SourceBox(const PieceRecord& piece)
 {
@@ -109,8 +111,9 @@ Ownership OwnershipOf(const CutResult& r)
 
 // What every cut must give: no message; each pixel of the cut area owned by exactly one cell
 // piece and the band outside it by the frame piece, which comes last; every piece some pixels;
-// every listed neighbour touching; the mask's margin black.
-void ExpectSoundCut(const CutResult& r, const Ownership& o, const std::string& name)
+// every listed neighbour touching; the mask's margin black. Picture pieces only where a shape
+// library was given.
+void ExpectSoundCut(const CutResult& r, const Ownership& o, const std::string& name, bool withShapes = false)
 {
     const Descriptor& d = r.descriptor;
     const bool border = d.BorderStyle == 1;
@@ -147,7 +150,7 @@ void ExpectSoundCut(const CutResult& r, const Ownership& o, const std::string& n
         }
     for (int i = 0; i < d.TotalTileNum; ++i) {
         EXPECT_GT(owned[i], 0) << name << ": piece " << i << " has no pixels";
-        EXPECT_FALSE(r.pieces[i].pictureShape) << name << ": piece " << i;
+        EXPECT_TRUE(withShapes || !r.pieces[i].pictureShape) << name << ": piece " << i;
         for (int16_t neighbour : r.pieces[i].neighbours) {
             if (neighbour < 0)
                 continue;
@@ -217,6 +220,58 @@ TEST(CutArtistic, ShapeStyle3CutsEveryCellWithoutAShapeLibrary)
 
     CutResult r = Cut(c);
     ExpectSoundCut(r, OwnershipOf(r), c.Name());
+}
+
+// With a shape library some cells become picture pieces. Each owns its silhouette alone, its
+// source box fits its pixels tightly, and it lists neighbours it touches; the cut stays sound
+// around it and the same seed gives the same mask. The test's simple shapes and the library the
+// build draws, whose thin tips and hollows the simple ones lack.
+TEST(CutArtistic, PicturePiecesOwnTheirSilhouettesAndTouchTheirNeighbours)
+{
+    const ShapeLibrary simple = testing::TestShapeLibrary();
+    const Result<ShapeLibrary> built = LoadShapeLibrary(KIRVO_SHAPE_LIBRARY);
+    ASSERT_TRUE(built) << built.error();
+    struct Size {
+        int width;
+        int height;
+        int level;
+    };
+    const Size sizes[] = {{200, 150, 0}, {333, 211, 4}, {640, 480, 6}, {800, 600, 8}, {801, 599, 1}};
+    std::vector<std::pair<CutCase, const ShapeLibrary*>> cases;
+    for (const ShapeLibrary* shapes : {&simple, &built.value()})
+        for (const Size& size : sizes)
+            for (int border : {0, 1})
+                for (uint32_t seed : {1u, 16u, 2024u})
+                    cases.push_back({{size.width, size.height, 3, border, size.level, seed}, shapes});
+    // The finest cut, where silhouettes all but meet and sides of one cell cross.
+    cases.push_back({{1920, 1080, 3, 0, 0, 9}, &simple});
+    cases.push_back({{1920, 1080, 3, 0, 0, 2}, &built.value()});
+    int pictures = 0;
+    for (const auto& [c, shapes] : cases) {
+        CutResult r = Cut(c, shapes);
+        const Descriptor& d = r.descriptor;
+        const Ownership o = OwnershipOf(r);
+        ExpectSoundCut(r, o, c.Name(), true);
+        std::vector<TBox> owned(size_t(d.TileNum));
+        for (int y = 0; y < d.ImageH; ++y)
+            for (int x = 0; x < d.ImageW; ++x)
+                if (const int owner = o.At(d, x, y); owner >= 0 && owner < d.TileNum)
+                    BoxUnion(owned[owner], x, y, x, y);
+        for (int i = 0; i < d.TileNum; ++i) {
+            const PieceRecord& piece = r.pieces[i];
+            if (!piece.pictureShape)
+                continue;
+            ++pictures;
+            EXPECT_GE(piece.neighbours[0], 0) << c.Name() << ": picture piece " << i << " lists nobody";
+            const TBox& own = owned[i];
+            EXPECT_EQ(SourceBox(piece), (std::array<int, 4>{own.left, own.top, own.width, own.height}))
+                << c.Name() << ": picture piece " << i;
+        }
+        if (c.seed == 16) {
+            EXPECT_TRUE(SameMask(r.mask, Cut(c, shapes).mask)) << c.Name();
+        }
+    }
+    EXPECT_GT(pictures, 1000);
 }
 
 // The artistic cut fills every piece from its node point: the point lies on the piece.
@@ -364,6 +419,33 @@ TEST(CutGrid, AFillFailureIsReportedWithTheLastFailingCell)
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(PixGetPixel(r.mask, x, y), MakeColour(128, 0, r.pieces[0].maskValue)) << x << "," << y;
+}
+
+// A shape that lies in a corner of its rectangle leaves the cell's centre bare: sides that cross
+// beside it find no silhouette toward that centre, or no picture piece they both reached, and no
+// attempt can part the cells. The puzzle is then cut without picture pieces, and the player is told.
+TEST(CutArtistic, WhenNoAttemptCanPartTheCellsAroundTheShapesTheyAreLeftOut)
+{
+    ShapeLibrary corner;
+    corner.shapes.push_back(testing::PolygonShape(100, 100, {{0, 0}, {45, 0}, {45, 45}, {0, 45}}, true, true));
+    for (uint32_t seed : {1u, 2u}) {
+        const CutCase c{800, 600, 3, 0, 4, seed};
+        CutResult r = Cut(c, &corner);
+        EXPECT_EQ(r.messages, std::vector<std::string>{"MS_PaintError"}) << c.Name();
+        r.messages.clear();
+        ExpectSoundCut(r, OwnershipOf(r), c.Name());
+    }
+}
+
+// Picture shapes left out are told once, with the advice that a fill failure also ends with.
+TEST(CutPieces, PictureShapesLeftOutAreToldOnce)
+{
+    CutReport report;
+    report.picturesDropped = true;
+    EXPECT_EQ(CutMessages(report, Translator()), std::vector<std::string>{"MS_PaintError"});
+    report.unfilled = {4, {10, 20}};
+    EXPECT_EQ(CutMessages(report, Translator()),
+              (std::vector<std::string>{"PaintError: Ind = 4, CellX = 10, CellY = 20", "MS_PaintError"}));
 }
 
 TEST(CutPieces, AShortPieceTableGrowsToHoldTheFramePiece)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string>
@@ -10,6 +11,7 @@
 #include "playfield/PlayWindow.h"
 #include "session/JigsawChoices.h"
 #include "support/DrawnAtlas.h"
+#include "support/TempFolder.h"
 
 namespace kirvo {
 namespace {
@@ -48,9 +50,15 @@ struct Game {
         InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
     }
 
+    std::vector<MessageRequest> messages;
+
     Result<CutReport> Start(const NewGameChoices& choices, int width, int height)
     {
-        return StartNewGame(state, windows, choices, Picture(width, height), random, DrawnAtlas(), [this] { ++steps; });
+        return StartNewGame(state, windows, choices, Picture(width, height), random, DrawnAtlas(), [this] { ++steps; },
+                            [this](const MessageRequest& request) {
+                                messages.push_back(request);
+                                return MessageAnswer::Ok;
+                            });
     }
 };
 
@@ -171,6 +179,45 @@ TEST(NewGameTest, SeedComesFromTheBoxOnlyWhenItHoldsANumber)
         Random random(1000);
         EXPECT_EQ(ChooseSeed(c.text, random), c.seed) << c.text.value_or("(no box)");
         EXPECT_EQ(random.state, uint32_t(c.seed));
+    }
+}
+
+// Shape style 3 cuts picture pieces from the library file when there is one. A file that is no
+// library is worth a warning, a missing one is not; neither stops the game, and other styles do
+// not read the file at all.
+TEST(NewGameTest, ShapeStyle3ReadsTheShapeLibraryAndWarnsOnlyOfAFileThatIsNone)
+{
+    testing::TempFolder folder;
+    const std::string notALibrary = folder.Write("pic_kirvo.dat", "BJ60DAT \1\0\0\0");
+    struct Case {
+        const char* name;
+        int shapeStyle;
+        std::string file;
+        bool pictures;
+        bool warned;
+    } cases[] = {
+        {"the built library", 3, KIRVO_SHAPE_LIBRARY, true, false},
+        {"a file that is no library", 3, notALibrary, false, true},
+        {"no file", 3, folder.Path() + "missing.dat", false, false},
+        {"no file named", 3, "", false, false},
+        {"another style", 0, notALibrary, false, false},
+    };
+    for (const Case& c : cases) {
+        Game game;
+        NewGameChoices choices = Choices(640, 480, {.ShapeStyle = c.shapeStyle, .Level = 6});
+        choices.shapeLibraryFile = c.file;
+        const Result<CutReport> started = game.Start(choices, 640, 480);
+        ASSERT_TRUE(started) << c.name;
+        EXPECT_TRUE(started.value().Clean()) << c.name;
+        const auto& pieces = game.state.pieces;
+        EXPECT_EQ(std::any_of(pieces.begin(), pieces.end(), [](const PieceRecord& p) { return p.pictureShape; }),
+                  c.pictures)
+            << c.name;
+        ASSERT_EQ(game.messages.size(), c.warned ? 1u : 0u) << c.name;
+        if (c.warned) {
+            EXPECT_EQ(game.messages[0].text, "Invalid DAT file!");
+            EXPECT_EQ(game.messages[0].icon, MessageIcon::Warning);
+        }
     }
 }
 
