@@ -8,6 +8,9 @@
 #include <string>
 
 #include "cutting/PieceSizeTable.h"
+#include "game/PieceGeometry.h"
+#include "playfield/Completion.h"
+#include "playfield/Joining.h"
 #include "playfield/PlayWindow.h"
 #include "session/JigsawChoices.h"
 #include "support/DrawnAtlas.h"
@@ -218,6 +221,31 @@ TEST(NewGameTest, ShapeStyle3ReadsTheShapeLibraryAndWarnsOnlyOfAFileThatIsNone)
             EXPECT_EQ(game.messages[0].text, "Invalid DAT file!");
             EXPECT_EQ(game.messages[0].icon, MessageIcon::Warning);
         }
+    }
+}
+
+// Picture-shape pieces play like any other: laid out as the picture and dropped one after the
+// other, every piece joins its neighbours and the puzzle is solved.
+TEST(NewGameTest, PicturePiecesJoinTheirNeighboursIntoTheSolvedPicture)
+{
+    for (const char* seed : {"3", "17", "2024"}) {
+        SCOPED_TRACE(seed);
+        Game game;
+        NewGameChoices choices = Choices(640, 480, {.BorderStyle = 1, .ShapeStyle = 3, .Level = 6}, seed);
+        choices.shapeLibraryFile = KIRVO_SHAPE_LIBRARY;
+        ASSERT_TRUE(game.Start(choices, 640, 480));
+        GameState& state = game.state;
+        ASSERT_GT(std::count_if(state.pieces.begin(), state.pieces.end(), [](const PieceRecord& p) { return p.pictureShape; }), 5);
+        for (int k = 0; k < state.descriptor.TotalTileNum; ++k) {
+            PieceRecord& p = state.pieces[size_t(k)];
+            p.x = p.sourceX + 40;
+            p.y = p.sourceY + 30;
+            p.window = MW_SIDE0;
+            DeriveGeometry(state, k);
+        }
+        for (int k = 0; k < state.descriptor.TotalTileNum; ++k)
+            JoinDroppedGroup(state, k, MW_SIDE0, 1);
+        EXPECT_TRUE(CheckCompletion(state, game.windows));
     }
 }
 
