@@ -24,10 +24,10 @@ TEST(ThumbnailWindow, SizesFollowThePicture)
         InitialiseWindow(thumb, 30, 20, WindowKind::Thumbnail, 100, 100);
         TPixelBuffer thumbnail;
         SizeThumbnailWindow(thumb, thumbnail, c.width, c.height);
-        EXPECT_EQ(WindowSize(thumb.maxClientWidth, thumb.maxClientHeight), c.max);
-        EXPECT_EQ(WindowSize(thumb.minClientWidth, thumb.minClientHeight), c.min);
-        EXPECT_EQ(WindowSize(thumb.client.width, thumb.client.height), c.client);
-        EXPECT_EQ(WindowSize(thumbnail.width, thumbnail.height), c.max);
+        EXPECT_EQ((WindowSize {thumb.maxClientWidth, thumb.maxClientHeight}), c.max);
+        EXPECT_EQ((WindowSize {thumb.minClientWidth, thumb.minClientHeight}), c.min);
+        EXPECT_EQ((WindowSize {thumb.client.width, thumb.client.height}), c.client);
+        EXPECT_EQ((WindowSize {thumbnail.width, thumbnail.height}), c.max);
         EXPECT_EQ(thumb.frame.left, 30) << "the window stays where it was";
     }
 }
