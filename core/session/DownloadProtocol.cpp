@@ -179,7 +179,10 @@ bool DownloadProtocol::FetchServerInfoWithFallback()
 ItemOutcome DownloadProtocol::DownloadItem(const std::string& itemName, bool showErrors)
 {
     lastInstalled_.clear();
-    if (extension_.empty() || itemName.empty() || Stopped())
+    // An item is a file name: one that reaches into other folders is not fetched.
+    const bool plainName = !itemName.empty() && itemName != "." && itemName != ".." &&
+                           itemName.find_first_of("/\\") == std::string::npos;
+    if (extension_.empty() || !plainName || Stopped())
         return ItemOutcome::NotTried;
 
     const std::string archiveName = itemName + extension_;

@@ -45,7 +45,7 @@ inline constexpr int kInfoAccessRefused = -10;  // the server answered 401: the 
 inline constexpr int kInfoFailed = -20;         // the other server may be tried
 
 enum class ItemOutcome {
-    NotTried,     // no server information, stopped, or the temporary archive could not be made
+    NotTried,     // no server information, stopped, not a file name, or no temporary archive could be made
     Installed,    // the archive was fetched and unpacked
     HttpFailed,   // no archive came: the player was told why (unless the transfer was stopped)
     NotUnpacked,  // an archive came but was an error page or could not be unpacked

@@ -190,6 +190,16 @@ TEST(DownloadProtocol, ALeftOverTemporaryArchiveIsReplaced)
     download.ExpectOnly({"tulips.ast"});
 }
 
+TEST(DownloadProtocol, AnItemThatIsNoFileNameIsNotFetched)
+{
+    Download download;
+    ASSERT_TRUE(download.Protocol().FetchServerInfoWithFallback());
+    for (const char* item : {"", "..", "../tulips", "sub/tulips", "..\\tulips"})
+        EXPECT_EQ(download.Protocol().DownloadItem(item, true), ItemOutcome::NotTried) << item;
+    EXPECT_EQ(download.told_, std::vector<std::string>());
+    download.ExpectOnly({});
+}
+
 TEST(DownloadProtocol, ATemporaryArchiveThatCannotBeMadeIsReported)
 {
     Download download;
