@@ -28,8 +28,8 @@ struct BenchServer {
 
     BenchServer()
     {
-        const std::string start = std::string("bash ") + KIRVO_DOWNLOAD_SERVER_SCRIPT + " start " + (root / "server").string() +
-                                  " " + KIRVO_DOWNLOAD_ROOT_TOOL;
+        const std::string start = std::string("bash ") + KIRVO_DOWNLOAD_SERVER_SCRIPT + " start " +
+                                  (root / "server").string() + " " + KIRVO_DOWNLOAD_ROOT_TOOL;
         if (std::system(start.c_str()) != 0)
             std::abort();
         std::map<std::string, std::string> values;
@@ -121,8 +121,8 @@ void BM_DownloadAndInstall(benchmark::State& state)
     names.tempFolder = (Server().root / "temp").string() + "/";
     names.personalJigsawsFolder = (Server().root / "Jigsaws").string() + "/";
     Translator translator;
-    DownloadProtocol protocol(settings, names, translator, DownloadSite{{Server().host, Server().host}, Server().caFile, true},
-                              nullptr, nullptr);
+    const DownloadSite site{{Server().host, Server().host}, Server().caFile, true};
+    DownloadProtocol protocol(settings, names, translator, site, nullptr, nullptr);
     protocol.Activate();
     if (!protocol.FetchServerInfoWithFallback())
         state.SkipWithError("no server information");

@@ -142,5 +142,6 @@ int main(int argc, char** argv)
         return Fetch(options);
     const InstallOutcome outcome =
         InstallArchive(options.source, options.folder, fs::path(options.source).stem().string());
-    return Report(outcome.jigsaws, outcome.installed ? std::vector<std::string>() : std::vector<std::string>{outcome.message});
+    const std::vector<std::string> told = outcome.installed ? std::vector<std::string>() : std::vector{outcome.message};
+    return Report(outcome.jigsaws, told);
 }

@@ -96,7 +96,8 @@ std::string DownloadProtocol::KeyedMessage(const std::string& key, const std::st
                                              "The file was not found on the server:$D%s"),
                           {url});
     if (key == "MS_InvalidLogin")
-        return FormatText(translator_.TextOr(LangSection::Download, "MS_InvalidLogin", "The server refused access to:$D%s"),
+        return FormatText(translator_.TextOr(LangSection::Download, "MS_InvalidLogin",
+                                             "The server refused access to:$D%s"),
                           {url});
     return key;
 }
@@ -166,7 +167,8 @@ bool DownloadProtocol::FetchServerInfoWithFallback()
     while (outcome == kInfoFailed && !Stopped()) {
         const std::string other = site_.Other(settings_.sDnSrc);
         const std::string question = FormatText(
-            translator_.TextOr(LangSection::Download, "Q_TryAnotherDnSrc", "The server %s does not answer.$DDo you want to try the server %s instead?"),
+            translator_.TextOr(LangSection::Download, "Q_TryAnotherDnSrc",
+                               "The server %s does not answer.$DDo you want to try the server %s instead?"),
             {settings_.sDnSrc, other});
         if (Tell(messages_, question, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
             break;

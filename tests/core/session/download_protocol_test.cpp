@@ -40,9 +40,9 @@ std::set<std::string> Tree(const fs::path& folder)
 }
 
 // One showing of the download dialog: a temporary and a jigsaws folder of its own, server A as
-// the download server, and the player's answers given in advance.
-class Download {
-public:
+// the download server, and the player's answers given in advance. The protocol is made on first
+// use, so that a test can change the settings, limits and site before.
+struct Download {
     explicit Download(const std::string& siteFolder = kDefaultFolder, bool secure = false)
     {
         settings_.sDnSrc = secure ? Server().httpsA : Server().httpA;
@@ -141,7 +141,8 @@ TEST(DownloadProtocol, InstallsAJigsawOverHttpAndHttps)
         EXPECT_EQ(download.names_.lastArchiveName, "tulips.rar");
 
         // The bar's maximum is the archive's size and it ends at 0; the caption names each step.
-        const std::string archive = testing::ReadText(std::string(KIRVO_DOWNLOAD_SERVER) + "/root-a/kirvo/jigsaws_pleo3/tulips.rar");
+        const std::string archive =
+            testing::ReadText(std::string(KIRVO_DOWNLOAD_SERVER) + "/root-a/kirvo/jigsaws_pleo3/tulips.rar");
         const std::vector<DownloadProgress>& seen = download.progress_;
         ASSERT_FALSE(seen.empty());
         EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [&](const DownloadProgress& p) {
@@ -230,17 +231,17 @@ TEST(DownloadProtocol, ItemsThatDoNotInstall)
         {"notfound-page", ItemOutcome::NotUnpacked, "not found", false},
         {"teapot-page", ItemOutcome::NotUnpacked, "418 I'm a teapot", false},
         {"untitled-page", ItemOutcome::NotUnpacked, "", true},
-        {"truncated", ItemOutcome::NotUnpacked, "RAR", true},
-        {"bad-crc", ItemOutcome::NotUnpacked, "RAR", true},
-        {"huge-size", ItemOutcome::NotUnpacked, "RAR", true},
-        {"damaged-header", ItemOutcome::NotUnpacked, "RAR", true},
-        {"twice", ItemOutcome::NotUnpacked, "RAR", true},
-        {"dotdot", ItemOutcome::NotUnpacked, "RAR", true},
-        {"backslash", ItemOutcome::NotUnpacked, "RAR", true},
-        {"absolute", ItemOutcome::NotUnpacked, "RAR", true},
-        {"symlink", ItemOutcome::NotUnpacked, "RAR", true},
-        {"not-a-jigsaw", ItemOutcome::NotUnpacked, "RAR", true},
-        {"wrong-jigsaw", ItemOutcome::NotUnpacked, "RAR", true},
+        {"truncated", ItemOutcome::NotUnpacked, "RARProcessFile error - 12", true},
+        {"bad-crc", ItemOutcome::NotUnpacked, "RARProcessFile error - 12", true},
+        {"huge-size", ItemOutcome::NotUnpacked, "RARProcessFile error - 31", true},
+        {"damaged-header", ItemOutcome::NotUnpacked, "RARReadHeader error - File header broken", true},
+        {"twice", ItemOutcome::NotUnpacked, "RARProcessFile error - 30", true},
+        {"dotdot", ItemOutcome::NotUnpacked, "RARProcessFile error - 30", true},
+        {"backslash", ItemOutcome::NotUnpacked, "RARProcessFile error - 30", true},
+        {"absolute", ItemOutcome::NotUnpacked, "RARProcessFile error - 30", true},
+        {"symlink", ItemOutcome::NotUnpacked, "RARProcessFile error - 30", true},
+        {"not-a-jigsaw", ItemOutcome::NotUnpacked, "RARProcessFile error - 32", true},
+        {"wrong-jigsaw", ItemOutcome::NotUnpacked, "RARProcessFile error - 33", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);

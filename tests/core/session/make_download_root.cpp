@@ -34,7 +34,8 @@ std::string Jigsaw(int width, int height)
     kirvo::PixCreate24(picture, width, height);
     kirvo::PixFillRect(picture, 0, 0, width / 2, height, kirvo::MakeColour(200, 40, 60));
     const std::vector<uint8_t> bitmap = kirvo::PixEncodeBmp(picture);
-    return AsText(kirvo::EncodeJigsawFile({.ImageW = width, .ImageH = height, .preview = bitmap, .info = {}, .picture = bitmap}));
+    return AsText(
+        kirvo::EncodeJigsawFile({.ImageW = width, .ImageH = height, .preview = bitmap, .info = {}, .picture = bitmap}));
 }
 
 std::string Rar(std::initializer_list<Rar4Entry> entries) { return AsText(kirvo::testing::Rar4Store(entries)); }
