@@ -215,6 +215,8 @@ ItemOutcome DownloadProtocol::DownloadItem(const std::string& itemName, bool sho
     } else if (const std::string head = FileHead(tempArchive, kLargestErrorPage); LooksLikeHtml(AsBytes(head))) {
         TellErrorPage(head, url);
     } else {
+        // A failed install leaves the jigsaws folder as it was, so nothing there is deleted after
+        // it: a jigsaw of the same name from before stays.
         const InstallOutcome installed = InstallArchive(tempArchive, names_.personalJigsawsFolder, itemName);
         if (installed.installed) {
             lastInstalled_ = installed.jigsaws;
