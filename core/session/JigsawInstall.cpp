@@ -150,12 +150,12 @@ Result<std::vector<std::string>> Unpack(std::span<const uint8_t> bytes, const Ra
     for (size_t index = 0;; ++index) {
         archive_entry* entry = nullptr;
         const int status = archive_read_next_header(reader.get(), &entry);
-        const bool listed = index < listing.files.size();
-        if (status == ARCHIVE_EOF && listing.isRar4 && listed)
+        // The library and the listing must see the same file headers.
+        if (status == ARCHIVE_EOF && listing.isRar4 && index != listing.files.size())
             return Fail(kHeaderBroken);
         if (status == ARCHIVE_EOF)
             return staged;
-        if (status < ARCHIVE_WARN || (listing.isRar4 && !listed))
+        if (status < ARCHIVE_WARN || (listing.isRar4 && index >= listing.files.size()))
             return Fail(kHeaderBroken);
         const Rar4FileRecord* record = listing.isRar4 ? &listing.files[index] : nullptr;
         if (Result<> checked = CheckEntry(entry, record); !checked)
@@ -164,15 +164,15 @@ Result<std::vector<std::string>> Unpack(std::span<const uint8_t> bytes, const Ra
             continue;
 
         std::string name = InstalledJigsawName(archive_entry_pathname_utf8(entry));
-        if (!name.empty() && SameNameIgnoringCase(name, itemJigsaw))
-            name = itemJigsaw;
-        if (!name.empty() && std::find(staged.begin(), staged.end(), name) != staged.end())
-            return ProcessError(InstallCode::RefusedEntry);
         if (name.empty()) {
             if (Result<> read = CopyData(reader.get(), nullptr, entry, record, total); !read)
                 return Fail(read.error());
             continue;
         }
+        if (SameNameIgnoringCase(name, itemJigsaw))
+            name = itemJigsaw;
+        if (std::find(staged.begin(), staged.end(), name) != staged.end())
+            return ProcessError(InstallCode::RefusedEntry);
         archive_entry_copy_pathname(entry, staging.File(name).c_str());
         archive_entry_set_perm(entry, 0644);
         if (archive_write_header(disk.get(), entry) != ARCHIVE_OK)

@@ -134,10 +134,12 @@ TEST_F(JigsawInstallTest, JigsawsFolderReachedThroughALink)
     EXPECT_EQ(ReadText(temp.Path() + "game/Jigsaws/tulips.ast"), kJigsaw);
 }
 
-TEST_F(JigsawInstallTest, MissingArchiveOrFolder)
+TEST_F(JigsawInstallTest, ArchiveOrFolderThatCannotBeUsed)
 {
     const std::vector<uint8_t> archive = Rar4Store({{"tulips.ast", kJigsaw}});
     EXPECT_EQ(Install(archive, "game/Absent/").message, "RARProcessFile error - 16");
+    fs::resize_file(archivePath, kMaxUnpackedBytes + 1);  // sparse: nothing is written
+    EXPECT_EQ(InstallArchive(archivePath, temp.Path() + "game/Jigsaws/", "tulips").message, "RAROpenArchive error - 31");
     fs::remove(archivePath);
     EXPECT_EQ(InstallArchive(archivePath, temp.Path() + "game/Jigsaws/", "tulips").message, "RAROpenArchive error - 15");
     EXPECT_EQ(ReadText(temp.Path() + "game/Jigsaws/tulips.ast"), kOldJigsaw);
