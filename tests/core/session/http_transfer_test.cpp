@@ -161,6 +161,18 @@ TEST(HttpTransfer, BodiesPastTheCapAreRefused)
     }
     std::string whole;
     EXPECT_EQ(HttpGet(Http("chunked.rar"), Trusting(), whole).end, TransferEnd::Failed) << "the default cap is 1 MiB";
+
+    // Exactly at the cap the whole body comes, in chunks that announce no size.
+    TransferOptions options = Trusting();
+    options.maxBytes = 3'000'000;
+    options.progress = [](const TransferProgress& progress) {
+        EXPECT_EQ(progress.announced, -1);
+        return true;
+    };
+    whole.clear();
+    const TransferResult atCap = HttpGet(Http("chunked.rar"), options, whole);
+    EXPECT_EQ(atCap.end, TransferEnd::Finished) << atCap.error;
+    EXPECT_EQ(whole.size(), 3'000'000u);
 }
 
 TEST(HttpTransfer, AStalledTransferEnds)
