@@ -59,7 +59,7 @@ TEST(HttpTransfer, FetchesIntoMemoryOverHttpAndHttpsWithItsProgress)
 TEST(HttpTransfer, WritesIntoTheFileFromWhereItStands)
 {
     testing::TempFolder folder;
-    const std::string path = folder.Path() + "hello.part";
+    const std::string path = folder.Path() + "hello.download";
     std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "wb"), std::fclose);
     std::fputs("kept:", file.get());
     const TransferResult result = HttpGet(Https("hello.txt"), Trusting(), file.get());
