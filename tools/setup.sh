@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
-  libjpeg62-turbo-dev libpng-dev zlib1g-dev libcurl4-openssl-dev libarchive-dev
+  libjpeg62-turbo-dev libpng-dev zlib1g-dev libcurl4-openssl-dev libssl-dev libarchive-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  nginx-light openssl  # the download tests run a private web server
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -11,16 +11,6 @@ namespace kirvo {
 
 namespace {
 
-// Makes the rename survive a power cut. Some file systems refuse to flush a folder; by then the
-// new file is in place whole, so that is not a failure.
-void FlushFolderOf(const std::string& path)
-{
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    FileDescriptor handle(open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (handle.IsOpen())
-        fsync(handle.Get());
-}
-
 // The error, once the temporary file is gone.
 Error Abandon(const std::string& tempPath, Error error)
 {
@@ -29,6 +19,14 @@ Error Abandon(const std::string& tempPath, Error error)
 }
 
 }  // namespace
+
+void FlushFolderOf(const std::string& path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    FileDescriptor handle(open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (handle.IsOpen())
+        fsync(handle.Get());
+}
 
 Result<> WriteFileDurably(const std::string& path, const std::string& tempPath, std::span<const uint8_t> bytes)
 {

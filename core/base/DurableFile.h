@@ -24,6 +24,10 @@ Result<> WriteFileDurably(const std::string& path, const std::string& tempPath, 
 // The same through DurableTempPath(path).
 Result<> WriteFileDurably(const std::string& path, std::span<const uint8_t> bytes);
 
+// Flushes the folder path lies in, so that a rename into it survives a power cut. Some file
+// systems refuse to flush a folder; by then the renamed file is in place whole, so that is ignored.
+void FlushFolderOf(const std::string& path);
+
 // The temporary file beside path that a write without a temporary name of its own goes through.
 std::string DurableTempPath(const std::string& path);
 

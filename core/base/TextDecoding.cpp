@@ -76,17 +76,6 @@ size_t Utf8SequenceLength(std::span<const char> bytes, size_t at)
     return length;
 }
 
-bool IsValidUtf8(std::span<const char> bytes)
-{
-    for (size_t at = 0; at < bytes.size();) {
-        size_t length = Utf8SequenceLength(bytes, at);
-        if (length == 0)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
 bool StartsWithBytes(std::span<const char> bytes, std::initializer_list<uint8_t> mark)
 {
     if (bytes.size() < mark.size())
@@ -99,6 +88,17 @@ bool StartsWithBytes(std::span<const char> bytes, std::initializer_list<uint8_t>
 }
 
 }  // namespace
+
+bool IsValidUtf8(std::span<const char> bytes)
+{
+    for (size_t at = 0; at < bytes.size();) {
+        size_t length = Utf8SequenceLength(bytes, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
 
 std::string DecodeText(std::span<const char> bytes)
 {

@@ -13,4 +13,7 @@ namespace kirvo {
 
 std::string DecodeText(std::span<const char> bytes);
 
+// Whether the bytes are UTF-8 without overlong forms, surrogates or code points beyond U+10FFFF.
+bool IsValidUtf8(std::span<const char> bytes);
+
 }  // namespace kirvo
