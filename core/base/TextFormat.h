@@ -10,6 +10,8 @@ namespace kirvo {
 
 // The text without the blanks and tabs at its ends.
 std::string_view Trimmed(std::string_view text);
+// Trimmed, with the ASCII capitals made small: names and keys that are compared without case.
+std::string LowerTrimmed(std::string_view text);
 
 enum WideReplaceFlags : unsigned {
     kReplaceFirst = 0,

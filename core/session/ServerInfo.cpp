@@ -1,21 +1,8 @@
 #include "session/ServerInfo.h"
 
-#include <algorithm>
-
 #include "base/TextFormat.h"
 
 namespace kirvo {
-namespace {
-
-std::string LowerTrimmed(std::string_view text)
-{
-    std::string lower(Trimmed(text));
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return lower;
-}
-
-}  // namespace
 
 ServerInfo ParseServerInfo(std::string_view text)
 {
