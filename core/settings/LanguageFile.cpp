@@ -169,7 +169,7 @@ std::string LangFilePath(const std::string& languageFolder, const std::string& n
 
 std::string LangHelpPath(const std::string& languageFolder, const std::string& name)
 {
-    return languageFolder + LowerAscii(name) + ".chm";
+    return languageFolder + LowerAscii(name) + "/";
 }
 
 std::string LangFlagPath(const std::string& languageFolder, const std::string& name)

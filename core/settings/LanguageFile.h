@@ -63,7 +63,7 @@ struct LANG_INFO {
     std::string engname;          // English name of the language; the file name when the file gives none
     std::string localname;        // its name in itself
     std::string author;
-    std::string l_onlyinterface;  // shown when the language has no help file
+    std::string l_onlyinterface;  // shown when the language has no help folder
 };
 
 // The description from the "Language Info" section; nothing when the file cannot be read or has
@@ -78,7 +78,8 @@ std::vector<LANG_INFO> LangScan(const std::string& languageFolder);
 std::string LangFilePath(const std::string& languageFolder, const std::string& name);
 std::string LangHelpPath(const std::string& languageFolder, const std::string& name);
 std::string LangFlagPath(const std::string& languageFolder, const std::string& name);
-// The help file to open in that language: its own when it exists, else the English one.
+// The help of a language is a folder of HTML topics named after it ("german/"), path ending in '/'.
+// The help folder to use in that language: its own when it exists, else the English one.
 std::string LangHelpOrEnglish(const std::string& languageFolder, const std::string& name);
 
 }  // namespace kirvo

@@ -124,11 +124,11 @@ TEST_F(ApplyOptionsTest, TheLanguageChosenIsAppliedWithItsHelpOrTheEnglishHelp)
     session->ApplyOptions(choices);
     EXPECT_EQ(session->CurrentSettings().sCurLang, "plattdeutsch");
     EXPECT_EQ(translator.Text(LangSection::MainForm, "MI_FileOpen"), "Opmaken");
-    EXPECT_EQ(Names().helpFile, Names().languageFolder + "english.chm");
+    EXPECT_EQ(Names().helpFile, Names().languageFolder + "english/");
 
-    const std::string help = temp.Write("language/plattdeutsch.chm");
+    temp.Write("language/plattdeutsch/cont-pleo3.htm");
     session->ApplyOptions(choices);
-    EXPECT_EQ(Names().helpFile, help);
+    EXPECT_EQ(Names().helpFile, Names().languageFolder + "plattdeutsch/");
     choices.language = "english";
     session->ApplyOptions(choices);
     EXPECT_EQ(translator.Text(LangSection::MainForm, "MI_FileOpen"), "Open");

@@ -96,7 +96,7 @@ TEST(LanguageFile, EveryEncodingGivesTheSameTable)
 TEST(LanguageFile, PathsUseTheLowerCasedName)
 {
     EXPECT_EQ(LangFilePath("/p/language/", "German"), "/p/language/german.lng");
-    EXPECT_EQ(LangHelpPath("/p/language/", "German"), "/p/language/german.chm");
+    EXPECT_EQ(LangHelpPath("/p/language/", "German"), "/p/language/german/");
     EXPECT_EQ(LangFlagPath("/p/language/", "German"), "/p/language/german.bmp");
 }
 

@@ -64,16 +64,16 @@ TEST_F(Translation, StartupLanguageAndHelpFile)
 {
     Write("english.lng", "[All]\n<B_Ok> OK\n<B_Cancel> Cancel\n");
     Write("german.lng", "[All]\n<B_Ok> Gut\n");
-    Write("german.chm", "help");
+    Write("german/cont-pleo3.htm", "help");
 
     ASSERT_TRUE(ApplyStartupLanguage(translator, names, "german"));
     EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "Gut");
     EXPECT_EQ(translator.Text(LangSection::All, "B_Cancel"), "B_Cancel");  // the table is replaced whole
-    EXPECT_EQ(names.helpFile, folder + "german.chm");
+    EXPECT_EQ(names.helpFile, folder + "german/");
 
     EXPECT_TRUE(ApplyStartupLanguage(translator, names, "french"));  // no such language: English stays, without a message
     EXPECT_EQ(translator.Text(LangSection::All, "B_Ok"), "OK");
-    EXPECT_EQ(names.helpFile, folder + "english.chm");
+    EXPECT_EQ(names.helpFile, folder + "english/");
 }
 
 // The shipped German file on the details the game reports: each part on its own, names and
