@@ -100,7 +100,7 @@ MainWindow::MainWindow(MessageSink messages)
     ApplyCaptions();
     browserDialog_ = new JigsawBrowserDialog(session_->Browser(), translator_, messages_, session_->Names().programFolder,
                                              session_->Names().thumbnailFolder, this);
-    connect(browserDialog_, &JigsawBrowserDialog::HelpRequested, this, &MainWindow::ShowHelpContents);
+    connect(browserDialog_, &JigsawBrowserDialog::HelpRequested, this, &MainWindow::ShowHelpTopic);
     textureThumbnails_ = LoadTextureThumbnails(session_->Names().backgroundPicturesFolder);
     optionsDialog_ = new OptionsDialog(translator_, messages_, session_->Names().programFolder,
                                        session_->Names().languageFolder,
@@ -113,7 +113,7 @@ MainWindow::MainWindow(MessageSink messages)
                                                              translator_, textureThumbnails_, this);
                                        },
                                        this);
-    connect(optionsDialog_, &OptionsDialog::HelpRequested, this, &MainWindow::ShowHelpContents);
+    connect(optionsDialog_, &OptionsDialog::HelpRequested, this, &MainWindow::ShowHelpTopic);
     connect(optionsDialog_, &OptionsDialog::SoundChanged, this,
             [this](bool on) { session_->CurrentSettings().CB_SoundPlay = on; });
     connect(optionsDialog_, &OptionsDialog::ShowJoinChanged, this,

@@ -32,6 +32,7 @@ namespace kirvo {
 
 class JigsawBrowserDialog;
 class OptionsDialog;
+class HelpViewer;
 class SoundPlayer;
 class ToolbarPanel;
 
@@ -113,7 +114,8 @@ private:
     // value on the windows at once.
     void ChooseBackground(BackgroundTarget target);
     void OpenAddresses(const char* page);
-    void ShowHelpContents();
+    // Shows the topic of the current language's help ("save.htm"); silent when there is no help.
+    void ShowHelpTopic(const QString& topic);
 
     // MainWindowInput.cpp
     void FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
@@ -161,6 +163,7 @@ private:
     SoundPlayer* sounds_ = nullptr;
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     OptionsDialog* optionsDialog_ = nullptr;        // TF_Options
+    HelpViewer* helpViewer_ = nullptr;              // made on the first help request
     QElapsedTimer sinceAutoSave_;
     bool running_ = false;
     bool fullScreen_ = false;

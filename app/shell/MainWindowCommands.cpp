@@ -2,14 +2,15 @@
 #include <QAction>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QMenu>
 #include <QUrl>
 
 #include "diagnostics/AboutWindow.h"
 #include "diagnostics/DialogText.h"
+#include "help/HelpViewer.h"
 #include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
+#include "settings/HelpTopics.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
 
@@ -79,7 +80,7 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_FullScreen: ToggleFullScreen(); return;
     case MI_Min: showMinimized(); return;
     case MI_Exit: close(); return;
-    case MI_HelpCont: ShowHelpContents(); return;
+    case MI_HelpCont: ShowHelpTopic(QString::fromUtf8(kHelpContents)); return;
     case MI_HelpHomePage: OpenAddresses(""); return;
     case MI_HelpProductHomePage: OpenAddresses(kProductPage); return;
     case MI_Options: ShowOptions(); return;
@@ -148,16 +149,18 @@ void MainWindow::OpenAddresses(const char* page)
         QDesktopServices::openUrl(QUrl(QString("%1/%2").arg(address, page)));
 }
 
-void MainWindow::ShowHelpContents()
+void MainWindow::ShowHelpTopic(const QString& topic)
 {
-    // The help opens at its contents page in whatever viewer the system has for it.
-    const std::string& helpFile = session_->Names().helpFile;
-    QFileInfo help(QString::fromStdString(helpFile));
-    if (helpFile.empty() || !help.exists()) {
-        Tell(Text("MS_NoHelp", "The help file could not be found."), MessageIcon::Information);
+    const FILE_NAMES& names = session_->Names();
+    const std::string path = HelpTopicPath(names.languageFolder, session_->CurrentSettings().sCurLang, topic.toStdString());
+    if (path.empty())
         return;
+    if (!helpViewer_) {
+        helpViewer_ = new HelpViewer(this);
+        helpViewer_->SetTexts(QString::fromStdString(Text("MI_HelpCont", "Contents")).remove('&'), "<", ">",
+                              QString::fromStdString(Text("B_Search", "Search")));
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
+    helpViewer_->ShowTopic(path);
 }
 
 void MainWindow::RefreshCommands()

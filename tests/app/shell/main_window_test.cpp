@@ -35,6 +35,7 @@
 #include "browser/SettingsPage.h"
 #include "browser/ThumbnailGrid.h"
 #include "diagnostics/FinishDialog.h"
+#include "help/HelpViewer.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGameFile.h"
 #include "options/ColourPickerDialog.h"
@@ -740,6 +741,29 @@ TEST_F(PlayTest, AQuitSignalSavesAChangedGameWithoutAsking)
     Result<SavedGame> saved = ReadSavedGame(window.FileNames().autosaveFile, SavedGameReadMode::Start);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved.value().pieces[2].x, Piece(2).x);
+}
+
+TEST_F(MainWindowTest, F1ShowsTheHelpContentsAndHelpButtonsTheirTopics)
+{
+    // The tests' program folder has English help only: other topics fall back to its contents page.
+    const std::string help = window.FileNames().languageFolder + "english/";
+    std::filesystem::create_directories(help);
+    std::ofstream(help + "cont-pleo3.htm") << "<html><title>Contents</title><body><a href=\"save.htm\">Saving</a></body></html>";
+    std::ofstream(help + "save.htm") << "<html><title>Saving</title><body>Saving a game</body></html>";
+
+    Tap(Qt::Key_F1);
+    auto* viewer = window.findChild<HelpViewer*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->Source().toLocalFile().toStdString(), help + "cont-pleo3.htm");
+
+    WhenShown<OptionsDialog>([](OptionsDialog& dialog) {
+        dialog.findChild<QPushButton*>("B_Help")->click();
+    });
+    window.RunCommand(MI_Options);
+    EXPECT_EQ(window.findChildren<HelpViewer*>().size(), 1);
+    EXPECT_EQ(viewer->Source().toLocalFile().toStdString(), help + "save.htm");  // the first page is AutoSave
+    EXPECT_TRUE(shown.empty());
 }
 
 }  // namespace
