@@ -91,8 +91,10 @@ void AboutWindow::paintEvent(QPaintEvent*)
     ShadowedLabel(painter, 30, 28, "Kirvo Jigsaw", QColor(116, 124, 255));
     ShadowedLabel(painter, 68, 28, "Pleo III", QColor(231, 62, 180));
     ShadowedLabel(painter, 112, 16, QString("Version ") + kVersion, Qt::black);
-    ShadowedLabel(painter, 138, 15, "Moru Games", Qt::black);
-    ShadowedLabel(painter, 162, 15, kReleaseDate, Qt::black);
+    ShadowedLabel(painter, 134, 15, "Moru Games", Qt::black);
+    ShadowedLabel(painter, 156, 15, kMakerHomePage, Qt::black);
+    ShadowedLabel(painter, 178, 15, kMakerEmail, Qt::black);
+    ShadowedLabel(painter, 200, 15, kReleaseDate, Qt::black);
 
     if (role_ == Role::Splash) {
         painter.setRenderHint(QPainter::Antialiasing, false);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QUrl>
 
+#include "base/Version.h"
 #include "diagnostics/AboutWindow.h"
 #include "diagnostics/DialogText.h"
 #include "help/HelpViewer.h"
@@ -21,7 +22,7 @@ namespace {
 using enum MenuItem;
 
 // The maker's two sites; both are opened, one after the other.
-constexpr const char* kMakerAddresses[] = {"https://www.moru-games.example", "https://moru-games.example"};
+constexpr const char* kMakerAddresses[] = {kMakerHomePage, "https://moru-games.example"};
 constexpr const char* kProductPage = "kirvo-pleo3.htm";
 
 }  // namespace
