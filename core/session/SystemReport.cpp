@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <tuple>
 
 #include "base/Version.h"
@@ -170,6 +171,28 @@ void AddComputer(Lines& lines, const ComputerFacts& c)
 }
 
 }  // namespace
+
+ReportJigsaw ReportJigsawOf(const GameState& state, const FILE_NAMES& names, const PuzzleProgress& progress)
+{
+    const Descriptor& d = state.descriptor;
+    ReportJigsaw jig {.sJig = names.sJig, .sSolve = names.sSolve, .sJigName = names.sJigName,
+                      .GameSeed = d.GameSeed, .ImageW = d.ImageW, .ImageH = d.ImageH, .JigsL = d.JigsL,
+                      .JigsT = d.JigsT, .MaskS = d.MaskS, .TileS = d.TileS, .TilePX = d.TilePX, .TilePY = d.TilePY,
+                      .PicPX = d.PicPX, .PicPY = d.PicPY, .TileNum = d.TileNum, .TotalTileNum = d.TotalTileNum,
+                      .Level = d.Level, .Rotate = d.Rotate, .BorderStyle = d.BorderStyle, .ShapeStyle = d.ShapeStyle,
+                      .SpreadOut = d.SpreadOut, .FitToScreen = d.FitToScreen, .SideNum = d.SideNum,
+                      .unsolved = progress.unsolved, .solvedPercent = progress.percent};
+    std::set<std::pair<int, int>> units;  // window, group
+    for (int i = 0; i < PieceCount(state); ++i)
+        units.insert({state.pieces[size_t(i)].window, state.pieces[size_t(i)].group});
+    for (const auto& [window, group] : units) {
+        if (window < 2)
+            ++jig.sideUnits[window];
+        else if (window < 6)
+            ++jig.pocketUnits[window - 2];
+    }
+    return jig;
+}
 
 std::string MouseButtonName(int button)
 {

@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "game/FileNames.h"
+#include "game/GameState.h"
+#include "playfield/Completion.h"
 #include "settings/Settings.h"
 
 namespace kirvo {
@@ -24,6 +27,10 @@ struct ReportJigsaw {
     int pocketUnits[4] = {0, 0, 0, 0};
     int unsolved = 0, solvedPercent = 0;
 };
+
+// The puzzle's facts: names, descriptor, the separate units (a group counts once) in each window
+// and how far it is solved.
+ReportJigsaw ReportJigsawOf(const GameState& state, const FILE_NAMES& names, const PuzzleProgress& progress);
 
 struct ReportScreen {
     int width = 0, height = 0;

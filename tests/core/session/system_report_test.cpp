@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kirvo {
 namespace {
 
@@ -84,6 +86,27 @@ TEST(SystemReport, NamesAndLinuxFacts)
     EXPECT_EQ(MemInfoKb(mem, "MemTotal"), 16307216);
     EXPECT_EQ(MemInfoKb(mem, "MemAvailable"), 9876543);
     EXPECT_EQ(MemInfoKb(mem, "Mem"), 0);  // a field is named whole
+}
+
+TEST(SystemReport, AJoinedGroupCountsOnceInItsWindow)
+{
+    GameState state;
+    state.descriptor.TotalTileNum = 5;
+    state.descriptor.ImageW = 640;
+    state.pieces.resize(5);
+    const std::pair<uint8_t, int> placed[] = {{0, 0}, {0, 0}, {0, 2}, {1, 3}, {5, 4}};  // window, group
+    for (size_t i = 0; i < 5; ++i)
+        std::tie(state.pieces[i].window, state.pieces[i].group) = placed[i];
+    FILE_NAMES names;
+    names.sJigName = "tulips";
+    const ReportJigsaw jig = ReportJigsawOf(state, names, {.unsolved = 4, .percent = 25});
+    EXPECT_EQ(jig.sJigName, "tulips");
+    EXPECT_EQ(jig.ImageW, 640);
+    EXPECT_EQ(jig.sideUnits[0], 2);
+    EXPECT_EQ(jig.sideUnits[1], 1);
+    EXPECT_EQ(jig.pocketUnits[3], 1);
+    EXPECT_EQ(jig.pocketUnits[0], 0);
+    EXPECT_EQ(jig.solvedPercent, 25);
 }
 
 }  // namespace
