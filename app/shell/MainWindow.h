@@ -116,6 +116,8 @@ private:
     void OpenAddresses(const char* page);
     // Shows the topic of the current language's help ("save.htm"); silent when there is no help.
     void ShowHelpTopic(const QString& topic);
+    // Writes the system report to the documents folder and opens it in the desktop's viewer.
+    void CreateReport();
 
     // MainWindowInput.cpp
     void FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);

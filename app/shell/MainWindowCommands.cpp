@@ -1,6 +1,11 @@
 // The main window's commands: running them and showing which ones the player may use.
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
@@ -9,8 +14,10 @@
 #include "diagnostics/AboutWindow.h"
 #include "diagnostics/DialogText.h"
 #include "help/HelpViewer.h"
+#include "help/PlatformFacts.h"
 #include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
+#include "session/SystemReport.h"
 #include "settings/HelpTopics.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
@@ -88,6 +95,7 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_FileSaveImage: SaveSolvedImageAs(); return;
     case MI_GameInfo: ShowInfo(); return;
     case MI_HelpCredits: ShowCredits(); return;
+    case MI_HelpReport: CreateReport(); return;
     case MI_HelpAbout: {
         auto* about = new AboutWindow(AboutWindow::Role::Dialog, this);
         about->setWindowTitle(DialogText(translator_, LangSection::About, "FormCaption", "About"));
@@ -162,6 +170,29 @@ void MainWindow::ShowHelpTopic(const QString& topic)
                               QString::fromStdString(Text("B_Search", "Search")));
     }
     helpViewer_->ShowTopic(path);
+}
+
+void MainWindow::CreateReport()
+{
+    const FILE_NAMES& names = session_->Names();
+    ReportInput input {.title = kApplicationTitle,
+                       .date = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString(),
+                       .exePath = QCoreApplication::applicationFilePath().toStdString(),
+                       .settings = &session_->CurrentSettings(),
+                       .background = session_->Background(BackgroundTarget::AllWindows),
+                       .computer = GatherComputerFacts(names)};
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    if (exe.exists())
+        input.exeDate = QLocale().toString(exe.lastModified(), QLocale::ShortFormat).toStdString();
+    if (names.puzzleLoaded)
+        input.jigsaw = ReportJigsawOf(session_->State(), names, session_->HowFarSolved());
+    const std::string text = SystemReportText(input);
+    const QString path = QString::fromStdString(names.documentsFolder) + "kirvo-report.txt";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.data(), qint64(text.size())) != qint64(text.size()))
+        Tell(file.errorString().toStdString(), MessageIcon::Error);
+    file.close();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void MainWindow::RefreshCommands()

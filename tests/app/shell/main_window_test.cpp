@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QTextBrowser>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -763,6 +765,24 @@ TEST_F(MainWindowTest, F1ShowsTheHelpContentsAndHelpButtonsTheirTopics)
     window.RunCommand(MI_Options);
     EXPECT_EQ(window.findChildren<HelpViewer*>().size(), 1);
     EXPECT_EQ(viewer->Source().toLocalFile().toStdString(), help + "save.htm");  // the first page is AutoSave
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(MainWindowTest, TheReportIsWrittenToTheDocumentsFolderAndOpened)
+{
+    // Opened files are caught by a text browser standing in for the desktop's viewer.
+    QTextBrowser opened;
+    QDesktopServices::setUrlHandler("file", &opened, "setSource");
+    window.RunCommand(MI_HelpReport);
+    QDesktopServices::unsetUrlHandler("file");
+
+    const std::string path = window.FileNames().documentsFolder + "kirvo-report.txt";
+    EXPECT_EQ(opened.source().toLocalFile().toStdString(), path);
+    const std::string text = testing::ReadText(path);
+    EXPECT_NE(text.find("Kirvo Jigsaw Pleo III System Report\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n------ Options ------\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("------ Jigsaw ------"), std::string::npos);  // no puzzle open
+    EXPECT_NE(text.find("\r\nQt = "), std::string::npos);
     EXPECT_TRUE(shown.empty());
 }
 
