@@ -33,6 +33,7 @@ namespace kirvo {
 class JigsawBrowserDialog;
 class OptionsDialog;
 class HelpViewer;
+class QuickHelpWindow;
 class SoundPlayer;
 class ToolbarPanel;
 
@@ -63,6 +64,8 @@ public:
     // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
     // puzzle in play, if any, stays as it was.
     bool OpenFile(const std::string& name);
+    // The quick help beside the main window's right edge, when the player asked for it at start.
+    void ShowQuickHelpAtStart();
     // The start-up offer: the browser on the most recent file.
     void OpenMostRecent();
     void ShowProgressPanel(const std::string& caption, int steps) { session_->ShowProgress(caption, steps); }
@@ -118,6 +121,7 @@ private:
     void ShowHelpTopic(const QString& topic);
     // Writes the system report to the documents folder and opens it in the desktop's viewer.
     void CreateReport();
+    void ShowQuickHelp();
 
     // MainWindowInput.cpp
     void FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
@@ -166,6 +170,7 @@ private:
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     OptionsDialog* optionsDialog_ = nullptr;        // TF_Options
     HelpViewer* helpViewer_ = nullptr;              // made on the first help request
+    QuickHelpWindow* quickHelp_ = nullptr;          // TF_Help
     QElapsedTimer sinceAutoSave_;
     bool running_ = false;
     bool fullScreen_ = false;

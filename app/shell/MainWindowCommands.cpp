@@ -15,6 +15,7 @@
 #include "diagnostics/DialogText.h"
 #include "help/HelpViewer.h"
 #include "help/PlatformFacts.h"
+#include "help/QuickHelpWindow.h"
 #include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
 #include "session/SystemReport.h"
@@ -96,6 +97,7 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_GameInfo: ShowInfo(); return;
     case MI_HelpCredits: ShowCredits(); return;
     case MI_HelpReport: CreateReport(); return;
+    case MI_HelpQuick: ShowQuickHelp(); return;
     case MI_HelpAbout: {
         auto* about = new AboutWindow(AboutWindow::Role::Dialog, this);
         about->setWindowTitle(DialogText(translator_, LangSection::About, "FormCaption", "About"));
@@ -127,6 +129,8 @@ void MainWindow::ShowOptions()
     if (chosen->autoSave != settings.AutoSave_bEnabled || chosen->autoSaveMinutes != settings.AutoSave_iIntervalMin)
         sinceAutoSave_.restart();
     session_->ApplyOptions(*chosen);
+    if (quickHelp_)
+        quickHelp_->Refresh(session_->CurrentSettings().PlayKeys, session_->CurrentSettings().ShowQuickHelp);
     RefreshCommands();
     RedrawField();
 }
@@ -193,6 +197,24 @@ void MainWindow::CreateReport()
         Tell(file.errorString().toStdString(), MessageIcon::Error);
     file.close();
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void MainWindow::ShowQuickHelp()
+{
+    const Settings& settings = session_->CurrentSettings();
+    if (!quickHelp_) {
+        quickHelp_ = new QuickHelpWindow(translator_, [this](bool on) { session_->CurrentSettings().ShowQuickHelp = on; }, this);
+        quickHelp_->PlaceBeside(frameGeometry());
+    }
+    quickHelp_->Refresh(settings.PlayKeys, settings.ShowQuickHelp);
+    quickHelp_->show();
+    quickHelp_->raise();
+}
+
+void MainWindow::ShowQuickHelpAtStart()
+{
+    if (session_->CurrentSettings().ShowQuickHelp)
+        ShowQuickHelp();
 }
 
 void MainWindow::RefreshCommands()

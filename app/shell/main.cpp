@@ -48,8 +48,10 @@ int main(int argc, char** argv)
     QTimer::singleShot(remaining, &mainWindow, [splash = QPointer<QWidget>(splash), &mainWindow] {
         if (splash)
             splash->close();
-        if (mainWindow.isVisible())
-            mainWindow.OpenMostRecent();
+        if (!mainWindow.isVisible())
+            return;
+        mainWindow.ShowQuickHelpAtStart();
+        mainWindow.OpenMostRecent();
     });
 
     return application.exec();

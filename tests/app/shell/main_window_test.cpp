@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QTextBrowser>
 #include <QKeyEvent>
@@ -38,6 +39,7 @@
 #include "browser/ThumbnailGrid.h"
 #include "diagnostics/FinishDialog.h"
 #include "help/HelpViewer.h"
+#include "help/QuickHelpWindow.h"
 #include "files/JigsawWriter.h"
 #include "files/SavedGameFile.h"
 #include "options/ColourPickerDialog.h"
@@ -783,6 +785,44 @@ TEST_F(MainWindowTest, TheReportIsWrittenToTheDocumentsFolderAndOpened)
     EXPECT_NE(text.find("\r\n------ Options ------\r\n"), std::string::npos);
     EXPECT_EQ(text.find("------ Jigsaw ------"), std::string::npos);  // no puzzle open
     EXPECT_NE(text.find("\r\nQt = "), std::string::npos);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(MainWindowTest, QuickHelpShowsTheMouseAssignmentsOfTheSettings)
+{
+    window.RunCommand(MI_HelpQuick);
+    auto* quick = window.findChild<QuickHelpWindow*>();
+    ASSERT_NE(quick, nullptr);
+    EXPECT_TRUE(quick->isVisible());
+    EXPECT_EQ(quick->findChild<QLabel*>("L_RotateCW")->text(), "To rotate clockwise");
+    const std::vector<QImage> before = quick->MousePictures();
+    ASSERT_EQ(before.size(), 3u);
+    EXPECT_NE(before[0], before[2]);  // Ctrl is written below the rotating mouse only
+
+    // Rotating clockwise moves to the middle button without a key.
+    MouseBindings keys;
+    keys.RotCW_Button = 2;
+    keys.RotCW_Shift = 0;
+    quick->Refresh(keys, true);
+    const std::vector<QImage> after = quick->MousePictures();
+    EXPECT_NE(after[0], before[0]);
+    EXPECT_EQ(after[0], MousePicture(2, 0));
+    EXPECT_EQ(after[1], before[1]);
+
+    // Clearing "Show this box at start" and closing hide it without a word.
+    quick->findChild<QCheckBox*>("CB_Show")->setChecked(false);
+    quick->findChild<QPushButton*>("B_Close")->click();
+    EXPECT_FALSE(quick->isVisible());
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(MainWindowTest, NoHelpCommandIsPutOff)
+{
+    QTextBrowser opened;
+    QDesktopServices::setUrlHandler("file", &opened, "setSource");
+    for (MenuItem item : {MI_HelpCont, MI_HelpQuick, MI_HelpReport})
+        window.RunCommand(item);
+    QDesktopServices::unsetUrlHandler("file");
     EXPECT_TRUE(shown.empty());
 }
 
