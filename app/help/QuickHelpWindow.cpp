@@ -111,6 +111,13 @@ void QuickHelpWindow::Refresh(const MouseBindings& keys, bool showAtStart)
     show_->setChecked(showAtStart);
 }
 
+void QuickHelpWindow::SetButtonPictures(const QPixmap& open, const QPixmap& download, const QPixmap& menu)
+{
+    rows_[2].first->setPixmap(open);
+    rows_[3].first->setPixmap(download);
+    rows_[4].first->setPixmap(menu);
+}
+
 void QuickHelpWindow::PlaceBeside(const QRect& mainFrame)
 {
     move(mainFrame.left() + mainFrame.width() - width() - 10, mainFrame.top() + (mainFrame.height() - height()) / 2);

@@ -30,6 +30,8 @@ public:
 
     // The texts from the language and the pictures from the mouse assignments.
     void Refresh(const MouseBindings& keys, bool showAtStart);
+    // The toolbar's open, download and menu buttons as the player sees them.
+    void SetButtonPictures(const QPixmap& open, const QPixmap& download, const QPixmap& menu);
     // Right-aligned inside the main window, 10 pixels from its right edge, centred vertically.
     void PlaceBeside(const QRect& mainFrame);
 

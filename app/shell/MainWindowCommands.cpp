@@ -204,6 +204,8 @@ void MainWindow::ShowQuickHelp()
     const Settings& settings = session_->CurrentSettings();
     if (!quickHelp_) {
         quickHelp_ = new QuickHelpWindow(translator_, [this](bool on) { session_->CurrentSettings().ShowQuickHelp = on; }, this);
+        quickHelp_->SetButtonPictures(toolbar_->Button(BI_Open)->pixmap(), toolbar_->Button(BI_Download)->pixmap(),
+                                      toolbar_->Button(BI_App)->pixmap());
         quickHelp_->PlaceBeside(frameGeometry());
     }
     quickHelp_->Refresh(settings.PlayKeys, settings.ShowQuickHelp);

@@ -747,13 +747,19 @@ TEST_F(PlayTest, AQuitSignalSavesAChangedGameWithoutAsking)
     EXPECT_EQ(saved.value().pieces[2].x, Piece(2).x);
 }
 
-TEST_F(MainWindowTest, F1ShowsTheHelpContentsAndHelpButtonsTheirTopics)
+// The tests' program folder has English help only, a contents page and "save.htm"; returns its folder.
+std::string WriteEnglishHelp(const std::string& languageFolder)
 {
-    // The tests' program folder has English help only: other topics fall back to its contents page.
-    const std::string help = window.FileNames().languageFolder + "english/";
+    const std::string help = languageFolder + "english/";
     std::filesystem::create_directories(help);
     std::ofstream(help + "cont-pleo3.htm") << "<html><title>Contents</title><body><a href=\"save.htm\">Saving</a></body></html>";
     std::ofstream(help + "save.htm") << "<html><title>Saving</title><body>Saving a game</body></html>";
+    return help;
+}
+
+TEST_F(MainWindowTest, F1ShowsTheHelpContentsAndHelpButtonsTheirTopics)
+{
+    const std::string help = WriteEnglishHelp(window.FileNames().languageFolder);
 
     Tap(Qt::Key_F1);
     auto* viewer = window.findChild<HelpViewer*>();
@@ -808,6 +814,15 @@ TEST_F(MainWindowTest, QuickHelpShowsTheMouseAssignmentsOfTheSettings)
     EXPECT_NE(after[0], before[0]);
     EXPECT_EQ(after[0], MousePicture(2, 0));
     EXPECT_EQ(after[1], before[1]);
+
+    // Keys pressed in it act in the main window: F1 opens the help.
+    WriteEnglishHelp(window.FileNames().languageFolder);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier), release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(quick, &press);
+    QCoreApplication::sendEvent(quick, &release);
+    auto* viewer = window.findChild<HelpViewer*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
 
     // Clearing "Show this box at start" and closing hide it without a word.
     quick->findChild<QCheckBox*>("CB_Show")->setChecked(false);
