@@ -303,9 +303,11 @@ void JigsawBrowserDialog::OkClicked()
 
 void JigsawBrowserDialog::ExtraClicked()
 {
-    Tell(messages_,
-         translator_.TextOr(LangSection::MainForm, "MS_NotYet", "This command comes with a later version of the game."),
-         MessageButtons::Ok, MessageIcon::Information);
+    emit DownloadRequested();
+    // What arrived is listed at once, its thumbnail made behind the list like the others.
+    browser_.FillLists();
+    Refresh();
+    StartLoader();
 }
 
 void JigsawBrowserDialog::ShowMenu(BrowserPage list, const QPoint& at)

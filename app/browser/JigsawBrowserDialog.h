@@ -58,6 +58,8 @@ public:
 signals:
     // The help topic of the mode the dialog is in ("open.htm", "save.htm").
     void HelpRequested(const QString& topic);
+    // "Extra Jigsaws": the download dialog, run before the lists are read again.
+    void DownloadRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,11 +19,13 @@
 #include "browser/JigsawBrowserDialog.h"
 #include "commands/Toolbar.h"
 #include "diagnostics/DialogText.h"
+#include "download/DownloadDialog.h"
 #include "options/ColourPickerDialog.h"
 #include "options/OptionsDialog.h"
 #include "options/TextureThumbnails.h"
 #include "playfield/CaptionPainter.h"
 #include "raster/PixelImage.h"
+#include "session/DownloadSite.h"
 #include "session/FolderSetup.h"
 #include "settings/Translation.h"
 #include "shell/PlatformFolders.h"
@@ -101,6 +103,10 @@ MainWindow::MainWindow(MessageSink messages)
     browserDialog_ = new JigsawBrowserDialog(session_->Browser(), translator_, messages_, session_->Names().programFolder,
                                              session_->Names().thumbnailFolder, this);
     connect(browserDialog_, &JigsawBrowserDialog::HelpRequested, this, &MainWindow::ShowHelpTopic);
+    downloadDialog_ =
+        new DownloadDialog(session_->CurrentSettings(), translator_, messages_, DownloadSiteFromEnvironment(), this);
+    connect(downloadDialog_, &DownloadDialog::HelpRequested, this, &MainWindow::ShowHelpTopic);
+    connect(browserDialog_, &JigsawBrowserDialog::DownloadRequested, this, &MainWindow::ShowDownloads);
     textureThumbnails_ = LoadTextureThumbnails(session_->Names().backgroundPicturesFolder);
     optionsDialog_ = new OptionsDialog(translator_, messages_, session_->Names().programFolder,
                                        session_->Names().languageFolder,
@@ -123,6 +129,7 @@ MainWindow::MainWindow(MessageSink messages)
         ApplyCaptions();
         browserDialog_->Retranslate();
         optionsDialog_->Retranslate();
+        downloadDialog_->Retranslate();
     });
     toolbar_->Layout(width(), fullScreen_);
     RefreshRecentItems();

@@ -32,6 +32,7 @@ namespace kirvo {
 
 class JigsawBrowserDialog;
 class OptionsDialog;
+class DownloadDialog;
 class HelpViewer;
 class QuickHelpWindow;
 class SoundPlayer;
@@ -64,6 +65,10 @@ public:
     // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
     // puzzle in play, if any, stays as it was.
     bool OpenFile(const std::string& name);
+    // The download dialog; what it installed shows in the browser from now on.
+    void ShowDownloads();
+    // After the Download command: offers to open the first jigsaw the dialog installed.
+    void OfferFirstJigsaw();
     // The quick help beside the main window's right edge, when the player asked for it at start.
     void ShowQuickHelpAtStart();
     // The start-up offer: the browser on the most recent file.
@@ -169,6 +174,7 @@ private:
     SoundPlayer* sounds_ = nullptr;
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     OptionsDialog* optionsDialog_ = nullptr;        // TF_Options
+    DownloadDialog* downloadDialog_ = nullptr;      // TF_Download
     HelpViewer* helpViewer_ = nullptr;              // made on the first help request
     QuickHelpWindow* quickHelp_ = nullptr;          // TF_Help
     QElapsedTimer sinceAutoSave_;

@@ -10,9 +10,11 @@
 #include <QMenu>
 #include <QUrl>
 
+#include "base/Folders.h"
 #include "base/Version.h"
 #include "diagnostics/AboutWindow.h"
 #include "diagnostics/DialogText.h"
+#include "download/DownloadDialog.h"
 #include "help/HelpViewer.h"
 #include "help/PlatformFacts.h"
 #include "help/QuickHelpWindow.h"
@@ -93,6 +95,10 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_HelpHomePage: OpenAddresses(""); return;
     case MI_HelpProductHomePage: OpenAddresses(kProductPage); return;
     case MI_Options: ShowOptions(); return;
+    case MI_FileDownload:
+        ShowDownloads();
+        OfferFirstJigsaw();
+        return;
     case MI_FileSaveImage: SaveSolvedImageAs(); return;
     case MI_GameInfo: ShowInfo(); return;
     case MI_HelpCredits: ShowCredits(); return;
@@ -115,6 +121,29 @@ void MainWindow::ShowNotYet()
     session_->SetBusy(true);
     Tell(Text("MS_NotYet", "This command comes with a later version of the game."), MessageIcon::Information);
     session_->SetBusy(false);
+}
+
+void MainWindow::ShowDownloads()
+{
+    session_->SetBusy(true);
+    downloadDialog_->Run(session_->Names());
+    // A jigsaw that came in place of one of the same name shows its own thumbnail.
+    for (const std::string& file : downloadDialog_->Installed())
+        session_->Browser().Thumbnails().Forget(file);
+    session_->SetBusy(false);
+}
+
+void MainWindow::OfferFirstJigsaw()
+{
+    const std::string first = downloadDialog_->FirstNewJigsaw();
+    if (first.empty() || !FileExists(first))
+        return;
+    const std::string question = translator_.TextOr(
+        LangSection::Download, "Q_OpenFirstJigsaw",
+        "New jigsaws have been downloaded.$DDo you want to open the first one now?");
+    if (kirvo::Tell(messages_, question, MessageButtons::YesNo, MessageIcon::Question)
+        == MessageAnswer::Yes)
+        OpenWithBrowser(first, false);
 }
 
 void MainWindow::ShowOptions()
@@ -179,12 +208,13 @@ void MainWindow::ShowHelpTopic(const QString& topic)
 void MainWindow::CreateReport()
 {
     const FILE_NAMES& names = session_->Names();
-    ReportInput input {.title = kApplicationTitle,
-                       .date = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString(),
-                       .exePath = QCoreApplication::applicationFilePath().toStdString(),
-                       .settings = &session_->CurrentSettings(),
-                       .background = session_->Background(BackgroundTarget::AllWindows),
-                       .computer = GatherComputerFacts(names)};
+    ReportInput input;
+    input.title = kApplicationTitle;
+    input.date = QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toStdString();
+    input.exePath = QCoreApplication::applicationFilePath().toStdString();
+    input.settings = &session_->CurrentSettings();
+    input.background = session_->Background(BackgroundTarget::AllWindows);
+    input.computer = GatherComputerFacts(names);
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     if (exe.exists())
         input.exeDate = QLocale().toString(exe.lastModified(), QLocale::ShortFormat).toStdString();

@@ -61,9 +61,12 @@ public:
     // A new showing of the dialog: the server information is fetched again, no new jigsaw is
     // recorded yet and requests may start again.
     void Activate();
-    // Ends the transfer in hand promptly and starts no request until the next Activate; may be
-    // called from any thread.
+    // Ends the transfer in hand promptly and starts no request until the next Activate or Resume;
+    // may be called from any thread.
     void Stop();
+    // A new request of the same showing: requests may start again after a Stop, and the server
+    // information and the first new jigsaw are kept.
+    void Resume() { stopped_ = false; }
 
     // kInfoLoaded, kInfoAccessRefused or kInfoFailed; the player is told why it failed.
     int FetchServerInfo();
