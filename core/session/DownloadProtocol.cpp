@@ -59,7 +59,7 @@ void DownloadProtocol::Stop() { stopped_ = true; }
 std::string DownloadProtocol::Url(const std::string& fileName) const
 {
     const char* scheme = settings_.bUseSecure ? "https://" : "http://";
-    return scheme + settings_.sDnSrc + "/" + settings_.siteJigsawsFolder + fileName;
+    return scheme + site_.ServerFor(settings_.sDnSrc) + "/" + settings_.siteJigsawsFolder + fileName;
 }
 
 void DownloadProtocol::Report(const std::string& step, int64_t announced, int64_t received)
@@ -165,14 +165,15 @@ bool DownloadProtocol::FetchServerInfoWithFallback()
 {
     int outcome = FetchServerInfo();
     while (outcome == kInfoFailed && !Stopped()) {
-        const std::string other = site_.Other(settings_.sDnSrc);
+        const std::string server = site_.ServerFor(settings_.sDnSrc);
+        const std::string other = site_.Other(server);
         const std::string question = FormatText(
             translator_.TextOr(LangSection::Download, "Q_TryAnotherDnSrc",
                                "The server %s does not answer.$DDo you want to try the server %s instead?"),
-            {settings_.sDnSrc, other});
+            {server, other});
         if (Tell(messages_, question, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
             break;
-        settings_.sDnSrc = other;
+        settings_.sDnSrc = site_.SettingAfterMove(settings_.sDnSrc, other);
         outcome = FetchServerInfo();
     }
     return outcome == kInfoLoaded;

@@ -1,5 +1,6 @@
 #include "session/DownloadSite.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,33 @@ int DownloadSite::IndexOf(const std::string& host) const
 const std::string& DownloadSite::Other(const std::string& host) const
 {
     return IndexOf(host) == 1 ? servers[0] : servers[1];
+}
+
+namespace {
+
+// The place of host in the game's own table; -1 when it is not there.
+int GameServerIndex(const std::string& host)
+{
+    for (int i = 0; i < int(kDownloadServers.size()); ++i)
+        if (SameHost(kDownloadServers[size_t(i)], host))
+            return i;
+    return -1;
+}
+
+}  // namespace
+
+std::string DownloadSite::ServerFor(const std::string& setting) const
+{
+    if (!replaced || IndexOf(setting) >= 0)
+        return setting;
+    return servers[size_t(std::max(0, GameServerIndex(setting)))];
+}
+
+std::string DownloadSite::SettingAfterMove(const std::string& setting, const std::string& server) const
+{
+    if (ServerFor(setting) == setting)
+        return server;
+    return kDownloadServers[size_t(std::max(0, IndexOf(server)))];
 }
 
 DownloadSite DownloadSiteFromEnvironment()

@@ -19,6 +19,14 @@ struct DownloadSite {
     int IndexOf(const std::string& host) const;
     // The server to try after host: the first when host is the second, else the second.
     const std::string& Other(const std::string& host) const;
+    // The server a download-server setting stands for: the setting itself while it names a server
+    // of this site or the game's own servers are used. While the environment replaces them, a
+    // setting naming one of the game's servers (or neither table) stands for the replacement at
+    // that place in kDownloadServers (the first), so the real hosts are never reached.
+    std::string ServerFor(const std::string& setting) const;
+    // The setting after the player moved from the setting's server to server, an entry of this
+    // site: server itself, or the game's own name at its place while setting stands in for one.
+    std::string SettingAfterMove(const std::string& setting, const std::string& server) const;
 };
 
 // The site as the environment sets it. KIRVO_DOWNLOAD_SERVERS names one or two servers separated

@@ -28,6 +28,32 @@ TEST(DownloadSite, TheOtherServer)
     }
 }
 
+// A game run against servers of the environment reaches only those, whatever server its settings
+// name, and its settings keep naming the game's own servers when the player moves to the other.
+TEST(DownloadSite, ASettingStandsForTheServerOfTheSite)
+{
+    const DownloadSite own{{kDownloadServers[0], kDownloadServers[1]}, {}, false};
+    const DownloadSite replaced{{"127.0.0.1:1", "127.0.0.1:2"}, {}, true};
+    const struct {
+        const DownloadSite& site;
+        std::string setting;
+        const char* server;
+        const char* settingAfterMove;  // to the other server
+    } cases[] = {
+        {own, kDownloadServers[1], kDownloadServers[1], kDownloadServers[0]},
+        {own, "elsewhere.example", "elsewhere.example", kDownloadServers[1]},
+        {replaced, kDownloadServers[1], "127.0.0.1:2", kDownloadServers[0]},
+        {replaced, kDownloadServers[0], "127.0.0.1:1", kDownloadServers[1]},
+        {replaced, "elsewhere.example", "127.0.0.1:1", kDownloadServers[1]},
+        {replaced, "127.0.0.1:2", "127.0.0.1:2", "127.0.0.1:1"},
+    };
+    for (const auto& c : cases) {
+        const std::string server = c.site.ServerFor(c.setting);
+        EXPECT_EQ(server, c.server) << c.setting;
+        EXPECT_EQ(c.site.SettingAfterMove(c.setting, c.site.Other(server)), c.settingAfterMove) << c.setting;
+    }
+}
+
 TEST(DownloadSite, TheEnvironmentReplacesTheServersAndTheCertificates)
 {
     const struct {
