@@ -62,6 +62,9 @@ void PixFree(TPixelBuffer& buffer) { PixClear(buffer); }
 
 void PixFromBitmap(TPixelBuffer& buffer, const TPixelBuffer& bitmap)
 {
+    // A 24-bit buffer of its own is that copy already.
+    if (&buffer == &bitmap && bitmap.bytesPerPixel == 3 && bitmap.owned)
+        return;
     // Built aside so that buffer may be bitmap itself.
     TPixelBuffer copy;
     PixCreate24(copy, bitmap.width, bitmap.height);

@@ -98,9 +98,10 @@ Result<> CheckEntry(archive_entry* entry, const Rar4FileRecord* record)
     return {};
 }
 
-// Reads the data of the current file entry, writing it to disk when given, and checks it against
-// the RAR 4 header, or else against the size the library declares.
-Result<> CopyData(archive* reader, archive* disk, archive_entry* entry, const Rar4FileRecord* record, uint64_t& total)
+// Reads the data of the current file entry, writing it to disk and keeping it in kept when given,
+// and checks it against the RAR 4 header, or else against the size the library declares.
+Result<> CopyData(archive* reader, archive* disk, archive_entry* entry, const Rar4FileRecord* record, uint64_t& total,
+                  std::vector<uint8_t>* kept = nullptr)
 {
     uLong crc = crc32(0, nullptr, 0);
     uint64_t size = 0;
@@ -120,6 +121,8 @@ Result<> CopyData(archive* reader, archive* disk, archive_entry* entry, const Ra
         crc = crc32_z(crc, static_cast<const Bytef*>(block), length);
         if (disk && archive_write_data_block(disk, block, length, offset) != ARCHIVE_OK)
             return ProcessError(InstallCode::CannotWrite);
+        if (kept)
+            kept->insert(kept->end(), static_cast<const uint8_t*>(block), static_cast<const uint8_t*>(block) + length);
     }
     const bool matches = record ? size == record->unpackedSize && crc == record->crc
                                 : !archive_entry_size_is_set(entry) || size == uint64_t(archive_entry_size(entry));
@@ -128,10 +131,15 @@ Result<> CopyData(archive* reader, archive* disk, archive_entry* entry, const Ra
     return {};
 }
 
-// Unpacks the archive's top-level jigsaws into the staging folder; the names they are to be
-// installed under, in archive order.
-Result<std::vector<std::string>> Unpack(std::span<const uint8_t> bytes, const Rar4Listing& listing,
-                                        const StagingFolder& staging, const std::string& itemJigsaw)
+// A jigsaw written into the staging folder: the name it is to be installed under and its bytes.
+struct StagedJigsaw {
+    std::string name;
+    std::vector<uint8_t> bytes;
+};
+
+// Unpacks the archive's top-level jigsaws into the staging folder, in archive order.
+Result<std::vector<StagedJigsaw>> Unpack(std::span<const uint8_t> bytes, const Rar4Listing& listing,
+                                         const StagingFolder& staging, const std::string& itemJigsaw)
 {
     ReadArchive reader(archive_read_new(), archive_read_free);
     WriteArchive disk(archive_write_disk_new(), archive_write_free);
@@ -145,7 +153,7 @@ Result<std::vector<std::string>> Unpack(std::span<const uint8_t> bytes, const Ra
     // given staging paths, which are absolute: so no ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS.
     archive_write_disk_set_options(disk.get(), ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS);
 
-    std::vector<std::string> staged;
+    std::vector<StagedJigsaw> staged;
     uint64_t total = 0;
     for (size_t index = 0;; ++index) {
         archive_entry* entry = nullptr;
@@ -171,27 +179,28 @@ Result<std::vector<std::string>> Unpack(std::span<const uint8_t> bytes, const Ra
         }
         if (SameNameIgnoringCase(name, itemJigsaw))
             name = itemJigsaw;
-        if (std::find(staged.begin(), staged.end(), name) != staged.end())
+        if (std::any_of(staged.begin(), staged.end(), [&name](const StagedJigsaw& jigsaw) { return jigsaw.name == name; }))
             return ProcessError(InstallCode::RefusedEntry);
         archive_entry_copy_pathname(entry, staging.File(name).c_str());
         archive_entry_set_perm(entry, 0644);
         if (archive_write_header(disk.get(), entry) != ARCHIVE_OK)
             return ProcessError(InstallCode::CannotWrite);
-        if (Result<> copied = CopyData(reader.get(), disk.get(), entry, record, total); !copied)
+        StagedJigsaw jigsaw {std::move(name), {}};
+        if (record)  // a stored entry is as large as its header says, never larger than the archive
+            jigsaw.bytes.reserve(size_t(std::min<uint64_t>(record->unpackedSize, bytes.size())));
+        if (Result<> copied = CopyData(reader.get(), disk.get(), entry, record, total, &jigsaw.bytes); !copied)
             return Fail(copied.error());
         if (archive_write_finish_entry(disk.get()) != ARCHIVE_OK)
             return ProcessError(InstallCode::CannotWrite);
-        staged.push_back(name);
+        staged.push_back(std::move(jigsaw));
     }
 }
 
-// Reads the staged jigsaw as the browser and a new game do, and flushes it to disk before it is
-// renamed into the jigsaws folder.
-Result<> CheckJigsaw(const std::string& path)
+// Reads the bytes of the staged jigsaw at path as the browser and a new game do, and flushes the
+// file to disk before it is renamed into the jigsaws folder.
+Result<> CheckJigsaw(const std::string& path, std::span<const uint8_t> bytes)
 {
-    Result<std::vector<uint8_t>> bytes = ReadFileBytes(path);
-    if (!bytes || !DecodeJigsawFile(bytes.value(), JigsawReadMode::Thumbnail)
-        || !DecodeJigsawFile(bytes.value(), JigsawReadMode::Start))
+    if (!DecodeJigsawFile(bytes, JigsawReadMode::Thumbnail) || !DecodeJigsawFile(bytes, JigsawReadMode::Start))
         return ProcessError(InstallCode::NotAJigsaw);
     FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.IsOpen() || fsync(file.Get()) != 0)
@@ -238,18 +247,20 @@ InstallOutcome InstallArchive(const std::string& archivePath, const std::string&
         return Failed(ProcessMessage(InstallCode::CannotWrite));
 
     const std::string itemJigsaw = itemName + ".ast";
-    Result<std::vector<std::string>> staged = [&] {
+    Result<std::vector<StagedJigsaw>> staged = [&] {
         Utf8Names utf8;
         return Unpack(bytes.value(), listing, staging, itemJigsaw);
     }();
     if (!staged)
         return Failed(staged.error());
-    std::vector<std::string>& names = staged.value();
+    std::vector<std::string> names;
+    for (const StagedJigsaw& jigsaw : staged.value())
+        names.push_back(jigsaw.name);
     auto item = std::find(names.begin(), names.end(), itemJigsaw);
     if (item == names.end())
         return Failed(ProcessMessage(InstallCode::JigsawMissing));
-    for (const std::string& name : names)
-        if (Result<> checked = CheckJigsaw(staging.File(name)); !checked)
+    for (const StagedJigsaw& jigsaw : staged.value())
+        if (Result<> checked = CheckJigsaw(staging.File(jigsaw.name), jigsaw.bytes); !checked)
             return Failed(checked.error());
 
     // The item's jigsaw goes last: when it is installed, so is everything else.

@@ -102,10 +102,12 @@ TEST_F(JigsawBrowserDialogTest, CtrlClickOnTheButtonBarShowsTheSeedBoxWhichGoesT
     EXPECT_EQ(session->State().descriptor.GameSeed, 77);
 }
 
-TEST_F(JigsawBrowserDialogTest, DeleteKeyAsksAndExtraJigsawsSaysItComesLater)
+// Extra Jigsaws runs the download dialog and lists at once what it brought.
+TEST_F(JigsawBrowserDialogTest, DeleteKeyAsksAndExtraJigsawsListsWhatArrived)
 {
     MakeJigsaw("alpine");
     MakeJigsaw("shipped");
+    QObject::connect(&dialog, &JigsawBrowserDialog::DownloadRequested, [this] { MakeJigsaw("arrived"); });
     Choose([this] {
         ThumbnailGrid* jigsaws = dialog.Grid(BrowserPage::Jigsaws);
         jigsaws->setCurrentRow(1);
@@ -116,10 +118,13 @@ TEST_F(JigsawBrowserDialogTest, DeleteKeyAsksAndExtraJigsawsSaysItComesLater)
         EXPECT_EQ(jigsaws->count(), 1);
         EXPECT_EQ(jigsaws->currentRow(), 0);
         dialog.findChild<QPushButton*>("B_Extra")->click();
+        ASSERT_EQ(jigsaws->count(), 2);
+        EXPECT_EQ(jigsaws->item(0)->text(), "arrived");
+        dialog.WaitForThumbnails();
     });
-    EXPECT_EQ(told, (std::vector<std::string> {"The file shipped cannot be deleted.", "Do you really want to delete alpine?",
-                                               "This command comes with a later version of the game."}));
+    EXPECT_EQ(told, (std::vector<std::string> {"The file shipped cannot be deleted.", "Do you really want to delete alpine?"}));
     EXPECT_FALSE(FileExists(Names().personalJigsawsFolder + "alpine.ast"));
+    EXPECT_TRUE(Browser().Thumbnails().Has("arrived.ast"));
 }
 
 }  // namespace
