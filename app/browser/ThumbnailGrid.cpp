@@ -1,27 +1,16 @@
 #include "browser/ThumbnailGrid.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "browser/ThumbnailCell.h"
 #include "raster/PixelImage.h"
 
 namespace kirvo {
 
 namespace {
 
-const QColor kSelectionFrame(0, 128, 255);
-constexpr int kCaptionGap = 6;
-constexpr int kCaptionMargin = 12;
-
-// A cell has room for the thumbnail and, below it, the name.
-QSize CellSize(const QFontMetrics& metrics)
-{
-    return {ThumbnailGrid::kCellWidth, ThumbnailGrid::kCellHeight + metrics.height() + kCaptionGap};
-}
-
-// Draws a cell: the thumbnail centred, the name on one line 6 pixels below it, a blue frame two
-// pixels wide just inside the cell of the selected item.
+// Draws a cell with the file's thumbnail from the cache.
 class ThumbnailDelegate : public QStyledItemDelegate {
 public:
     ThumbnailDelegate(const ThumbnailCache& cache, const std::string& extension, QObject* parent)
@@ -31,33 +20,13 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
     {
-        return CellSize(option.fontMetrics);
+        return ThumbnailCellSize(option.fontMetrics);
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const QRect cell = option.rect;
         const QString caption = index.data(Qt::DisplayRole).toString();
-        const QImage thumbnail = PixImage(cache_.ImageFor(caption.toStdString() + extension_));
-        const QFontMetrics metrics(option.font);
-        const int blockHeight = thumbnail.height() + metrics.height() + 5;
-        const int left = cell.left() + (cell.width() - thumbnail.width()) / 2;
-        const int top = cell.top() + (cell.height() - blockHeight) / 2;
-        const bool selected = option.state & QStyle::State_Selected;
-
-        painter->save();
-        painter->fillRect(cell, option.palette.base());
-        painter->drawImage(left, top, thumbnail);
-        if (selected) {
-            painter->setPen(QPen(kSelectionFrame, 2));
-            painter->drawRect(cell.adjusted(1, 1, -1, -1));
-        }
-        const QRect captionBox(cell.left() + kCaptionMargin / 2, top + thumbnail.height() + kCaptionGap,
-                               cell.width() - kCaptionMargin, metrics.height());
-        painter->setPen(option.palette.color(QPalette::Text));
-        painter->drawText(captionBox, Qt::AlignHCenter | Qt::AlignTop,
-                          metrics.elidedText(caption, Qt::ElideRight, captionBox.width()));
-        painter->restore();
+        PaintThumbnailCell(*painter, option, PixImage(cache_.ImageFor(caption.toStdString() + extension_)), caption);
     }
 
 private:
@@ -70,13 +39,7 @@ private:
 ThumbnailGrid::ThumbnailGrid(const ThumbnailCache& cache, std::string extension, QWidget* parent)
     : QListWidget(parent), extension_(std::move(extension))
 {
-    setViewMode(QListView::IconMode);
-    setMovement(QListView::Static);
-    setResizeMode(QListView::Adjust);
-    setUniformItemSizes(true);
-    setGridSize(CellSize(fontMetrics()));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setWordWrap(false);
+    LayOutAsThumbnailGrid(*this);
     setItemDelegate(new ThumbnailDelegate(cache, extension_, this));
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -1,4 +1,4 @@
-// LV_Jigs and LV_Games: the files of one folder as a grid of cells 196 pixels wide, each the file's
+// LV_Jigs and LV_Games: the files of one folder as a grid of cells (ThumbnailCell), each the file's
 // 180 x 135 list thumbnail with its name below. The pictures come from the browser's thumbnail cache, so a cell
 // shows the placeholder until the loader has made its thumbnail, and the new picture as soon as it
 // is in the cache.
@@ -16,9 +16,6 @@ class ThumbnailGrid : public QListWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kCellWidth = 196;
-    static constexpr int kCellHeight = 151;  // without the line of the name
-
     // extension: the files' own (".ast", ".sv1"), which names them in the cache.
     ThumbnailGrid(const ThumbnailCache& cache, std::string extension, QWidget* parent = nullptr);
 

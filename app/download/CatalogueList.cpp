@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QStyledItemDelegate>
 
+#include "browser/ThumbnailCell.h"
 #include "raster/PixelImage.h"
 #include "session/ListThumbnail.h"
 
@@ -11,16 +12,8 @@ namespace kirvo {
 
 namespace {
 
-const QColor kSelectionFrame(0, 128, 255);
-constexpr int kCaptionGap = 6;
-constexpr int kCaptionMargin = 12;
 constexpr int kInstalledRole = Qt::UserRole;
 constexpr int kMarkSize = 24;
-
-QSize CellSize(const QFontMetrics& metrics)
-{
-    return {CatalogueList::kCellWidth, CatalogueList::kCellHeight + metrics.height() + kCaptionGap};
-}
 
 // The mark of an installed jigsaw: a white tick on a green disc.
 QImage CheckMark()
@@ -42,9 +35,8 @@ QImage CheckMark()
     return mark;
 }
 
-// Draws a cell: the thumbnail centred with the name 6 pixels below it, the check mark at the
-// thumbnail's top-left when the jigsaw is installed, a blue frame two pixels wide just inside the
-// cell of the selected item.
+// Draws a cell with the catalogue thumbnail (the placeholder when there is none) and the check mark
+// of an installed jigsaw.
 class CatalogueDelegate : public QStyledItemDelegate {
 public:
     explicit CatalogueDelegate(QObject* parent)
@@ -54,35 +46,15 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
     {
-        return CellSize(option.fontMetrics);
+        return ThumbnailCellSize(option.fontMetrics);
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const QRect cell = option.rect;
-        const QString caption = index.data(Qt::DisplayRole).toString();
         const QImage stored = index.data(Qt::DecorationRole).value<QImage>();
-        const QImage& thumbnail = stored.isNull() ? placeholder_ : stored;
-        const QFontMetrics metrics(option.font);
-        const int blockHeight = thumbnail.height() + metrics.height() + 5;
-        const int left = cell.left() + (cell.width() - thumbnail.width()) / 2;
-        const int top = cell.top() + (cell.height() - blockHeight) / 2;
-
-        painter->save();
-        painter->fillRect(cell, option.palette.base());
-        painter->drawImage(left, top, thumbnail);
-        if (index.data(kInstalledRole).toBool())
-            painter->drawImage(left, top, mark_);
-        if (option.state & QStyle::State_Selected) {
-            painter->setPen(QPen(kSelectionFrame, 2));
-            painter->drawRect(cell.adjusted(1, 1, -1, -1));
-        }
-        const QRect captionBox(cell.left() + kCaptionMargin / 2, top + thumbnail.height() + kCaptionGap,
-                               cell.width() - kCaptionMargin, metrics.height());
-        painter->setPen(option.palette.color(QPalette::Text));
-        painter->drawText(captionBox, Qt::AlignHCenter | Qt::AlignTop,
-                          metrics.elidedText(caption, Qt::ElideRight, captionBox.width()));
-        painter->restore();
+        PaintThumbnailCell(*painter, option, stored.isNull() ? placeholder_ : stored,
+                           index.data(Qt::DisplayRole).toString(),
+                           index.data(kInstalledRole).toBool() ? &mark_ : nullptr);
     }
 
 private:
@@ -95,13 +67,7 @@ private:
 CatalogueList::CatalogueList(QWidget* parent) : QListWidget(parent)
 {
     setObjectName("LV_Downs");
-    setViewMode(QListView::IconMode);
-    setMovement(QListView::Static);
-    setResizeMode(QListView::Adjust);
-    setUniformItemSizes(true);
-    setGridSize(CellSize(fontMetrics()));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setWordWrap(false);
+    LayOutAsThumbnailGrid(*this);
     setMinimumWidth(200);
     setItemDelegate(new CatalogueDelegate(this));
 }

@@ -1,4 +1,4 @@
-// LV_Downs: the jigsaws the download dialog offers, as a grid of cells 196 pixels wide, each the
+// LV_Downs: the jigsaws the download dialog offers, as a grid of cells (ThumbnailCell), each the
 // jigsaw's catalogue thumbnail with its name below and, once it is installed, a check mark over the
 // thumbnail's corner.
 #pragma once
@@ -16,9 +16,6 @@ class CatalogueList : public QListWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kCellWidth = 196;
-    static constexpr int kCellHeight = 151;  // without the line of the name
-
     explicit CatalogueList(QWidget* parent = nullptr);
 
     // The items of the catalogue, thumbnails[i] drawn for item i (a null image: the placeholder).
