@@ -51,6 +51,9 @@ public:
     // The file names of every jigsaw the last showing placed in the jigsaws folder.
     const std::vector<std::string>& Installed() const { return installed_; }
     void Retranslate();
+    // Escape, Exit and the close box: during a transfer the dialog stops it and closes once it has
+    // ended.
+    void reject() override;
 
     // For tests: the parts a player uses.
     CatalogueList* List() const { return list_; }
@@ -65,9 +68,6 @@ signals:
     void HelpRequested(const QString& topic);
 
 protected:
-    // Escape, Exit and the close box: during a transfer the dialog stops it and closes once it has
-    // ended.
-    void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -50,6 +50,31 @@ QImage MousePicture(int button, int shift)
     return image;
 }
 
+QImage WheelPicture(bool down)
+{
+    QImage image(40, 60, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF body(8, 2, 24, 36);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(body, 11, 11);
+    painter.drawLine(QPointF(body.left(), body.top() + 14), QPointF(body.right(), body.top() + 14));
+    painter.setBrush(QColor(231, 62, 180));
+    painter.drawRoundedRect(QRectF(body.center().x() - 2.5, body.top() + 3, 5, 9), 2, 2);
+    // The way the wheel turns: an arrow beside the mouse.
+    const qreal x = body.center().x();
+    const qreal tip = down ? 56 : 42;
+    const qreal tail = down ? 42 : 56;
+    painter.setPen(QPen(QColor(231, 62, 180), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QPointF(x, tail), QPointF(x, tip));
+    const qreal back = down ? -5 : 5;
+    painter.drawLine(QPointF(x - 4, tip + back), QPointF(x, tip));
+    painter.drawLine(QPointF(x + 4, tip + back), QPointF(x, tip));
+    return image;
+}
+
 QuickHelpWindow::QuickHelpWindow(const Translator& translator, std::function<void(bool)> showAtStart, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint), translator_(translator), mainWindow_(mainWindow)
 {
@@ -60,10 +85,25 @@ QuickHelpWindow::QuickHelpWindow(const Translator& translator, std::function<voi
         picture->setAlignment(Qt::AlignCenter);
         auto* text = new QLabel;
         text->setWordWrap(true);
-        grid->addWidget(picture, row, 0);
+        if (row == 5 || row == 6) {
+            // A turn: the mouse as assigned, or the wheel.
+            auto* turn = new QWidget;
+            auto* turnLayout = new QHBoxLayout(turn);
+            turnLayout->setContentsMargins(0, 0, 0, 0);
+            auto* wheel = new QLabel;
+            wheel->setObjectName(row == 5 ? "I_Wheel" : "I_Wheel1");
+            wheel->setPixmap(QPixmap::fromImage(WheelPicture(row == 5)));
+            turnLayout->addWidget(picture);
+            turnLayout->addWidget(wheel);
+            grid->addWidget(turn, row, 0);
+        } else {
+            grid->addWidget(picture, row, 0);
+        }
         grid->addWidget(text, row, 1);
         rows_.push_back({picture, text});
     }
+    rows_[1].second->setTextFormat(Qt::RichText);
+    connect(rows_[1].second, &QLabel::linkActivated, this, [this] { emit ContentsRequested(); });
     for (int i = 0; i < 3; ++i)
         mice_[i] = rows_[size_t(5 + i)].first;
     rows_[1].first->setText("F1");
@@ -100,6 +140,7 @@ void QuickHelpWindow::Refresh(const MouseBindings& keys, bool showAtStart)
         rows_[row].second->setText(text(labels[row].first, labels[row].second));
         rows_[row].second->setObjectName(labels[row].first);
     }
+    rows_[1].second->setText("<a href=\"contents\">" + rows_[1].second->text().toHtmlEscaped() + "</a>");
     rows_[8].first->setText(text("L_Spacebar", "Spacebar"));
     const std::pair<int, int> mice[] = {{keys.RotCW_Button, keys.RotCW_Shift},
                                         {keys.RotCCW_Button, keys.RotCCW_Shift},

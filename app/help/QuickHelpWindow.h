@@ -20,6 +20,8 @@ namespace kirvo {
 // A small mouse with the button (0 left, 1 right, 2 middle) filled in and the modifier keys
 // (1 Shift, 2 Alt, 4 Ctrl) written below it.
 QImage MousePicture(int button, int shift);
+// A mouse with its wheel filled in and an arrow the way it turns: down or up.
+QImage WheelPicture(bool down);
 
 class QuickHelpWindow : public QWidget {
     Q_OBJECT
@@ -37,6 +39,10 @@ public:
 
     // For tests: the mouse pictures in order (rotate clockwise, counter-clockwise, move).
     std::vector<QImage> MousePictures() const;
+
+signals:
+    // A click on the line that names F1.
+    void ContentsRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -130,6 +130,7 @@ MainWindow::MainWindow(MessageSink messages)
         browserDialog_->Retranslate();
         optionsDialog_->Retranslate();
         downloadDialog_->Retranslate();
+        TranslateHelpViewer();
     });
     toolbar_->Layout(width(), fullScreen_);
     RefreshRecentItems();

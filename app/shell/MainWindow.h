@@ -65,6 +65,8 @@ public:
     // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
     // puzzle in play, if any, stays as it was.
     bool OpenFile(const std::string& name);
+    // The help viewer's buttons in the current language.
+    void TranslateHelpViewer();
     // The download dialog; what it installed shows in the browser from now on.
     void ShowDownloads();
     // After the Download command: offers to open the first jigsaw the dialog installed.

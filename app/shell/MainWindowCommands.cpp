@@ -199,10 +199,18 @@ void MainWindow::ShowHelpTopic(const QString& topic)
         return;
     if (!helpViewer_) {
         helpViewer_ = new HelpViewer(this);
-        helpViewer_->SetTexts(QString::fromStdString(Text("MI_HelpCont", "Contents")).remove('&'), "<", ">",
-                              QString::fromStdString(Text("B_Search", "Search")));
+        TranslateHelpViewer();
     }
     helpViewer_->ShowTopic(path);
+}
+
+void MainWindow::TranslateHelpViewer()
+{
+    if (!helpViewer_)
+        return;
+    const auto text = [this](const char* key, const char* english) { return QString::fromStdString(Text(key, english)); };
+    helpViewer_->SetTexts(text("MI_HelpCont", "Contents").remove('&'), text("B_HelpBack", "Back"),
+                          text("B_HelpForward", "Forward"), text("B_HelpSearch", "Search"));
 }
 
 void MainWindow::CreateReport()
@@ -236,6 +244,8 @@ void MainWindow::ShowQuickHelp()
         quickHelp_ = new QuickHelpWindow(translator_, [this](bool on) { session_->CurrentSettings().ShowQuickHelp = on; }, this);
         quickHelp_->SetButtonPictures(toolbar_->Button(BI_Open)->pixmap(), toolbar_->Button(BI_Download)->pixmap(),
                                       toolbar_->Button(BI_App)->pixmap());
+        connect(quickHelp_, &QuickHelpWindow::ContentsRequested, this,
+                [this] { ShowHelpTopic(QString::fromUtf8(kHelpContents)); });
         quickHelp_->PlaceBeside(frameGeometry());
     }
     quickHelp_->Refresh(settings.PlayKeys, settings.ShowQuickHelp);
