@@ -15,6 +15,7 @@ constexpr int kHeight = 225;
 constexpr int kLabelWidth = 350;
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 30;
+constexpr int kTimeLineHeight = 26;
 
 QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text, int top, int height)
 {
@@ -79,6 +80,21 @@ FinishDialog::FinishDialog(const Translator& translator, QWidget* parent) : QDia
     save->setFocus();
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FinishDialog::ShowTime(const QString& text)
+{
+    // Everything below the line moves down to make room for it.
+    auto* panel = findChild<QFrame*>("P_Finish");
+    for (QWidget* below : {static_cast<QWidget*>(findChild<QLabel*>("L_AskForSave")),
+                           static_cast<QWidget*>(findChild<QPushButton*>("B_Save")),
+                           static_cast<QWidget*>(findChild<QPushButton*>("B_Cancel"))})
+        below->move(below->x(), below->y() + kTimeLineHeight);
+    setFixedSize(kWidth, kHeight + kTimeLineHeight);
+    panel->resize(kWidth, kHeight + kTimeLineHeight);
+    QLabel* time = CentredLabel(panel, "L_Time", text, 96, kTimeLineHeight);
+    time->setWordWrap(true);
+    time->show();
 }
 
 }  // namespace kirvo

@@ -13,6 +13,9 @@ class FinishDialog : public QDialog {
 
 public:
     explicit FinishDialog(const Translator& translator, QWidget* parent = nullptr);
+
+    // Adds the line of the time the puzzle took below the congratulations.
+    void ShowTime(const QString& text);
 };
 
 }  // namespace kirvo

@@ -95,6 +95,12 @@ InfoDialog::InfoDialog(const PuzzleInfo& info, const Translator& translator, QWi
     facts->addWidget(Label(panel, "L_PieceNum", Counted(translator, "L_PieceNum", "Pieces: %d", info.pieces)));
     facts->addWidget(Label(panel, "l_UnsolvedNum", Counted(translator, "l_UnsolvedNum", "Unsolved pieces: %d", info.unsolved)));
     facts->addWidget(Label(panel, "L_SolvedPercent", Counted(translator, "L_SolvedPercent", "Solved: %d%%", info.percent)));
+    const auto timed = [&translator](const char* key, const char* english, const std::string& time) {
+        return QString::fromStdString(FormatText(DialogText(translator, LangSection::Info, key, english).toStdString(), {time}));
+    };
+    facts->addWidget(Label(panel, "L_PlayTime", timed("L_PlayTime", "Time played: %s", info.playTime)));
+    if (!info.bestTime.empty())
+        facts->addWidget(Label(panel, "L_BestTime", timed("L_BestTime", "Best time: %s", info.bestTime)));
     facts->addSpacing(10);
     facts->addWidget(Label(panel, "L_Shapes", ShapeStyleText(translator, info.shapeStyle)));
     facts->addWidget(borders);

@@ -22,6 +22,8 @@ struct PuzzleInfo {
     bool rotate = false;
     QImage thumbnail;     // the stored preview; may be a view of the buffer, it is copied at once
     std::string text;     // the jigsaw's description
+    std::string playTime; // the time played so far, as the clock shows it
+    std::string bestTime; // the best time of the jigsaw with these choices; empty when none is kept
 };
 
 class InfoDialog : public QDialog {

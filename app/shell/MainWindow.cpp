@@ -27,6 +27,7 @@
 #include "raster/PixelImage.h"
 #include "session/DownloadSite.h"
 #include "session/FolderSetup.h"
+#include "settings/BestTimes.h"
 #include "settings/Translation.h"
 #include "shell/PlatformFolders.h"
 #include "shell/ProgressWidget.h"
@@ -142,6 +143,12 @@ MainWindow::MainWindow(MessageSink messages)
     autoSaveTimer_->setInterval(kAutoSaveTickMilliseconds);
     connect(autoSaveTimer_, &QTimer::timeout, this, &MainWindow::AutoSaveTick);
     sinceAutoSave_.start();
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName("T_Clock");
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::ClockTick);
+    clockTimer_->start();
+    sinceInput_.start();
     joinTimer_ = new QTimer(this);
     joinTimer_->setObjectName("T_JoinStar");
     joinTimer_->setInterval(kJoinStepMilliseconds);
@@ -245,8 +252,23 @@ void MainWindow::BuildMenu()
     for (MenuItem item : {MenuItem::MI_GameWin1, MenuItem::MI_GameWin2, MenuItem::MI_GameThumb,
                           MenuItem::MI_PocketsPocket1, MenuItem::MI_PocketsPocket2, MenuItem::MI_PocketsPocket3,
                           MenuItem::MI_PocketsPocket4, MenuItem::MI_GameGlass, MenuItem::MI_FullScreen,
-                          MenuItem::MI_GameWeight})
+                          MenuItem::MI_GameWeight, MenuItem::MI_GameClock})
         actions_[size_t(item)]->setCheckable(true);
+}
+
+void MainWindow::ClockTick()
+{
+    constexpr qint64 kIdleMilliseconds = 2 * 60 * 1000;
+    if (running_ && !isMinimized() && sinceInput_.elapsed() < kIdleMilliseconds)
+        session_->ClockTick();
+    ShowClock();
+}
+
+void MainWindow::ShowClock()
+{
+    const bool shown = clockShown_ && session_->Names().puzzleLoaded;
+    toolbar_->ShowClock(shown ? QString::fromStdString(PlayTimeText(session_->PlayedSeconds())) : QString());
+    actions_[size_t(MenuItem::MI_GameClock)]->setChecked(clockShown_);
 }
 
 std::string MainWindow::Text(const char* key, const char* english) const

@@ -65,6 +65,11 @@ public:
     // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
     // puzzle in play, if any, stays as it was.
     bool OpenFile(const std::string& name);
+    // A second passed: counted while the window is not minimised and the player is at the game.
+    void ClockTick();
+    void ShowClock();
+    // The finish dialog's line of the time the puzzle took, the best time recorded.
+    QString FinishTimeText();
     // The help viewer's buttons in the current language.
     void TranslateHelpViewer();
     // The download dialog; what it installed shows in the browser from now on.
@@ -173,6 +178,7 @@ private:
     QWidget* progressPanel_ = nullptr;    // P_Progress
     QTimer* autoSaveTimer_ = nullptr;     // T_AutoSave
     QTimer* joinTimer_ = nullptr;         // steps the join animation
+    QTimer* clockTimer_ = nullptr;        // counts the seconds played
     SoundPlayer* sounds_ = nullptr;
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     OptionsDialog* optionsDialog_ = nullptr;        // TF_Options
@@ -180,6 +186,8 @@ private:
     HelpViewer* helpViewer_ = nullptr;              // made on the first help request
     QuickHelpWindow* quickHelp_ = nullptr;          // TF_Help
     QElapsedTimer sinceAutoSave_;
+    QElapsedTimer sinceInput_;  // the clock stops when the player has done nothing for two minutes
+    bool clockShown_ = false;
     bool running_ = false;
     bool fullScreen_ = false;
     bool changingFullScreen_ = false;

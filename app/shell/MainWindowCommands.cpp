@@ -95,6 +95,10 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_HelpHomePage: OpenAddresses(""); return;
     case MI_HelpProductHomePage: OpenAddresses(kProductPage); return;
     case MI_Options: ShowOptions(); return;
+    case MI_GameClock:
+        clockShown_ = !clockShown_;
+        ShowClock();
+        return;
     case MI_FileDownload:
         ShowDownloads();
         OfferFirstJigsaw();

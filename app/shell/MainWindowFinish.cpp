@@ -6,11 +6,13 @@
 
 #include "base/TextFormat.h"
 #include "diagnostics/CreditsDialog.h"
+#include "diagnostics/DialogText.h"
 #include "diagnostics/FinishDialog.h"
 #include "diagnostics/InfoDialog.h"
 #include "playfield/Completion.h"
 #include "playfield/SolvedImageFile.h"
 #include "raster/PixelImage.h"
+#include "settings/BestTimes.h"
 #include "shell/MainWindow.h"
 #include "shell/SoundPlayer.h"
 
@@ -76,8 +78,23 @@ void MainWindow::Finish()
     if (session_->CurrentSettings().CB_SoundPlay)
         sounds_->Play(kWinSound);
     FinishDialog finish(translator_, this);
+    finish.ShowTime(FinishTimeText());
     if (finish.exec() == QDialog::Accepted)
         SaveSolvedImageAs();
+}
+
+QString MainWindow::FinishTimeText()
+{
+    const std::string played = PlayTimeText(session_->PlayedSeconds());
+    const std::optional<int64_t> best = session_->BestTime();
+    const auto text = [this](const char* key, const char* english, std::initializer_list<std::string> times) {
+        return QString::fromStdString(FormatText(DialogText(translator_, LangSection::Finish, key, english).toStdString(), times));
+    };
+    if (session_->RecordFinishTime())
+        return text("L_NewBest", "Your time: %s - a new best time!", {played});
+    if (best)
+        return text("L_TimeBest", "Your time: %s (best: %s)", {played, PlayTimeText(*best)});
+    return text("L_Time", "Your time: %s", {played});
 }
 
 void MainWindow::SaveSolvedImageAs()
@@ -112,7 +129,11 @@ void MainWindow::ShowInfo()
                      .borderStyle = d.BorderStyle,
                      .rotate = d.Rotate == 1,
                      .thumbnail = PixImage(session_->StoredThumbnail()),
-                     .text = session_->InfoText()};
+                     .text = session_->InfoText(),
+                     .playTime = PlayTimeText(session_->PlayedSeconds()),
+                     .bestTime = {}};
+    if (const std::optional<int64_t> best = session_->BestTime())
+        info.bestTime = PlayTimeText(*best);
     session_->SetBusy(true);
     InfoDialog dialog(info, translator_, this);
     dialog.exec();

@@ -42,6 +42,7 @@ uint8_t PlayModifiers(Qt::KeyboardModifiers modifiers)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
+    sinceInput_.restart();
     if (event->key() == Qt::Key_Escape && running_ && session_->CancelDrag()) {
         RefreshCommands();
         RedrawField();
@@ -70,6 +71,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 
 void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at)
 {
+    sinceInput_.restart();
     if (!running_)
         return;
     const SessionOutcome outcome = session_->Mouse(kind, PlayButton(button), PlayModifiers(modifiers), at.x(), at.y(),
@@ -81,6 +83,7 @@ void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::Ke
 
 void MainWindow::FieldWheelEvent(int delta, Qt::KeyboardModifiers, QPoint at)
 {
+    sinceInput_.restart();
     if (!running_ || !fieldWidget_->rect().contains(at))
         return;
     const SessionOutcome outcome = session_->Wheel(delta, at.x(), at.y(), {width(), height()});

@@ -30,6 +30,11 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
         buttons_[size_t(i)] = {image, info.column, false, true};
         Paint(i, false);
     }
+    clock_ = new QLabel(this);
+    clock_->setObjectName("L_Clock");
+    clock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    clock_->setStyleSheet("color: #F2E6B8; font-weight: bold;");
+    clock_->hide();
 }
 
 void ToolbarPanel::Paint(int button, bool raised)
@@ -77,6 +82,15 @@ void ToolbarPanel::Layout(int width, bool fullScreen)
         buttons_[size_t(i)].image->setVisible(place.visible);
         Paint(i, hot_ == i);
     }
+    // Left of the window buttons a full screen shows.
+    const int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
+    clock_->setGeometry(right - 120, 0, 120, kToolbarHeight);
+}
+
+void ToolbarPanel::ShowClock(const QString& text)
+{
+    clock_->setText(text);
+    clock_->setVisible(!text.isEmpty());
 }
 
 void ToolbarPanel::ReleaseHot()

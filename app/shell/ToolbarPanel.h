@@ -28,6 +28,9 @@ public:
     void SetHint(int button, const QString& hint);
     void Layout(int width, bool fullScreen);
     void ReleaseHot();
+    // The clock at the right end of the bar; an empty text hides it.
+    void ShowClock(const QString& text);
+    QLabel* Clock() const { return clock_; }
 
     QLabel* Button(int button) const { return buttons_[size_t(button)].image; }
     int HotButton() const { return hot_; }
@@ -64,6 +67,7 @@ private:
     std::array<ButtonState, kToolbarButtonCount> buttons_;
     int hot_ = -1;  // -1 = none
     bool fullScreen_ = false;
+    QLabel* clock_ = nullptr;  // L_Clock
 };
 
 }  // namespace kirvo

@@ -34,6 +34,7 @@ constexpr MenuEntry kTable[] = {
     {MI_GameBkgCur, "MI_GameBkgCur", "Bkg for Cur Win", Key('B', kShift), MI_Game},
     {Separator, "", "", {}, MI_Game},
     {MI_GameInfo, "MI_GameInfo", "Info", Key('I'), MI_Game},
+    {MI_GameClock, "MI_GameClock", "Clock", Key('K'), MI_Game},
     {Separator, "", "", {}, MI_Game},
     {MI_GameSelectAll, "MI_GameSelectAll", "Select All", Key('A'), MI_Game},
     {MI_GameArrange, "MI_GameArrange", "Arrange", Key('R'), MI_Game},

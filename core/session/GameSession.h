@@ -20,6 +20,7 @@
 #include "commands/ProgressPanel.h"
 #include "commands/Shortcuts.h"
 #include "cutting/KnobAtlas.h"
+#include "files/GameExtras.h"
 #include "files/SavedGame.h"
 #include "game/FileNames.h"
 #include "game/GameState.h"
@@ -81,6 +82,15 @@ public:
     const Settings& CurrentSettings() const { return settings_; }
     const TPixelBuffer& StoredThumbnail() const { return storedThumb_; }
     const std::string& InfoText() const { return infoText_; }
+
+    // --- The clock: the time actually played, kept beside the saved game ---
+    // A second passed with the player at the game; it counts while a puzzle is open and unsolved.
+    void ClockTick();
+    int64_t PlayedSeconds() const { return extras_.playedSeconds; }
+    // The best time kept for the puzzle in play: its jigsaw, level, shape and rotation.
+    std::optional<int64_t> BestTime() const;
+    // At the finish: the time played becomes the best time when it is shorter; true when it did.
+    bool RecordFinishTime();
     PuzzleProgress HowFarSolved() { return kirvo::Progress(state_, names_.puzzleLoaded); }
     void SetKnobAtlas(KnobAtlas atlas) { knobAtlas_ = std::move(atlas); }
     // The jigsaw browser: its choices start the next game, its thumbnails follow every save.
@@ -220,6 +230,7 @@ private:
     Descriptor pending_;        // the selected jigsaw with the player's choices, until a game starts
     TPixelBuffer storedThumb_;  // the preview of the jigsaw in play
     std::string infoText_;      // the information text of the jigsaw in play
+    GameExtras extras_;         // what is kept beside the saved game of the puzzle in play
     BackgroundRecord backgroundRecord_ = DefaultBackgroundRecord();  // its reserved values as a saved game brought them
     WindowSize largestField_;
     KnobAtlas knobAtlas_;  // empty when the file is missing: every grid knob is then drawn

@@ -76,7 +76,8 @@ bool GameSession::Open(const std::string& file, WindowSize fitArea)
     ShowSide(windows_, state_, *side, Carrying::Nothing);
     CheckBackgrounds(Backgrounds());
     // The game's own play flags were cleared by starting or resuming it.
-    drag_ = PlayDrag {.clickToDragStart = true};
+    drag_ = PlayDrag {};
+    drag_.clickToDragStart = true;
     field_.rectangle = {};
     field_.weight = {};
     if (thumbnailShown)
@@ -131,6 +132,7 @@ bool GameSession::OpenJigsaw(const std::string& file, WindowSize fitArea)
     names_.sJigName = std::filesystem::path(file).stem().string();
     names_.sSolve.clear();
     names_.puzzleLoaded = true;
+    extras_ = {};
     return true;
 }
 
@@ -155,6 +157,7 @@ std::optional<int> GameSession::OpenSavedGame(const std::string& file)
     HideProgress();
     names_.sSolve = file;
     names_.puzzleLoaded = true;
+    extras_ = ReadGameExtras(file);
     return side;
 }
 

@@ -6,6 +6,7 @@
 // mirror of what was saved.
 #include "base/Folders.h"
 #include "files/SavedGameFile.h"
+#include "settings/BestTimes.h"
 #include "base/TextFormat.h"
 #include "session/Autosave.h"
 #include "session/GameSession.h"
@@ -41,6 +42,8 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
         state_.autosavePending = false;
         if (!autosave)
             state_.changed = false;
+        // The extras are a courtesy beside a save that was made: a failure is not reported.
+        (void)WriteGameExtras(path, extras_);
     };
 
     // A quick save that cannot be made, for whatever reason, leaves the full save to decide.
@@ -57,6 +60,7 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
         Result<bool> mirrored = QuickSaveGame(names_.autosaveFile, game);
         if ((!mirrored || !mirrored.value()) && WriteSavedGame(names_.autosaveFile, names_.saveTempFile, bytes))
             browser_.RefreshThumbnail(names_.autosaveFile);  // the mirror is a courtesy: a failure is not reported
+        (void)WriteGameExtras(names_.autosaveFile, extras_);
     }
     StepProgress();
     Result<> written = WriteSavedGame(path, names_.saveTempFile, bytes);
@@ -67,6 +71,37 @@ Result<> GameSession::Save(SaveKind kind, const std::string& path)
     HideProgress();
     state_.busy = wasBusy;
     return written;
+}
+
+void GameSession::ClockTick()
+{
+    if (names_.puzzleLoaded && !state_.solved)
+        ++extras_.playedSeconds;
+}
+
+namespace {
+
+BestTimeKey BestTimeKeyOf(const std::string& jigsaw, const Descriptor& descriptor)
+{
+    return {jigsaw, descriptor.Level, descriptor.ShapeStyle, descriptor.Rotate == 1};
+}
+
+}  // namespace
+
+std::optional<int64_t> GameSession::BestTime() const
+{
+    if (!names_.puzzleLoaded)
+        return std::nullopt;
+    return ReadBestTime(names_.localDataFolder + kBestTimesFile, BestTimeKeyOf(names_.sJigName, state_.descriptor));
+}
+
+bool GameSession::RecordFinishTime()
+{
+    if (!names_.puzzleLoaded)
+        return false;
+    Result<bool> recorded = RecordBestTime(names_.localDataFolder + kBestTimesFile,
+                                           BestTimeKeyOf(names_.sJigName, state_.descriptor), extras_.playedSeconds);
+    return recorded && recorded.value();
 }
 
 void GameSession::TellSaveFailed(const std::string& reason) const

@@ -7,6 +7,7 @@
 #include "base/ListFile.h"
 #include "base/TextFormat.h"
 #include "cutting/PieceSizeTable.h"
+#include "files/GameExtras.h"
 #include "files/JigsawFile.h"
 #include "files/SavedGameFile.h"
 #include "session/JigsawChoices.h"
@@ -419,6 +420,7 @@ bool JigsawBrowser::DeleteListedFile(BrowserPage list, const std::string& path)
         TellFile(translator_.TextOr(LangSection::LoadSave, "MS_CantDeleteFile", "The file %s cannot be deleted."), fileName);
         return false;
     }
+    fs::remove(GameExtrasPath(path), error);  // what was kept beside a saved game goes with it
     BrowserList& items = ListOf(list);
     const std::string caption = StemOf(path);
     auto found = std::find(items.items.begin(), items.items.end(), caption);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include <functional>
@@ -49,6 +50,23 @@ TEST_F(FinishDialogTest, SaveAndEnterAcceptWhileCancelAndEscapeReject)
         EXPECT_EQ(dialog.result(), c.result);
         EXPECT_FALSE(dialog.isVisible());
     }
+}
+
+// The line of the time goes between the congratulations and the question, and nothing overlaps.
+TEST_F(FinishDialogTest, TheTimeLineMakesRoomForItself)
+{
+    FinishDialog dialog(translator);
+    dialog.ShowTime("Your time: 12:34 - a new best time!");
+    dialog.show();
+    const char* order[] = {"L_Congratulations", "L_Solved", "L_Time", "L_AskForSave", "B_Save"};
+    for (size_t i = 1; i < std::size(order); ++i) {
+        const QWidget* above = dialog.findChild<QWidget*>(order[i - 1]);
+        const QWidget* below = dialog.findChild<QWidget*>(order[i]);
+        ASSERT_TRUE(above && below) << order[i];
+        EXPECT_LE(above->geometry().bottom(), below->geometry().top()) << order[i];
+    }
+    EXPECT_LE(dialog.findChild<QWidget*>("B_Save")->geometry().bottom(), dialog.height());
+    EXPECT_EQ(dialog.findChild<QLabel*>("L_Time")->text(), "Your time: 12:34 - a new best time!");
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ protected:
         names.savedGameExtension = ".sv1";
         names.jigsawExtension = ".ast";
         names.backgroundPicturesFolder = temp.Path() + "bkg-pics/";
+        names.localDataFolder = temp.Path();
         StartSession(names);
     }
 
@@ -388,6 +389,32 @@ TEST_F(GameSessionTest, ABackgroundPictureAndTheThumbnailWindowComeBackWithASave
     EXPECT_EQ(restarted.background, kDefaultBackground);
     session->Redraw();
     EXPECT_EQ(PixGetPixel(session->Field().image, restarted.client.left + 5, restarted.client.top + 5), kDefaultBackground);
+    EXPECT_TRUE(told.empty());
+}
+
+// The time played goes with the saved game, stops at the finish and gives the best time of the
+// jigsaw's choices; a new game starts at nothing.
+TEST_F(GameSessionTest, TheTimePlayedIsKeptWithTheSavedGameAndGivesTheBestTime)
+{
+    const std::string jigsaw = MakeJigsaw(200, 150);
+    ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+    for (int i = 0; i < 3; ++i)
+        session->ClockTick();
+    host.chosenName = temp.Path() + "mine.sv1";
+    session->SaveCommand(true);
+    ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+    EXPECT_EQ(session->PlayedSeconds(), 0);
+    ASSERT_TRUE(session->Open(temp.Path() + "mine.sv1", {800, 600}));
+    EXPECT_EQ(session->PlayedSeconds(), 3);
+    EXPECT_EQ(session->BestTime(), std::nullopt);
+
+    session->ClockTick();
+    const_cast<GameState&>(session->State()).solved = true;
+    session->ClockTick();
+    EXPECT_EQ(session->PlayedSeconds(), 4);
+    EXPECT_TRUE(session->RecordFinishTime());
+    EXPECT_FALSE(session->RecordFinishTime()) << "only a shorter time is a new best";
+    EXPECT_EQ(session->BestTime(), 4);
     EXPECT_TRUE(told.empty());
 }
 
