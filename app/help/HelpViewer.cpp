@@ -1,6 +1,8 @@
 // The help window.
 #include "help/HelpViewer.h"
 
+#include <algorithm>
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -90,6 +92,13 @@ void HelpViewer::ShowTopic(const std::string& path)
         page_->clearHistory();
     }
     page_->setSource(url);
+    if (!placed_ && parentWidget()) {
+        // The first showing: large enough to read a page with its pictures, over the game.
+        placed_ = true;
+        const QRect game = parentWidget()->frameGeometry();
+        resize(std::min(900, game.width() * 4 / 5), std::min(720, game.height() * 9 / 10));
+        move(game.center() - rect().center());
+    }
     show();
     raise();
     activateWindow();

@@ -36,6 +36,7 @@ private:
     void FollowLink(const QUrl& url);
 
     QString folder_;  // the help folder of the page shown, ending in '/'
+    bool placed_ = false;
     QTextBrowser* page_ = nullptr;
     QToolButton* contents_ = nullptr;
     QToolButton* back_ = nullptr;
