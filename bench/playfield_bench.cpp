@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include <QImage>
+#include <QPainter>
+
 #include "base/Random.h"
 #include "cutting/Cut.h"
 #include "cutting/KnobAtlas.h"
@@ -22,6 +25,7 @@
 #include "playfield/FieldImage.h"
 #include "playfield/Glass.h"
 #include "playfield/ThumbnailWindow.h"
+#include "shell/FieldWidget.h"
 
 namespace kirvo {
 namespace {
@@ -225,6 +229,59 @@ void ArrangeSingles(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(ArrangeSingles)->Arg(3999)->Unit(benchmark::kMicrosecond);
+
+// A mouse move of a 50-piece group to the screen: the drag step, the redraw that reports what
+// changed, and painting that into a 32-bit image as the field widget paints the window's backing
+// store. whole = 1 is the way of before: the whole field restored, drawn and painted each step.
+void DragStepToScreen(benchmark::State& run)
+{
+    // A scene of its own whose drag group is a joined block of 7 x 7 pieces in the middle.
+    static std::map<int, std::unique_ptr<Scene>> scenes;
+    std::unique_ptr<Scene>& made = scenes[int(run.range(0))];
+    if (!made) {
+        made = MakeScene(int(run.range(0)), false);
+        GameState& state = made->state;
+        const int group = state.descriptor.TotalTileNum;  // a number no piece has: drawn on top
+        for (int i = 0; i < state.descriptor.TotalTileNum; ++i) {
+            PieceRecord& piece = state.pieces[size_t(i)];
+            if (piece.cellX / std::max(1, piece.cellWidth) / 7 != 5 || piece.cellY / std::max(1, piece.cellHeight) / 7 != 3)
+                continue;
+            piece.group = group;
+            piece.x = piece.sourceX + 200;
+            piece.y = piece.sourceY + 100;
+            state.draggedPiece = i;
+        }
+        SortDrawOrder(state, SortOrder::Ascending);
+    }
+    Scene& scene = *made;
+    const bool whole = run.range(1) != 0;
+    GameState& state = scene.state;
+    const int group = state.pieces[size_t(state.draggedPiece)].group;
+    PrepareDragImages(scene.field, Moving::Pieces, state, scene.windows);
+    QImage screen(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&screen);
+    const TPixelBuffer noStars;
+    int step = 1;
+    for (auto _ : run) {
+        step = -step;
+        for (PieceRecord& piece : state.pieces)
+            if (piece.group == group)
+                piece.x += step;
+        TBox changed = FieldBox(scene.windows);
+        if (whole) {
+            Compose(scene.field, Layer::Field, changed, What::FromUnder, state, scene.windows);
+            Compose(scene.field, Layer::Field, changed, What::Dragged, state, scene.windows);
+        } else {
+            DrawDragStep(scene.field, Moving::Pieces, state, scene.windows);
+            changed = Redraw(scene.field, state, scene.windows, noStars);
+        }
+        PaintFieldPart(painter, scene.field.image, QRect(changed.left, changed.top, changed.width, changed.height));
+        benchmark::ClobberMemory();
+        run.counters["repainted"] = double(changed.width) * changed.height / (double(kWidth) * kHeight);
+    }
+    Counters(run, scene);
+}
+BENCHMARK(DragStepToScreen)->ArgsProduct({{3999}, {1, 0}})->ArgNames({"pieces", "whole"})->Unit(benchmark::kMicrosecond);
 
 void FieldMemcpy(benchmark::State& run)
 {

@@ -16,11 +16,22 @@ FieldWidget::FieldWidget(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PaintFieldPart(QPainter& painter, const TPixelBuffer& image, const QRect& part)
+{
+    const QRect inside = part.intersected(QRect(0, 0, image.width, image.height));
+    if (inside.isEmpty())
+        return;
+    // A view of the part alone: the whole image is never converted for a small change.
+    const QImage view(PixAddress(image, inside.left(), inside.top()), inside.width(), inside.height(), image.stride,
+                      QImage::Format_BGR888);
+    painter.drawImage(inside.topLeft(), view);
+}
+
 void FieldWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (image_ && image_->width > 0)
-        painter.drawImage(event->rect(), PixImage(*image_), event->rect());
+        PaintFieldPart(painter, *image_, event->rect());
     else
         painter.fillRect(event->rect(), QColor(0x98, 0x98, 0x98));
 }

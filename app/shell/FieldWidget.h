@@ -1,12 +1,17 @@
 // I_Field: shows the field image and hands the mouse to the main window. Holds no game state.
 #pragma once
 
+#include <QPainter>
 #include <QWidget>
 
 #include "playfield/PlayMouse.h"
 #include "raster/PixelBuffer.h"
 
 namespace kirvo {
+
+// Paints the part of the field image (24-bit) at the same place: only that part is converted to
+// the screen's format, however large the image.
+void PaintFieldPart(QPainter& painter, const TPixelBuffer& image, const QRect& part);
 
 class FieldWidget : public QWidget {
     Q_OBJECT

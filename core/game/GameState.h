@@ -37,6 +37,7 @@ enum class RedrawMode : uint8_t {
     WholeField,   // recompose the whole field
     HoverBox,     // recompose the hover box only
     RepaintOnly,  // the field image is already up to date; show it again
+    RepaintBox,   // the field image is up to date; show the box a drag step changed again
 };
 
 struct GameState {

@@ -38,10 +38,33 @@ void DrawMoving(FieldImage& field, Moving moving, const GameState& state, const 
 
 }  // namespace
 
+TBox DraggedBox(const GameState& state, const PlayWindows& windows)
+{
+    if (state.draggedPiece < 0)
+        return {};
+    const PieceRecord& dragged = state.pieces[size_t(state.draggedPiece)];
+    const TMyWin& w = windows.windows[dragged.window];
+    // The widest band any rotation draws; a box a little too large only restores a little more.
+    const int e = state.look.edgeWidth;
+    TBox box;
+    const int count = PieceCount(state);
+    for (int k = 0; k < count; ++k) {
+        const PieceRecord& piece = state.pieces[size_t(k)];
+        if (piece.selected || piece.group == dragged.group)
+            BoxUnionWith(box, BoxFromOrigin(w.client.left + piece.x - w.scrollX, w.client.top + piece.y - w.scrollY,
+                                      piece.width + e, piece.height + e));
+    }
+    TBox inside;
+    if (box.width <= 0 || !BoxIntersect(box, w.client, &inside))
+        return {};
+    return inside;
+}
+
 void PrepareDragImages(FieldImage& field, Moving moving, const GameState& state, const PlayWindows& windows)
 {
     Compose(field, Layer::Under, FieldBox(windows), KindsFor(moving).still, state, windows);
     DrawMoving(field, moving, state, windows);
+    field.dragBox = moving == Moving::Pieces ? DraggedBox(state, windows) : FieldBox(windows);
 }
 
 void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState& state, const PlayWindows& windows)
@@ -54,8 +77,24 @@ void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState&
 
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows)
 {
-    DrawMoving(field, moving, state, windows);
-    state.redrawMode = RedrawMode::RepaintOnly;
+    if (moving != Moving::Pieces) {
+        DrawMoving(field, moving, state, windows);
+        state.redrawMode = RedrawMode::RepaintOnly;
+        return;
+    }
+    // Outside the boxes the pieces left and entered the field image already shows the under image.
+    const TBox now = DraggedBox(state, windows);
+    TBox changed = field.dragBox;
+    BoxUnionWith(changed, now);
+    if (windows.glass.visible || field.star.step >= 0)
+        changed = FieldBox(windows);
+    field.dragBox = now;
+    field.repaintBox = {};
+    if (changed.width > 0 && BoxIntersect(changed, FieldBox(windows), &field.repaintBox)) {
+        Compose(field, Layer::Field, field.repaintBox, What::FromUnder, state, windows);
+        Compose(field, Layer::Field, field.repaintBox, What::Dragged, state, windows);
+    }
+    state.redrawMode = RedrawMode::RepaintBox;
 }
 
 }  // namespace kirvo

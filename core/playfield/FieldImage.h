@@ -121,6 +121,8 @@ struct FieldImage {
     int hotControl = -1;
     BackgroundPicture backgroundPicture;
     TPixelBuffer thumbnail;  // the picture at the thumbnail window's client size, top-left
+    TBox dragBox;    // where the dragged pieces were last drawn; the whole field after a recompose
+    TBox repaintBox;  // what RedrawMode::RepaintBox shows again
 };
 
 // (0, 0) to the visible field size.
@@ -178,8 +180,13 @@ void PrepareDragImages(FieldImage& field, Moving moving, const GameState& state,
 void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState& state, const PlayWindows& windows);
 // Each mouse move of a drag: restores the field from the under image and draws what moves at its
 // new place; the field then only needs repainting, and the redraw that repaints it lays the glass
-// on top. A scrolled side moves everything: callers compose What::All instead.
+// on top. Dragged pieces restore and repaint only the boxes they left and entered
+// (RedrawMode::RepaintBox), unless the glass or the join star is out, which read or draw over the
+// whole field. A scrolled side moves everything: callers compose What::All instead.
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows);
+// The field box the dragged pieces cover at their place, bands included, inside their window's
+// client box; empty when nothing is dragged.
+TBox DraggedBox(const GameState& state, const PlayWindows& windows);
 
 // --- Redrawing (Redraw.cpp) ---
 

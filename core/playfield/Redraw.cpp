@@ -24,12 +24,6 @@ void ClearHot(TMyWin& w)
     w.hotControl = -1;
 }
 
-void AddBox(TBox& box, const TBox& more)
-{
-    if (!BoxIsEmpty(more))
-        BoxUnion(box, more.left, more.top, more.right, more.bottom);
-}
-
 }  // namespace
 
 void DrawCarriedWeight(FieldImage& field, const PlayWindows& windows)
@@ -47,7 +41,7 @@ void RequestHoverRedraw(FieldImage& field, GameState& state, const TBox& box)
         return;
     if (state.redrawMode != RedrawMode::HoverBox)
         BoxClear(field.hoverBox);
-    AddBox(field.hoverBox, box);
+    BoxUnionWith(field.hoverBox, box);
     state.redrawMode = RedrawMode::HoverBox;
 }
 
@@ -60,19 +54,25 @@ TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, con
     case RedrawMode::WholeField:
         area = FieldBox(windows);
         Compose(field, Layer::Field, area, What::All, state, windows);
+        // A recompose draws whatever lies there: the next drag step restores the whole field.
+        field.dragBox = area;
         break;
     case RedrawMode::HoverBox:
         area = field.hoverBox;
         if (windows.glass.visible)
-            AddBox(area, windows.glass.frame);
+            BoxUnionWith(area, windows.glass.frame);
         Compose(field, Layer::Field, area, What::All, state, windows);
+        field.dragBox = FieldBox(windows);
         break;
     case RedrawMode::RepaintOnly:
         area = FieldBox(windows);
         break;
+    case RedrawMode::RepaintBox:
+        area = field.repaintBox;
+        break;
     }
     DrawJoinStar(field, windows, starStrip);
-    if (state.redrawMode != RedrawMode::RepaintOnly)
+    if (state.redrawMode != RedrawMode::RepaintOnly && state.redrawMode != RedrawMode::RepaintBox)
         DrawCarriedWeight(field, windows);
     state.redrawMode = RedrawMode::Nothing;
     DrawGlass(field.image, FieldBox(windows), field.lens, windows, field.glassSkin);
@@ -103,11 +103,11 @@ SizingCursor HoverRedraw(FieldImage& field, PlayWindows& windows, GameState& sta
 
     TBox hover;
     if ((window != field.hotWindow || control != field.hotControl) && field.hotControl >= 0)
-        AddBox(hover, Window(windows, field.hotWindow).controls[field.hotControl].box);
+        BoxUnionWith(hover, Window(windows, field.hotWindow).controls[field.hotControl].box);
     if (control >= 0)
-        AddBox(hover, Window(windows, window).controls[control].box);
+        BoxUnionWith(hover, Window(windows, window).controls[control].box);
     if (windows.glass.visible)
-        AddBox(hover, windows.glass.frame);
+        BoxUnionWith(hover, windows.glass.frame);
     field.hotWindow = window;
     field.hotControl = control;
     RequestHoverRedraw(field, state, hover);

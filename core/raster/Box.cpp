@@ -33,6 +33,12 @@ void BoxUnion(TBox& box, int left, int top, int right, int bottom)
 
 bool BoxIsEmpty(const TBox& box) { return box.width == 0 || box.height == 0; }
 
+void BoxUnionWith(TBox& box, const TBox& more)
+{
+    if (!BoxIsEmpty(more))
+        BoxUnion(box, more.left, more.top, more.right, more.bottom);
+}
+
 bool BoxContains(const TBox& box, int x, int y)
 {
     return box.left <= x && x <= box.right && box.top <= y && y <= box.bottom;

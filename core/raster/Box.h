@@ -27,6 +27,8 @@ TBox BoxFromCorners(int left, int top, int right, int bottom);
 TBox BoxFromOrigin(int left, int top, int width, int height);
 // Grows the box edge by edge to take in the rectangle; an unset edge takes the given value.
 void BoxUnion(TBox& box, int left, int top, int right, int bottom);
+// Grows the box to take in more; an empty more changes nothing.
+void BoxUnionWith(TBox& box, const TBox& more);
 bool BoxIsEmpty(const TBox& box);
 bool BoxContains(const TBox& box, int x, int y);
 // False when the boxes do not overlap; otherwise true with the common part in *out (if given).

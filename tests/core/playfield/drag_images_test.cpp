@@ -1,5 +1,7 @@
 #include "core/playfield/field_fixture.h"
 
+#include "playfield/Glass.h"
+
 namespace kirvo {
 namespace {
 
@@ -30,7 +32,63 @@ TEST_F(DragImages, PiecesAreLeftOutOfTheUnderImageAndDrawnOverItAtEachStep)
     EXPECT_EQ(At(17, 17), kDefaultBackground) << "its old place is restored";
     EXPECT_EQ(At(40, 12), PictureColour(0, 0));
     EXPECT_EQ(UnderAt(40, 12), kDefaultBackground);
-    EXPECT_EQ(state.redrawMode, RedrawMode::RepaintOnly);
+    EXPECT_EQ(state.redrawMode, RedrawMode::RepaintBox);
+}
+
+// A drag step restores and repaints only the boxes the pieces left and entered, and the field
+// then holds exactly what a restore of the whole field would give: also after a recompose, and
+// with the glass out, when the whole field is restored.
+TEST_F(DragImages, AStepRepaintsOnlyWhereThePiecesWereAndAreWithTheSamePixels)
+{
+    const int partner = AddPiece(0, 0, 6, 6, 25, MW_SIDE0, 70, 30);
+    state.pieces[partner].group = state.pieces[dragged].group;
+    const TMyWin& side = windows.windows[MW_SIDE0];
+    // Where the two pieces lie on the field, with the band every piece may have.
+    const auto piecesBox = [&] {
+        TBox box;
+        for (int piece : {dragged, partner}) {
+            const PieceRecord& p = state.pieces[size_t(piece)];
+            BoxUnionWith(box, BoxFromOrigin(side.client.left + p.x, side.client.top + p.y, p.width + state.look.edgeWidth,
+                                            p.height + state.look.edgeWidth));
+        }
+        return box;
+    };
+    PrepareDragImages(field, Moving::Pieces, state, windows);
+    const struct {
+        int x, y;
+        bool recomposeFirst;
+        bool glass;
+        bool whole;  // the whole field is restored and repainted
+    } steps[] = {
+        {20, 12, false, false, false}, {21, 40, false, false, false}, {60, 40, true, false, true},
+        {30, 5, false, true, true},    {35, 9, false, false, true},   {36, 9, false, false, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.x * 1000 + step.y);
+        if (step.glass != windows.glass.visible)
+            ToggleGlass(windows, state);  // the game redraws the whole field then
+        if (step.recomposeFirst || state.redrawMode == RedrawMode::WholeField) {
+            state.redrawMode = RedrawMode::WholeField;
+            Redraw(field, state, windows, {});
+        }
+        TBox expected = piecesBox();
+        const int dx = step.x - state.pieces[dragged].x;
+        const int dy = step.y - state.pieces[dragged].y;
+        for (int piece : {dragged, partner}) {
+            state.pieces[piece].x += dx;
+            state.pieces[piece].y += dy;
+        }
+        DrawDragStep(field, Moving::Pieces, state, windows);
+        BoxUnionWith(expected, piecesBox());
+        EXPECT_EQ(Redraw(field, state, windows, {}), step.whole ? FieldBox(windows) : expected);
+
+        if (windows.glass.visible)
+            continue;  // the glass lies over the field image
+        FieldImage reference;
+        PixFromBitmap(reference.image, field.under);
+        Compose(reference, Layer::Field, FieldBox(windows), What::Dragged, state, windows);
+        EXPECT_TRUE(std::equal(field.image.bits, field.image.bits + field.image.size, reference.image.bits));
+    }
 }
 
 TEST_F(DragImages, AMovedWindowIsLeftOutOfTheUnderImage)
