@@ -156,6 +156,7 @@ void MoveDragged(PlayContext& play, int x, int y, int target, bool selection)
     }
     PiecesChangedWindow(windows, state, old, target);
     PrepareDragImagesAgain(play.field, Carried::Pieces, state, windows);
+    state.redrawMode = RedrawMode::RepaintOnly;
 }
 
 PlayOutcome Drop(PlayContext& play)
@@ -301,7 +302,6 @@ PlayOutcome PlayMouseMove(PlayContext& play, bool buttonHeld, int x, int y)
     }
     if (play.drag.state == DragState::Carrying && state.draggedPiece >= 0) {
         MoveDragged(play, x, y, DropTarget(play, x, y), state.selectionExists);
-        state.redrawMode = RedrawMode::RepaintOnly;
         return outcome;
     }
     if (play.drag.state == DragState::Rectangle && IsSideOrPocket(state.currentWindow)) {

@@ -63,6 +63,7 @@ TEST_F(PlayMouseTest, ClickToDragPicksUpAndTheNextClickDrops)
     EXPECT_EQ(drag.state, DragState::Carrying);
     PlayMouseMove(play, false, x + 40, y);
     EXPECT_EQ(state.pieces[3].x, startX + 40) << "the piece follows the mouse with no button held";
+    EXPECT_EQ(state.redrawMode, RedrawMode::RepaintBox) << "only where the piece was and is is shown again";
     PlayMouseDown(play, kLeftButton, 0, x + 40, y);
     EXPECT_EQ(drag.state, DragState::Carrying);
     PlayMouseUp(play, kLeftButton, 0, x + 40, y);
