@@ -2,6 +2,7 @@
 // finish with the solved picture; and the information window and the credits.
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "base/TextFormat.h"
@@ -99,17 +100,39 @@ QString MainWindow::FinishTimeText()
 
 void MainWindow::SaveSolvedImageAs()
 {
+    // The filters with the extension each gives a name typed without one; the first is chosen.
+    static const std::pair<QString, QString> kFormats[] = {
+        {"PNG (*.png)", "png"}, {"JPEG (*.jpg *.jpeg)", "jpg"}, {"Bitmap (*.bmp)", "bmp"}};
     const FILE_NAMES& names = session_->Names();
+    QStringList filters;
+    for (const auto& format : kFormats)
+        filters << format.first;
     QFileDialog dialog(this, QString::fromStdString(Text("SD_SaveImage", "Save Solved Image")),
-                       QString::fromStdString(names.picturesFolder + names.sJigName + ".bmp"), "Bitmap (*.bmp)");
+                       QString::fromStdString(names.picturesFolder + names.sJigName + ".png"), filters.join(";;"));
     dialog.setObjectName("SD_SaveImage");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("bmp");
+    dialog.setDefaultSuffix(kFormats[0].second);
+    // Another filter gives the name in the box its extension.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        for (const auto& [name, suffix] : kFormats) {
+            if (name != filter)
+                continue;
+            dialog.setDefaultSuffix(suffix);
+            if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit"); edit && !edit->text().isEmpty())
+                edit->setText(QFileInfo(edit->text()).completeBaseName() + "." + suffix);
+        }
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const std::string path = dialog.selectedFiles().front().toStdString();
-    if (Result<> saved = SaveSolvedImage(path, session_->State(), session_->InfoText()); !saved)
+    const auto text = [](const QString& translated) { return translated.toStdString(); };
+    const SolvedCaptionTexts captions {
+        .unknownImage = text(DialogText(translator_, LangSection::Finish, "L_UnknownImage", "Unknown image")),
+        .assembledFrom = text(DialogText(translator_, LangSection::Finish, "L_AssembledFrom", "Assembled from %d pieces")),
+        .withBorder = text(DialogText(translator_, LangSection::Finish, "L_WithBorder", "with border")),
+        .withRotation = text(DialogText(translator_, LangSection::Finish, "L_WithRotation", "with rotation"))};
+    if (Result<> saved = SaveSolvedImage(path, session_->State(), session_->InfoText(), captions); !saved)
         Tell(FormatText(Text("MS_CantSaveImage", "The picture could not be saved:$D%s"), {translator_.Detail(saved.error())}),
              MessageIcon::Error);
 }
