@@ -23,6 +23,8 @@ bool OwnsOutlinePixel(const GameState& state, const PieceRecord& piece)
     const int top = MaxInt(piece.sourceY, 0);
     const int lastX = MinInt(piece.sourceX + piece.sourceWidth - 1, right);
     const int lastY = MinInt(piece.sourceY + piece.sourceHeight - 1, bottom);
+    if (left > 0 && top > 0 && lastX < right && lastY < bottom)
+        return false;
     const auto owns = [&](int x, int y) {
         const int64_t pixel = PixGetPixel(mask, x, y);
         return pixel >= 0 && SplitColour(uint32_t(pixel)).blue == piece.maskValue;
