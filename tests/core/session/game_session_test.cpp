@@ -293,6 +293,19 @@ TEST_F(GameSessionTest, GatherAsksFirstAndArrangeFollowsTheSelection)
     EXPECT_EQ(session->Windows().shownSide, MW_SIDE0);
 }
 
+TEST_F(GameSessionTest, ANewGameSavesGreyBackgrounds)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    host.chosenName = temp.Path() + "mine.sv1";
+    session->SaveCommand(true);
+    Result<SavedGame> saved = ReadSavedGame(temp.Path() + "mine.sv1", SavedGameReadMode::Start);
+    ASSERT_TRUE(saved);
+    const int32_t grey = int32_t(kDefaultBackground);
+    EXPECT_EQ(saved.value().backgrounds, (BackgroundRecord {0, 0, grey, grey, grey, grey, grey, grey, grey}));
+}
+
+// The picker shows each value on the windows at once; Cancel puts every window's background back
+// and leaves the game unchanged, OK keeps the choice.
 // Edge Pieces to Pocket fills the first empty pocket and shows it; selecting finds none on the side
 // then. With every piece joined, both commands say that none are left and change nothing.
 TEST_F(GameSessionTest, EdgePiecesGoToAPocketAndTheCommandsSayWhenNoneAreLeft)
@@ -322,19 +335,6 @@ TEST_F(GameSessionTest, EdgePiecesGoToAPocketAndTheCommandsSayWhenNoneAreLeft)
     EXPECT_FALSE(state.busy);
 }
 
-TEST_F(GameSessionTest, ANewGameSavesGreyBackgrounds)
-{
-    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
-    host.chosenName = temp.Path() + "mine.sv1";
-    session->SaveCommand(true);
-    Result<SavedGame> saved = ReadSavedGame(temp.Path() + "mine.sv1", SavedGameReadMode::Start);
-    ASSERT_TRUE(saved);
-    const int32_t grey = int32_t(kDefaultBackground);
-    EXPECT_EQ(saved.value().backgrounds, (BackgroundRecord {0, 0, grey, grey, grey, grey, grey, grey, grey}));
-}
-
-// The picker shows each value on the windows at once; Cancel puts every window's background back
-// and leaves the game unchanged, OK keeps the choice.
 TEST_F(GameSessionTest, CancellingTheBackgroundPickerPutsEveryBackgroundBack)
 {
     ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
