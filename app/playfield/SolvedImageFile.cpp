@@ -41,7 +41,7 @@ struct Word {
     QString text;
     bool bold = false;
     QColor colour = Qt::black;
-    WordWidth width;
+    WordWidth measure;  // in its own weight
 };
 
 // A caption band: its words, where its lines start, and the date at the right of its last line.
@@ -105,14 +105,14 @@ void WrapBand(Band& band, int imageWidth, const CaptionFonts& fonts)
 {
     std::vector<WordWidth> widths;
     for (const Word& word : band.words)
-        widths.push_back(word.width);
+        widths.push_back(word.measure);
     band.lineStarts = LineStarts(widths, imageWidth - 2 * kTextLeft);
     band.lines = std::max(int(band.lineStarts.size()), 1);
     if (band.date.isEmpty() || band.words.empty())
         return;
     int right = kTextLeft;
     for (size_t i = band.lineStarts.back(); i < band.words.size(); ++i)
-        right += (i == band.lineStarts.back() ? 0 : band.words[i].width.gap) + band.words[i].width.width;
+        right += (i == band.lineStarts.back() ? 0 : band.words[i].measure.gap) + band.words[i].measure.width;
     if (right + kDateGap > imageWidth - kDateRight - fonts.Width(band.date))
         ++band.lines;
 }
@@ -131,11 +131,11 @@ void WriteBand(QPainter& painter, const Band& band, const TBox& box, int imageWi
         int x = kTextLeft;
         for (size_t i = band.lineStarts[line]; i < end; ++i) {
             const Word& word = band.words[i];
-            x += i == band.lineStarts[line] ? 0 : word.width.gap;
+            x += i == band.lineStarts[line] ? 0 : word.measure.gap;
             painter.setFont(fonts.Font(word.bold));
             painter.setPen(word.colour);
             painter.drawText(x, lineTop(int(line)) + painter.fontMetrics().ascent(), word.text);
-            x += word.width.width;
+            x += word.measure.width;
         }
     }
     if (band.date.isEmpty())
