@@ -67,7 +67,7 @@ FinishDialog::FinishDialog(const Translator& translator, QWidget* parent) : QDia
 
     CentredLabel(panel, "L_Solved", DialogText(translator, LangSection::Finish, "L_Solved", "You've solved the puzzle."), 70, 24);
     QLabel* ask = CentredLabel(panel, "L_AskForSave",
-                               DialogText(translator, LangSection::Finish, "L_AskForSave", "Would you like to save it as a Bitmap file?"),
+                               DialogText(translator, LangSection::Finish, "L_AskForSave", "Would you like to save it as a picture file?"),
                                100, 50);
     ask->setWordWrap(true);
 

@@ -57,6 +57,8 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_GameSelectAll:
     case MI_GameArrange:
     case MI_GameGather:
+    case MI_GameEdges:
+    case MI_GameSelectEdges:
     case MI_GameGlass:
         session_->RunPlayCommand(item);
         RefreshCommands();

@@ -2,7 +2,11 @@
 // finish with the solved picture; and the information window and the credits.
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 #include "base/TextFormat.h"
 #include "diagnostics/CreditsDialog.h"
@@ -99,17 +103,44 @@ QString MainWindow::FinishTimeText()
 
 void MainWindow::SaveSolvedImageAs()
 {
+    // The types the picture can be saved as, the first offered. Choosing a type changes the
+    // extension of the name in the box; a name typed without one of their extensions takes the
+    // chosen type's first.
+    struct PictureType {
+        QString filter;
+        QStringList suffixes;
+    };
+    static const PictureType kTypes[] = {
+        {"PNG (*.png)", {"png"}}, {"JPEG (*.jpg *.jpeg)", {"jpg", "jpeg"}}, {"Bitmap (*.bmp)", {"bmp"}}};
     const FILE_NAMES& names = session_->Names();
+    QStringList filters;
+    for (const PictureType& type : kTypes)
+        filters << type.filter;
     QFileDialog dialog(this, QString::fromStdString(Text("SD_SaveImage", "Save Solved Image")),
-                       QString::fromStdString(names.picturesFolder + names.sJigName + ".bmp"), "Bitmap (*.bmp)");
+                       QString::fromStdString(names.picturesFolder + names.sJigName + ".png"), filters.join(";;"));
     dialog.setObjectName("SD_SaveImage");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("bmp");
+    const auto chosenSuffix = [&] {
+        return kTypes[std::max<qsizetype>(filters.indexOf(dialog.selectedNameFilter()), 0)].suffixes.front();
+    };
+    dialog.setDefaultSuffix(chosenSuffix());
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] { dialog.setDefaultSuffix(chosenSuffix()); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const std::string path = dialog.selectedFiles().front().toStdString();
-    if (Result<> saved = SaveSolvedImage(path, session_->State(), session_->InfoText()); !saved)
+    QString chosen = dialog.selectedFiles().front();
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    const auto known = [&suffix](const PictureType& type) { return type.suffixes.contains(suffix); };
+    if (std::none_of(std::begin(kTypes), std::end(kTypes), known))
+        chosen += "." + chosenSuffix();
+    const std::string path = chosen.toStdString();
+    const auto text = [](const QString& translated) { return translated.toStdString(); };
+    const SolvedCaptionTexts captions {
+        .unknownImage = text(DialogText(translator_, LangSection::Finish, "L_UnknownImage", "Unknown image")),
+        .assembledFrom = text(DialogText(translator_, LangSection::Finish, "L_AssembledFrom", "Assembled from %d pieces")),
+        .withBorder = text(DialogText(translator_, LangSection::Finish, "L_WithBorder", "with border")),
+        .withRotation = text(DialogText(translator_, LangSection::Finish, "L_WithRotation", "with rotation"))};
+    if (Result<> saved = SaveSolvedImage(path, session_->State(), session_->InfoText(), captions); !saved)
         Tell(FormatText(Text("MS_CantSaveImage", "The picture could not be saved:$D%s"), {translator_.Detail(saved.error())}),
              MessageIcon::Error);
 }

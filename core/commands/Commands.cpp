@@ -38,6 +38,8 @@ constexpr MenuEntry kTable[] = {
     {Separator, "", "", {}, MI_Game},
     {MI_GameSelectAll, "MI_GameSelectAll", "Select All", Key('A'), MI_Game},
     {MI_GameArrange, "MI_GameArrange", "Arrange", Key('R'), MI_Game},
+    {MI_GameEdges, "MI_GameEdges", "Edge Pieces to Pocket", Key('E'), MI_Game},
+    {MI_GameSelectEdges, "MI_GameSelectEdges", "Select Edge Pieces", Key('E', kShift), MI_Game},
     {MI_GameGather, "MI_GameGather", "Gather", {}, MI_Game},
     {MI_GameGlass, "MI_GameGlass", "Glass", Key('G'), MI_Game},
     {MI_GameWeight, "MI_GameWeight", "Weight", Key('W'), MI_Game},

@@ -11,12 +11,14 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 
 }  // namespace
 
-TPixelBuffer DrawSolvedPicture(const GameState& state)
+TPixelBuffer DrawSolvedPicture(const GameState& state, std::span<const int> bandHeights)
 {
     const Descriptor& d = state.descriptor;
     TPixelBuffer image;
-    PixCreate24(image, d.ImageW + 2 * kMargin,
-                d.ImageH + 2 * kMargin + kSolvedCaptionLines * (kSolvedBandHeight + kMargin));
+    int height = d.ImageH + 2 * kMargin;
+    for (int band : bandHeights)
+        height += band + kMargin;
+    PixCreate24(image, d.ImageW + 2 * kMargin, height);
 
     // Whatever their rotation, pieces are taken from the unturned buffers, which always exist,
     // with their relief; bands between joined pieces are hidden, and those round the outside fall
@@ -36,17 +38,19 @@ TPixelBuffer DrawSolvedPicture(const GameState& state)
                       box.height);
     }
 
-    for (int line = 0; line < kSolvedCaptionLines; ++line) {
-        const TBox band = SolvedCaptionBand(d, line);
+    for (int k = 0; k < int(bandHeights.size()); ++k) {
+        const TBox band = SolvedCaptionBand(d, bandHeights, k);
         PixFillRect(image, band.left, band.top, band.width, band.height, kWhite);
     }
     return image;
 }
 
-TBox SolvedCaptionBand(const Descriptor& descriptor, int line)
+TBox SolvedCaptionBand(const Descriptor& descriptor, std::span<const int> bandHeights, int band)
 {
-    return BoxFromOrigin(kMargin, descriptor.ImageH + 2 * kMargin + line * (kSolvedBandHeight + kMargin),
-                         descriptor.ImageW, kSolvedBandHeight);
+    int top = descriptor.ImageH + 2 * kMargin;
+    for (int k = 0; k < band; ++k)
+        top += bandHeights[size_t(k)] + kMargin;
+    return BoxFromOrigin(kMargin, top, descriptor.ImageW, bandHeights[size_t(band)]);
 }
 
 }  // namespace kirvo

@@ -246,6 +246,8 @@ void GameSession::RunPlayCommand(MenuItem item)
         ArrangeSelection(state_, windows_, random_);
         return;
     case MI_GameGather: Gather(); return;
+    case MI_GameEdges: EdgePiecesToPocket(); return;
+    case MI_GameSelectEdges: SelectEdgePieces(); return;
     default: return;
     }
     RedrawAfterWindowChange();

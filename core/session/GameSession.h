@@ -141,7 +141,7 @@ public:
     // Whether the join whose animation just ended solved the puzzle: the finish is due now.
     bool TakeFinishAfterJoin();
     // The commands that work on the field: sides, pockets, tiling, cascading, select all, arrange,
-    // gather (which asks first) and the glass.
+    // gather (which asks first), the edge pieces and the glass.
     void RunPlayCommand(MenuItem item);
     // The Weight command; (x, y) is the mouse on the field, (-100, -100) when it lies left of or
     // above the field.
@@ -211,6 +211,12 @@ private:
     void RedrawAfterWindowChange();
     void Gather();
     void ClearSelectionIfAny();
+    // The edge-piece commands (GameSessionEdges.cpp): the player is told when there is nothing to
+    // do or no pocket to do it in.
+    void EdgePiecesToPocket();
+    void SelectEdgePieces();
+    // elsewhere: loose edge pieces are left, only not in the current window.
+    void TellNoEdgePieces(bool elsewhere) const;
     std::string Text(const char* key, const char* english) const;
     void TellError(const std::string& text) const;
     void TellCantOpen(const std::string& file, const std::string& reason) const;

@@ -7,6 +7,7 @@ namespace {
 
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr int kTwoBands[] = {kSolvedBandHeight, kSolvedBandHeight};
 
 class SolvedPicture : public FieldTest {
 protected:
@@ -48,7 +49,7 @@ TEST_F(SolvedPicture, TurnedAndUnturnedPiecesReFormThePictureAboveTwoWhiteBands)
     MakeTurnedBuffers();
     state.pieces[turned].rotation = 1;
     DeriveGeometry(state, turned);
-    ExpectLayout(DrawSolvedPicture(state), PictureColour);
+    ExpectLayout(DrawSolvedPicture(state, kTwoBands), PictureColour);
 }
 
 TEST_F(SolvedPicture, TheFrameBringsTheOuterBandAndSelectedPiecesComeOutInverted)
@@ -60,7 +61,7 @@ TEST_F(SolvedPicture, TheFrameBringsTheOuterBandAndSelectedPiecesComeOutInverted
     AddPiece(0, 0, 48, 44, 5, MW_SIDE0, 0, 0);
     ASSERT_EQ(BorderPieceIndex(state), 1);
     state.pieces[inner].selected = true;
-    ExpectLayout(DrawSolvedPicture(state), [](int x, int y) {
+    ExpectLayout(DrawSolvedPicture(state, kTwoBands), [](int x, int y) {
         const bool innerPiece = x >= 20 && x < 28 && y >= 20 && y < 24;
         return innerPiece ? Inverted(PictureColour(x, y)) : PictureColour(x, y);
     });

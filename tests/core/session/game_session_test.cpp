@@ -306,6 +306,35 @@ TEST_F(GameSessionTest, ANewGameSavesGreyBackgrounds)
 
 // The picker shows each value on the windows at once; Cancel puts every window's background back
 // and leaves the game unchanged, OK keeps the choice.
+// Edge Pieces to Pocket fills the first empty pocket and shows it; selecting finds none on the side
+// then. With every piece joined, both commands say that none are left and change nothing.
+TEST_F(GameSessionTest, EdgePiecesGoToAPocketAndTheCommandsSayWhenNoneAreLeft)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    GameState& state = const_cast<GameState&>(session->State());
+    session->RunPlayCommand(MenuItem::MI_GameEdges);
+    EXPECT_TRUE(told.empty());
+    EXPECT_TRUE(session->Windows().windows[MW_POCKET0].visible);
+    EXPECT_GT(session->Windows().windows[MW_POCKET0].groupCount, 3);
+    EXPECT_EQ(state.currentWindow, MW_POCKET0);
+    EXPECT_TRUE(state.changed);
+
+    MakeCurrent(session->Windows(), state, MW_SIDE0);
+    session->RunPlayCommand(MenuItem::MI_GameSelectEdges);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "No loose edge pieces lie in this window.");
+    EXPECT_FALSE(session->Enabling().items[size_t(MenuItem::MI_GameArrange)]);
+
+    for (PieceRecord& piece : state.pieces)
+        piece.group = 0;
+    const std::vector<PieceRecord> joined = state.pieces;
+    for (MenuItem item : {MenuItem::MI_GameEdges, MenuItem::MI_GameSelectEdges})
+        session->RunPlayCommand(item);
+    EXPECT_EQ(told, (std::vector<std::string> {told[0], "No loose edge pieces are left.", "No loose edge pieces are left."}));
+    EXPECT_EQ(state.pieces, joined);
+    EXPECT_FALSE(state.busy);
+}
+
 TEST_F(GameSessionTest, CancellingTheBackgroundPickerPutsEveryBackgroundBack)
 {
     ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
