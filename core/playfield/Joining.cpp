@@ -79,7 +79,7 @@ Match MatchNeighbour(const GameState& state, int r, int group, int window, int t
 }
 
 // Group sizes and whether the frame is in each: the smaller moves, the frame's never does.
-void Join(GameState& state, int32_t a, int32_t m, Offset correction)
+void Join(GameState& state, int32_t a, int32_t m, Offset correction, EdgeCellLog* log)
 {
     const int frame = BorderPieceIndex(state);
     int sizeA = 0, sizeM = 0;
@@ -96,7 +96,7 @@ void Join(GameState& state, int32_t a, int32_t m, Offset correction)
         const int32_t moving = moveOther ? m : a;
         for (int k = 0; k < PieceCount(state); ++k)
             if (state.pieces[size_t(k)].group == moving)
-                HideBandsAtJoin(state, k, moveOther ? a : m);
+                HideBandsAtJoin(state, k, moveOther ? a : m, log);
     }
     for (int k = 0; k < PieceCount(state); ++k) {
         PieceRecord& p = state.pieces[size_t(k)];
@@ -119,7 +119,7 @@ int SnapTolerance(int snapDistance, int strength)
     return RoundHalfEven(snapDistance * strength / 10.0);
 }
 
-JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance)
+JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance, EdgeCellLog* log)
 {
     JoinResult result;
     const int32_t a = state.pieces[size_t(draggedPiece)].group;
@@ -136,7 +136,7 @@ JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int 
                                            : MatchNeighbour(state, r, a, window, tolerance);
             if (match.piece < 0)
                 continue;
-            Join(state, a, state.pieces[size_t(match.piece)].group, match.correction);
+            Join(state, a, state.pieces[size_t(match.piece)].group, match.correction, log);
             result = {result.joins + 1, r, match.piece};
             joined = true;
         }

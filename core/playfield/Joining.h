@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "game/EdgeCellLog.h"
 #include "game/GameState.h"
 
 namespace kirvo {
@@ -25,8 +26,9 @@ struct JoinResult {
 
 // Joins the dragged piece's group to every group of the window that matches, including those a
 // join brings within reach. Group numbers of the joined pieces become the dragged group's; the draw
-// order is not rebuilt.
-JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance);
+// order is not rebuilt. With a log, the edge cells the joins change are saved there first.
+JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance,
+                            EdgeCellLog* log = nullptr);
 
 enum class Turn { Clockwise, CounterClockwise };
 
