@@ -12,24 +12,6 @@ namespace kirvo {
 
 namespace {
 
-struct Offset {
-    int x = 0;
-    int y = 0;
-};
-
-// Where r lies relative to q when both are in place, turned b quarter turns.
-Offset ExpectedOffset(const PieceRecord& r, const PieceRecord& q, int b)
-{
-    switch (b) {
-    case 0: return {r.sourceX - q.sourceX, r.sourceY - q.sourceY};
-    case 1: return {(q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY), r.sourceX - q.sourceX};
-    case 2:
-        return {(q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX),
-                (q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY)};
-    default: return {r.sourceY - q.sourceY, (q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX)};
-    }
-}
-
 bool OnOuterEdge(const Descriptor& d, const PieceRecord& q)
 {
     return q.sourceX == d.JigsL || q.sourceY == d.JigsT || q.sourceX + q.sourceWidth == d.JigsR + 1
@@ -69,7 +51,7 @@ Match MatchNeighbour(const GameState& state, int r, int group, int window, int t
         const PieceRecord& other = state.pieces[size_t(q)];
         if (other.group == group || other.rotation != piece.rotation || other.window != window)
             continue;
-        const Offset expected = ExpectedOffset(piece, other, piece.rotation);
+        const Offset expected = OffsetInPlace(piece, other, piece.rotation);
         const int dx = expected.x - (piece.x - other.x);
         const int dy = expected.y - (piece.y - other.y);
         if (std::abs(dx) < tolerance && std::abs(dy) < tolerance)
@@ -113,6 +95,18 @@ void Join(GameState& state, int32_t a, int32_t m, Offset correction, EdgeCellLog
 }
 
 }  // namespace
+
+Offset OffsetInPlace(const PieceRecord& r, const PieceRecord& q, int b)
+{
+    switch (b) {
+    case 0: return {r.sourceX - q.sourceX, r.sourceY - q.sourceY};
+    case 1: return {(q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY), r.sourceX - q.sourceX};
+    case 2:
+        return {(q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX),
+                (q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY)};
+    default: return {r.sourceY - q.sourceY, (q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX)};
+    }
+}
 
 int SnapTolerance(int snapDistance, int strength)
 {

@@ -18,6 +18,14 @@ namespace kirvo {
 // snapping strength in tenths, halves to even.
 int SnapTolerance(int snapDistance, int strength);
 
+struct Offset {
+    int x = 0;
+    int y = 0;
+};
+
+// Where piece r's box lies relative to piece q's when both are in place, turned b quarter turns.
+Offset OffsetInPlace(const PieceRecord& r, const PieceRecord& q, int b);
+
 struct JoinResult {
     int joins = 0;
     int piece = -1;  // the last join: a piece of the dropped group and the piece it joined
