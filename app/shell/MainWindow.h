@@ -141,6 +141,7 @@ private:
     void ApplyOutcome(const SessionOutcome& outcome);
     void RedrawField();
     void JoinAnimationTick();
+    void FindHighlightTick();
     void Finish();
     void SaveSolvedImageAs();
     void ShowInfo();
@@ -171,6 +172,7 @@ private:
     QWidget* progressPanel_ = nullptr;    // P_Progress
     QTimer* autoSaveTimer_ = nullptr;     // T_AutoSave
     QTimer* joinTimer_ = nullptr;         // steps the join animation
+    QTimer* findTimer_ = nullptr;         // blinks the find highlight
     SoundPlayer* sounds_ = nullptr;
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     OptionsDialog* optionsDialog_ = nullptr;        // TF_Options
