@@ -539,6 +539,25 @@ protected:
         return point.value_or(QPoint());
     }
 
+    // Opens pocket 1 and picks a piece of the first side, with a point on it, that the pocket
+    // leaves free: the pieces lie where the game's random scatter put them.
+    std::pair<int, QPoint> OpenPocketBesideAPiece()
+    {
+        std::vector<std::optional<QPoint>> points;
+        for (int k = 0; k < window.State().descriptor.TotalTileNum; ++k)
+            points.push_back(VisiblePointOn(k));
+        window.RunCommand(MI_PocketsPocket1);
+        const TBox& frame = window.Windows().windows[MW_POCKET0].frame;
+        const auto found = std::find_if(points.begin(), points.end(), [&frame](const std::optional<QPoint>& p) {
+            return p && !BoxContains(frame, p->x(), p->y());
+        });
+        if (found == points.end()) {
+            ADD_FAILURE() << "the pocket covers every piece";
+            return {0, QPoint()};
+        }
+        return {int(found - points.begin()), **found};
+    }
+
     // A point of the side where the topmost piece belongs to the first piece's group.
     std::optional<QPoint> PointOnGroup()
     {
@@ -617,17 +636,8 @@ TEST_F(PlayTest, WeightAndEscapeActOnTheCarriedPiece)
 TEST_F(PlayTest, APocketCaptionShowsThePiecesThatWentIn)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
-    std::vector<std::optional<QPoint>> points;
-    for (int k = 0; k < window.State().descriptor.TotalTileNum; ++k)
-        points.push_back(VisiblePointOn(k));
-    window.RunCommand(MI_PocketsPocket1);
+    const auto [piece, from] = OpenPocketBesideAPiece();
     const TMyWin& pocket = window.Windows().windows[MW_POCKET0];
-    // The pieces lie where the game's random scatter put them: take one the pocket leaves free.
-    auto free = [&pocket](const std::optional<QPoint>& p) { return p && !BoxContains(pocket.frame, p->x(), p->y()); };
-    const auto found = std::find_if(points.begin(), points.end(), free);
-    ASSERT_NE(found, points.end());
-    const int piece = int(found - points.begin());
-    const QPoint from = **found;
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (0)");
     Drag(from, QPoint(pocket.client.left + 10, pocket.client.top + 10));
     ASSERT_EQ(Piece(piece).window, MW_POCKET0);
@@ -639,17 +649,8 @@ TEST_F(PlayTest, APocketCaptionShowsThePiecesThatWentIn)
 TEST_F(PlayTest, CtrlZPutsADraggedPieceBackAndCtrlYDoesItAgain)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
-    std::vector<std::optional<QPoint>> points;
-    for (int k = 0; k < window.State().descriptor.TotalTileNum; ++k)
-        points.push_back(VisiblePointOn(k));
-    window.RunCommand(MI_PocketsPocket1);
+    const auto [piece, from] = OpenPocketBesideAPiece();
     const TMyWin& pocket = window.Windows().windows[MW_POCKET0];
-    const auto found = std::find_if(points.begin(), points.end(), [&pocket](const std::optional<QPoint>& p) {
-        return p && !BoxContains(pocket.frame, p->x(), p->y());
-    });
-    ASSERT_NE(found, points.end());
-    const int piece = int(found - points.begin());
-    const QPoint from = **found;
     const PieceRecord before = Piece(piece);
     EXPECT_FALSE(window.Action(MI_GameUndo)->isEnabled());
     Drag(from, QPoint(pocket.client.left + 10, pocket.client.top + 10));
