@@ -1,7 +1,8 @@
 // The field of a 1920 x 1080 screen holding a cut 1920 x 1080 picture of about 1000 and of 3999
 // pieces scattered over side 0: a full compose, also with the pieces embossed and shadowed, one
-// drag step of a 50-piece group, the hit test, Arrange of 3999 selected single pieces, and a
-// memcpy of the field image to compare them with.
+// drag step of a 50-piece group, the hit test, Arrange of 3999 selected single pieces, finding a
+// piece that fits the 50-piece group or any two that fit, the undo of a join with shadowed pieces,
+// and a memcpy of the field image to compare them with.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -21,9 +22,12 @@
 #include "cutting/PieceSizeTable.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
+#include "game/UndoHistory.h"
 #include "playfield/Arrange.h"
 #include "playfield/FieldImage.h"
+#include "playfield/FindFit.h"
 #include "playfield/Glass.h"
+#include "playfield/Joining.h"
 #include "playfield/ThumbnailWindow.h"
 #include "shell/FieldWidget.h"
 
@@ -282,6 +286,53 @@ void DragStepToScreen(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(DragStepToScreen)->ArgsProduct({{3999}, {1, 0}})->ArgNames({"pieces", "whole"})->Unit(benchmark::kMicrosecond);
+
+// Each run asks for the next fit after the last one found, as Find does.
+void FindFitting(benchmark::State& run)
+{
+    Scene& scene = SceneOf(3999);
+    const bool group = run.range(0) == 1;
+    std::array<bool, kPieceWindowCount> shown {true, false, false, false, false, false};
+    int after = -1;
+    for (auto _ : run) {
+        const Fit fit = FindFit(scene.state, PickedPieces(scene.state, group ? scene.state.draggedPiece : -1), shown,
+                                after);
+        if (fit.piece < 0)
+            run.SkipWithError("nothing fits");
+        after = fit.piece;
+    }
+    Counters(run, scene);
+}
+BENCHMARK(FindFitting)->Arg(0)->Arg(1)->ArgNames({"group"})->Unit(benchmark::kMicrosecond);
+
+// A piece that fits the 50-piece group dropped in place beside it, joined with its shadow bands
+// hidden and recorded; each run undoes the join (the redo between runs is not timed).
+void UndoJoin(benchmark::State& run)
+{
+    std::unique_ptr<Scene> scene = MakeScene(3999, true);
+    GameState& state = scene->state;
+    UndoHistory history;
+    history.Reset(state);
+    const Fit fit = FindFit(state, PickedPieces(state, state.draggedPiece), {true}, -1);
+    const PieceBox place = PlaceOfFit(state, fit);
+    state.pieces[size_t(fit.piece)].x = place.x;
+    state.pieces[size_t(fit.piece)].y = place.y;
+    BringGroupToTop(state, state.pieces[size_t(fit.piece)].group);
+    const int tolerance = SnapTolerance(state.descriptor.snapDistance, 12);
+    if (JoinDroppedGroup(state, fit.piece, MW_SIDE0, tolerance, &history.EdgeLog()).joins != 1)
+        run.SkipWithError("the drop did not join");
+    SortDrawOrder(state, SortOrder::Ascending);
+    history.Record(state);
+    for (auto _ : run) {
+        if (!history.Undo(state))
+            run.SkipWithError("nothing to undo");
+        run.PauseTiming();
+        history.Redo(state);
+        run.ResumeTiming();
+    }
+    Counters(run, *scene);
+}
+BENCHMARK(UndoJoin)->Unit(benchmark::kMicrosecond);
 
 void FieldMemcpy(benchmark::State& run)
 {

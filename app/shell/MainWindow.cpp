@@ -153,6 +153,10 @@ MainWindow::MainWindow(MessageSink messages)
     joinTimer_->setObjectName("T_JoinStar");
     joinTimer_->setInterval(kJoinStepMilliseconds);
     connect(joinTimer_, &QTimer::timeout, this, &MainWindow::JoinAnimationTick);
+    findTimer_ = new QTimer(this);
+    findTimer_->setObjectName("T_FindHighlight");
+    findTimer_->setInterval(kFindStepMilliseconds);
+    connect(findTimer_, &QTimer::timeout, this, &MainWindow::FindHighlightTick);
 
     RedrawField();
 }
@@ -189,6 +193,7 @@ void MainWindow::QuitWithoutAsking()
     }
     quitting_ = true;
     joinTimer_->stop();
+    findTimer_->stop();
     autoSaveTimer_->stop();
     // Nobody is there to read a message: what fails is said on the standard error.
     if (Result<> saved = session_->SaveWithoutAsking(); !saved)

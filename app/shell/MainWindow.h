@@ -148,6 +148,7 @@ private:
     void ApplyOutcome(const SessionOutcome& outcome);
     void RedrawField();
     void JoinAnimationTick();
+    void FindHighlightTick();
     void Finish();
     void SaveSolvedImageAs();
     void ShowInfo();
@@ -179,6 +180,7 @@ private:
     QTimer* autoSaveTimer_ = nullptr;     // T_AutoSave
     QTimer* joinTimer_ = nullptr;         // steps the join animation
     QTimer* clockTimer_ = nullptr;        // counts the seconds played
+    QTimer* findTimer_ = nullptr;         // blinks the find highlight
     SoundPlayer* sounds_ = nullptr;
     JigsawBrowserDialog* browserDialog_ = nullptr;  // TF_DirView
     OptionsDialog* optionsDialog_ = nullptr;        // TF_Options

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QTimer>
 #include <QUrl>
 
 #include "base/Folders.h"
@@ -73,6 +74,19 @@ void MainWindow::RunCommand(MenuItem item)
         RedrawField();
         return;
     }
+    case MI_GameUndo:
+    case MI_GameRedo:
+        if (item == MI_GameUndo ? session_->Undo() : session_->Redo()) {
+            RefreshCommands();
+            RedrawField();
+        }
+        return;
+    case MI_GameFind:
+        if (session_->Find())
+            findTimer_->start();
+        RefreshCommands();
+        RedrawField();
+        return;
     case MI_GameBkgAll: ChooseBackground(BackgroundTarget::AllWindows); return;
     case MI_GameBkgCur: ChooseBackground(BackgroundTarget::CurrentWindow); return;
     case MI_FileOpen: OpenWithBrowser("", false); return;

@@ -1,5 +1,5 @@
-// What the window does with the session's outcomes: repaints, sounds, the join animation, the
-// finish with the solved picture; and the information window and the credits.
+// What the window does with the session's outcomes: repaints, sounds, the join animation, the find
+// highlight, the finish with the solved picture; and the information window and the credits.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -74,6 +74,13 @@ void MainWindow::JoinAnimationTick()
     joinTimer_->stop();
     if (session_->TakeFinishAfterJoin())
         Finish();
+}
+
+void MainWindow::FindHighlightTick()
+{
+    if (!session_->NextFindStep())
+        findTimer_->stop();
+    RedrawField();
 }
 
 void MainWindow::Finish()

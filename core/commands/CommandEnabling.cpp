@@ -35,6 +35,8 @@ CommandEnabling EnablingFor(const CommandSituation& situation)
     result.items[size_t(MI_GameWin1)] = result.items[size_t(MI_GameWin2)] = playing && !situation.singleWin;
     result.items[size_t(MI_GameArrange)] = playing && situation.selectionExists;
     result.items[size_t(MI_FileSaveImage)] = playing && situation.solved;
+    result.items[size_t(MI_GameUndo)] = playing && situation.canUndo;
+    result.items[size_t(MI_GameRedo)] = playing && situation.canRedo;
 
     for (int b = 0; b < kToolbarButtonCount; ++b)
         result.buttons[size_t(b)] = result.items[size_t(ToolbarButtons()[size_t(b)].item)];

@@ -14,6 +14,8 @@ struct CommandSituation {
     bool singleWin = false;
     bool selectionExists = false;
     bool solved = false;
+    bool canUndo = false;
+    bool canRedo = false;
     int recentCount = 0;
 };
 

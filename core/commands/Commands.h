@@ -16,6 +16,7 @@ enum class MenuItem : uint8_t {
     MI_Game, MI_GameWin1, MI_GameWin2, MI_GameThumb, MI_GameBkgAll, MI_GameBkgCur, MI_GameInfo, MI_GameClock,
     MI_GameEdges, MI_GameSelectEdges,
     MI_GameSelectAll, MI_GameArrange, MI_GameGather, MI_GameGlass, MI_GameWeight,
+    MI_GameUndo, MI_GameRedo, MI_GameFind,
     MI_Pockets, MI_PocketsPocket1, MI_PocketsPocket2, MI_PocketsPocket3, MI_PocketsPocket4,
     MI_PocketsTile, MI_PocketsCascade,
     MI_Options,

@@ -65,9 +65,9 @@ void StampBands(GameState& state, int rotation)
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
 // depth is cleared there, so a piece's own pixels (depth 0) hide a neighbour's band and of two
 // bands the nearer one shows. Neighbours are joined when joined(j) says so; each is compared over
-// the cells of both grown boxes.
+// the cells of both grown boxes. With a log, the piece's cells are saved there before any changes.
 template <typename Joined>
-void HideBands(GameState& state, int rotation, int piece, Joined joined)
+void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCellLog* log = nullptr)
 {
     struct Neighbour {
         int slot = 0;
@@ -91,6 +91,8 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined)
     const int slot = EdgeSlot(state, piece);
     const uint16_t bit = uint16_t(1 << slot);
     const PieceArea area = ClippedPieceArea(state, piece, rotation, width, edges.width, edges.height);
+    if (log)
+        SaveEdgeArea(*log, edges, rotation, area.left, area.top, area.right, area.bottom);
     for (int y = area.top; y <= area.bottom; ++y) {
         uint8_t* cell = EdgeCell(edges, area.left, y);
         for (int x = area.left; x <= area.right; ++x, cell += kEdgeCellSize) {
@@ -142,14 +144,14 @@ void ReleaseEdgeBuffers(GameState& state)
         FreeEdgeBuffer(edges);
 }
 
-void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup)
+void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup, EdgeCellLog* log)
 {
     if (piece < 0 || piece >= PieceCount(state))
         return;
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
     for (int r = 0; r < rotations; ++r)
         if (state.edgeBuffers[size_t(r)].width > 0)
-            HideBands(state, r, piece, [&](int j) { return state.pieces[size_t(j)].group == otherGroup; });
+            HideBands(state, r, piece, [&](int j) { return state.pieces[size_t(j)].group == otherGroup; }, log);
 }
 
 }  // namespace kirvo

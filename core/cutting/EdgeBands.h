@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "game/EdgeCellLog.h"
 #include "game/GameState.h"
 
 namespace kirvo {
@@ -15,8 +16,9 @@ namespace kirvo {
 // pieces; without, releases the buffer.
 void MakeEdgeBands(GameState& state, int rotation);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces
-// of the other group are hidden in every edge buffer.
-void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup);
+// of the other group are hidden in every edge buffer. With a log, the cells about to change are
+// saved there first, so that the join can be undone.
+void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup, EdgeCellLog* log = nullptr);
 void ReleaseEdgeBuffers(GameState& state);
 
 }  // namespace kirvo

@@ -86,7 +86,7 @@ void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const Play
     const TBox now = DraggedBox(state, windows);
     TBox changed = field.dragBox;
     BoxUnionWith(changed, now);
-    if (windows.glass.visible || field.star.step >= 0)
+    if (windows.glass.visible || field.star.step >= 0 || field.findMark.step >= 0)
         changed = FieldBox(windows);
     field.dragBox = now;
     field.repaintBox = {};

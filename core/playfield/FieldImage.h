@@ -29,6 +29,7 @@
 // The glass is drawn over the field image by every redraw (Glass.h), never into the under image.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/GameState.h"
@@ -89,6 +90,21 @@ struct JoinStar {
     int window = kNoWindow;  // the star is clipped to its client box
 };
 
+inline constexpr int kFindSteps = 6;               // shown on even steps: three blinks
+inline constexpr int kFindStepMilliseconds = 250;  // 1.5 s in all
+inline constexpr int kFindFrameWidth = 4;          // black, two white, black: seen on any picture
+
+// A box the find highlight frames: virtual-field coordinates of a side or pocket.
+struct MarkedBox {
+    int window = kNoWindow;
+    TBox box;
+};
+
+struct FindMark {
+    int step = -1;  // 0 to kFindSteps - 1 while it blinks; -1 = none
+    std::array<MarkedBox, 2> boxes;
+};
+
 // The weight while the player carries it with the mouse.
 struct CarriedWeight {
     bool carried = false;
@@ -115,6 +131,7 @@ struct FieldImage {
     TBox hoverBox;       // what RedrawMode::HoverBox recomposes
     SelectionRectangle rectangle;
     JoinStar star;
+    FindMark findMark;
     TPixelBuffer weightSprite = DrawWeightSprite();  // 32-bit; see WeightSprite.h
     CarriedWeight weight;
     int hotWindow = kNoWindow;  // the window and control hovering made hot; kGlassWindow = the glass
@@ -181,8 +198,8 @@ void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState&
 // Each mouse move of a drag: restores the field from the under image and draws what moves at its
 // new place; the field then only needs repainting, and the redraw that repaints it lays the glass
 // on top. Dragged pieces restore and repaint only the boxes they left and entered
-// (RedrawMode::RepaintBox), unless the glass or the join star is out, which read or draw over the
-// whole field. A scrolled side moves everything: callers compose What::All instead.
+// (RedrawMode::RepaintBox), unless the glass, the join star or the find highlight is out, which
+// read or draw over the whole field. A scrolled side moves everything: callers compose What::All instead.
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows);
 // The field box the dragged pieces cover at their place, bands included, inside their window's
 // client box; empty when nothing is dragged.
@@ -195,8 +212,8 @@ TBox DraggedBox(const GameState& state, const PlayWindows& windows);
 void RequestHoverRedraw(FieldImage& field, GameState& state, const TBox& box);
 // The carried weight's sprite over the field image, clipped to the field; nothing when not carried.
 void DrawCarriedWeight(FieldImage& field, const PlayWindows& windows);
-// Carries out the pending redraw mode and resets it; then draws the join star, the carried weight
-// and the shown glass (a hover redraw recomposes the glass's box too, so the lens reads a fresh
+// Carries out the pending redraw mode and resets it; then draws the join star, the find highlight,
+// the carried weight and the shown glass (a hover redraw recomposes the glass's box too, so the lens reads a fresh
 // field). Returns the area to repaint: empty in RedrawMode::Nothing. starStrip is the 24-bit strip
 // of star frames.
 TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, const TPixelBuffer& starStrip);
@@ -212,5 +229,17 @@ SizingCursor HoverRedraw(FieldImage& field, PlayWindows& windows, GameState& sta
 void StartJoinAnimation(FieldImage& field, GameState& state, const PlayWindows& windows, int piece, int otherPiece);
 // The next frame; the last step takes the star away. False once the animation is over.
 bool NextJoinStep(FieldImage& field, GameState& state, const PlayWindows& windows);
+
+// --- Find highlight (FindMark.cpp) ---
+
+// Frames the boxes (a box with no window is left out) on the field from the first step on and asks
+// for their redraw. Callers then redraw, wait kFindStepMilliseconds and call NextFindStep until it
+// returns false.
+void StartFindMark(FieldImage& field, GameState& state, const PlayWindows& windows, const FindMark& mark);
+// The next blink; the last step takes the frames away. False once the highlight is over.
+bool NextFindStep(FieldImage& field, GameState& state, const PlayWindows& windows);
+// The frames over the field image on the steps that show them, in the shown windows, clipped to
+// their client boxes.
+void DrawFindMark(FieldImage& field, const PlayWindows& windows);
 
 }  // namespace kirvo

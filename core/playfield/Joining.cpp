@@ -12,24 +12,6 @@ namespace kirvo {
 
 namespace {
 
-struct Offset {
-    int x = 0;
-    int y = 0;
-};
-
-// Where r lies relative to q when both are in place, turned b quarter turns.
-Offset ExpectedOffset(const PieceRecord& r, const PieceRecord& q, int b)
-{
-    switch (b) {
-    case 0: return {r.sourceX - q.sourceX, r.sourceY - q.sourceY};
-    case 1: return {(q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY), r.sourceX - q.sourceX};
-    case 2:
-        return {(q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX),
-                (q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY)};
-    default: return {r.sourceY - q.sourceY, (q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX)};
-    }
-}
-
 bool OnOuterEdge(const Descriptor& d, const PieceRecord& q)
 {
     return q.sourceX == d.JigsL || q.sourceY == d.JigsT || q.sourceX + q.sourceWidth == d.JigsR + 1
@@ -69,7 +51,7 @@ Match MatchNeighbour(const GameState& state, int r, int group, int window, int t
         const PieceRecord& other = state.pieces[size_t(q)];
         if (other.group == group || other.rotation != piece.rotation || other.window != window)
             continue;
-        const Offset expected = ExpectedOffset(piece, other, piece.rotation);
+        const Offset expected = OffsetInPlace(piece, other, piece.rotation);
         const int dx = expected.x - (piece.x - other.x);
         const int dy = expected.y - (piece.y - other.y);
         if (std::abs(dx) < tolerance && std::abs(dy) < tolerance)
@@ -79,7 +61,7 @@ Match MatchNeighbour(const GameState& state, int r, int group, int window, int t
 }
 
 // Group sizes and whether the frame is in each: the smaller moves, the frame's never does.
-void Join(GameState& state, int32_t a, int32_t m, Offset correction)
+void Join(GameState& state, int32_t a, int32_t m, Offset correction, EdgeCellLog* log)
 {
     const int frame = BorderPieceIndex(state);
     int sizeA = 0, sizeM = 0;
@@ -96,7 +78,7 @@ void Join(GameState& state, int32_t a, int32_t m, Offset correction)
         const int32_t moving = moveOther ? m : a;
         for (int k = 0; k < PieceCount(state); ++k)
             if (state.pieces[size_t(k)].group == moving)
-                HideBandsAtJoin(state, k, moveOther ? a : m);
+                HideBandsAtJoin(state, k, moveOther ? a : m, log);
     }
     for (int k = 0; k < PieceCount(state); ++k) {
         PieceRecord& p = state.pieces[size_t(k)];
@@ -114,12 +96,24 @@ void Join(GameState& state, int32_t a, int32_t m, Offset correction)
 
 }  // namespace
 
+Offset OffsetInPlace(const PieceRecord& r, const PieceRecord& q, int b)
+{
+    switch (b) {
+    case 0: return {r.sourceX - q.sourceX, r.sourceY - q.sourceY};
+    case 1: return {(q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY), r.sourceX - q.sourceX};
+    case 2:
+        return {(q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX),
+                (q.sourceHeight + q.sourceY) - (r.sourceHeight + r.sourceY)};
+    default: return {r.sourceY - q.sourceY, (q.sourceWidth + q.sourceX) - (r.sourceWidth + r.sourceX)};
+    }
+}
+
 int SnapTolerance(int snapDistance, int strength)
 {
     return RoundHalfEven(snapDistance * strength / 10.0);
 }
 
-JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance)
+JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance, EdgeCellLog* log)
 {
     JoinResult result;
     const int32_t a = state.pieces[size_t(draggedPiece)].group;
@@ -136,7 +130,7 @@ JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int 
                                            : MatchNeighbour(state, r, a, window, tolerance);
             if (match.piece < 0)
                 continue;
-            Join(state, a, state.pieces[size_t(match.piece)].group, match.correction);
+            Join(state, a, state.pieces[size_t(match.piece)].group, match.correction, log);
             result = {result.joins + 1, r, match.piece};
             joined = true;
         }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "game/EdgeCellLog.h"
 #include "game/GameState.h"
 
 namespace kirvo {
@@ -16,6 +17,14 @@ namespace kirvo {
 // Pixels two pieces may lie off their places and still join: the snap distance scaled by the
 // snapping strength in tenths, halves to even.
 int SnapTolerance(int snapDistance, int strength);
+
+struct Offset {
+    int x = 0;
+    int y = 0;
+};
+
+// Where piece r's box lies relative to piece q's when both are in place, turned b quarter turns.
+Offset OffsetInPlace(const PieceRecord& r, const PieceRecord& q, int b);
 
 struct JoinResult {
     int joins = 0;
@@ -25,8 +34,9 @@ struct JoinResult {
 
 // Joins the dragged piece's group to every group of the window that matches, including those a
 // join brings within reach. Group numbers of the joined pieces become the dragged group's; the draw
-// order is not rebuilt.
-JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance);
+// order is not rebuilt. With a log, the edge cells the joins change are saved there first.
+JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int tolerance,
+                            EdgeCellLog* log = nullptr);
 
 enum class Turn { Clockwise, CounterClockwise };
 

@@ -164,7 +164,7 @@ PlayOutcome Drop(PlayContext& play)
     GameState& state = play.state;
     PlayOutcome outcome;
     const int tolerance = SnapTolerance(state.descriptor.snapDistance, play.options.snapStrength);
-    const JoinResult joins = JoinDroppedGroup(state, state.draggedPiece, state.currentWindow, tolerance);
+    const JoinResult joins = JoinDroppedGroup(state, state.draggedPiece, state.currentWindow, tolerance, play.edgeLog);
     state.redrawMode = RedrawMode::WholeField;
     if (joins.joins > 0) {
         outcome.joined = true;

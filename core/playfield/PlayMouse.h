@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/EdgeCellLog.h"
 #include "game/GameState.h"
 #include "game/MouseBindings.h"
 #include "playfield/FieldImage.h"
@@ -68,6 +69,7 @@ struct PlayContext {
     PlayDrag& drag;
     const PlayOptions& options;
     WindowSize mainWindow;
+    EdgeCellLog* edgeLog = nullptr;  // where joins save the edge cells they change, for undo
 };
 
 // What the mouse did over the field.

@@ -72,6 +72,7 @@ TBox Redraw(FieldImage& field, GameState& state, const PlayWindows& windows, con
         break;
     }
     DrawJoinStar(field, windows, starStrip);
+    DrawFindMark(field, windows);
     if (state.redrawMode != RedrawMode::RepaintOnly && state.redrawMode != RedrawMode::RepaintBox)
         DrawCarriedWeight(field, windows);
     state.redrawMode = RedrawMode::Nothing;

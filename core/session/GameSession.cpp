@@ -68,6 +68,8 @@ CommandEnabling GameSession::Enabling() const
                         .singleWin = settings_.PlayKeys.bSingleWin,
                         .selectionExists = state_.selectionExists,
                         .solved = state_.solved,
+                        .canUndo = history_.CanUndo(),
+                        .canRedo = history_.CanRedo(),
                         .recentCount = settings_.recentFiles.count});
 }
 
@@ -92,6 +94,7 @@ void GameSession::ApplyPieceLook()
                  ChangeLookStepCount(state_.look, look, state_.descriptor.Rotate == 1));
     ChangeLook(state_, look, [this] { StepProgress(); });
     HideProgress();
+    history_.Reset(state_);  // the edge cells of the kept steps belong to the old look
     state_.redrawMode = RedrawMode::WholeField;
 }
 
@@ -138,6 +141,7 @@ void GameSession::RescaleField(int oldWidth, int oldHeight)
         BringGroupsIntoView(state_, windows_, window, Pulling::On);
     }
     CheckBackgrounds(Backgrounds());  // a background picture must cover the new field
+    history_.Reset(state_);           // places kept from the old scale would lie wrong
 }
 
 SessionOutcome GameSession::AfterPlay(const PlayOutcome& outcome)
@@ -167,13 +171,14 @@ SessionOutcome GameSession::Mouse(FieldMouse kind, int button, uint8_t modifiers
         mouseHeld_ = kind == FieldMouse::Press;
     state_.busy = true;
     const PlayOptions options = CurrentPlayOptions();
-    PlayContext play {state_, windows_, field_, drag_, options, mainWindow};
+    PlayContext play {state_, windows_, field_, drag_, options, mainWindow, &history_.EdgeLog()};
     PlayOutcome outcome;
     switch (kind) {
     case FieldMouse::Press: outcome = PlayMouseDown(play, button, modifiers, x, y); break;
     case FieldMouse::Move: outcome = PlayMouseMove(play, mouseHeld_, x, y); break;
     case FieldMouse::Release: outcome = PlayMouseUp(play, button, modifiers, x, y); break;
     }
+    RecordAction();
     state_.busy = false;
     return AfterPlay(outcome);
 }
@@ -184,8 +189,9 @@ SessionOutcome GameSession::Wheel(int delta, int x, int y, WindowSize mainWindow
         return {};
     state_.busy = true;
     const PlayOptions options = CurrentPlayOptions();
-    PlayContext play {state_, windows_, field_, drag_, options, mainWindow};
+    PlayContext play {state_, windows_, field_, drag_, options, mainWindow, &history_.EdgeLog()};
     const PlayOutcome outcome = PlayWheel(play, delta, x, y);
+    RecordAction();
     state_.busy = false;
     return AfterPlay(outcome);
 }
@@ -220,7 +226,19 @@ void GameSession::RedrawAfterWindowChange()
     }
 }
 
+void GameSession::RecordAction()
+{
+    if (drag_.state == DragState::Idle)
+        history_.Record(state_);
+}
+
 void GameSession::RunPlayCommand(MenuItem item)
+{
+    RunPlayCommandNow(item);
+    RecordAction();
+}
+
+void GameSession::RunPlayCommandNow(MenuItem item)
 {
     using enum MenuItem;
     switch (item) {
@@ -275,6 +293,7 @@ void GameSession::Weight(int x, int y)
     const PlayOptions options = CurrentPlayOptions();
     PlayContext play {state_, windows_, field_, drag_, options, {}};
     WeightCommand(play, x, y);
+    RecordAction();
 }
 
 bool GameSession::CancelDrag()
@@ -283,7 +302,9 @@ bool GameSession::CancelDrag()
         return false;
     const PlayOptions options = CurrentPlayOptions();
     PlayContext play {state_, windows_, field_, drag_, options, {}};
-    return kirvo::CancelDrag(play);
+    const bool cancelled = kirvo::CancelDrag(play);
+    RecordAction();
+    return cancelled;
 }
 
 void GameSession::SwitchSides()
@@ -296,6 +317,7 @@ void GameSession::SwitchSides()
     ShowSide(windows_, state_, windows_.shownSide == MW_SIDE0 ? MW_SIDE1 : MW_SIDE0,
              carrying ? Carrying::Pieces : Carrying::Nothing);
     RedrawAfterWindowChange();
+    RecordAction();
     state_.busy = false;
 }
 

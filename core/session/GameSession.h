@@ -24,6 +24,7 @@
 #include "files/SavedGame.h"
 #include "game/FileNames.h"
 #include "game/GameState.h"
+#include "game/UndoHistory.h"
 #include "playfield/Completion.h"
 #include "playfield/FieldImage.h"
 #include "playfield/PlayMouse.h"
@@ -156,6 +157,25 @@ public:
     // Recomposes what the last change asked for; the part of the field image to repaint.
     TBox Redraw();
 
+    // --- Undo and redo (GameSessionUndo.cpp) ---
+    // Every action of the player on the pieces is kept until the next game or change of the
+    // field's scale or the pieces' look (UndoHistory.h). Undo takes the last one back, Redo does
+    // the last one taken back again; the selection is put away first, a pocket that gets pieces
+    // back is shown, the game is changed and the whole field redrawn. False when there is nothing
+    // to do or pieces are being carried.
+    bool Undo();
+    bool Redo();
+
+    // --- Finding a piece that fits (GameSessionFind.cpp) ---
+    // Highlights a piece that joins the picked pieces (the selection, or the carried group) and its
+    // place beside them, or, with nothing picked, two pieces that join; a hidden pocket holding the
+    // piece is shown. Asking again shows the next one. The player is told when none is left. True
+    // when the highlight started: step it with NextFindStep every kFindStepMilliseconds.
+    bool Find();
+    bool NextFindStep();
+    // How often Find was used in the game in play.
+    int FindUses() const { return findUses_; }
+
     // --- Screen and look ---
     // Lays out the sides, pockets and thumbnail window for the field as first sized.
     void InitialiseWindows();
@@ -209,6 +229,11 @@ private:
     PlayOptions CurrentPlayOptions() const;
     SessionOutcome AfterPlay(const PlayOutcome& outcome);
     void RedrawAfterWindowChange();
+    // The player's action is over unless pieces are still carried or a rectangle drawn: the
+    // history takes what it changed.
+    void RecordAction();
+    bool StepHistory(bool (UndoHistory::*step)(GameState&));
+    void RunPlayCommandNow(MenuItem item);
     void Gather();
     void ClearSelectionIfAny();
     // The edge-piece commands (GameSessionEdges.cpp): the player is told when there is nothing to
@@ -244,6 +269,9 @@ private:
     ProgressPanel progress_;
     bool mouseHeld_ = false;
     bool finishAfterJoin_ = false;  // solved by the join being animated
+    UndoHistory history_;
+    int findUses_ = 0;
+    int lastFound_ = -1;  // the piece Find showed last; the next use starts after it
     JigsawBrowser browser_;         // works on the members above
 };
 

@@ -84,6 +84,10 @@ bool GameSession::Open(const std::string& file, WindowSize fitArea)
         ShowThumbnailWindow(windows_, state_);
     if (glassOn)
         ShowGlassAtCorner(windows_);
+    field_.findMark = {};
+    history_.Reset(state_);
+    findUses_ = 0;
+    lastFound_ = -1;
     state_.redrawMode = RedrawMode::WholeField;
     return true;
 }

@@ -34,6 +34,7 @@ void GameSession::ApplyOptions(const OptionsChoices& choices)
             for (int k = 0; k < PieceCount(state_); ++k)
                 if (state_.pieces[size_t(k)].window == MW_SIDE1)
                     MoveToOtherSide(state_, k, false, MW_SIDE1);
+            history_.Reset(state_);  // undo must not bring pieces back to the second side
         }
     }
     keys.bClickToDrag = choices.clickToDrag;

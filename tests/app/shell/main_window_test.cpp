@@ -544,6 +544,25 @@ protected:
         return point.value_or(QPoint());
     }
 
+    // Opens pocket 1 and picks a piece of the first side, with a point on it, that the pocket
+    // leaves free: the pieces lie where the game's random scatter put them.
+    std::pair<int, QPoint> OpenPocketBesideAPiece()
+    {
+        std::vector<std::optional<QPoint>> points;
+        for (int k = 0; k < window.State().descriptor.TotalTileNum; ++k)
+            points.push_back(VisiblePointOn(k));
+        window.RunCommand(MI_PocketsPocket1);
+        const TBox& frame = window.Windows().windows[MW_POCKET0].frame;
+        const auto found = std::find_if(points.begin(), points.end(), [&frame](const std::optional<QPoint>& p) {
+            return p && !BoxContains(frame, p->x(), p->y());
+        });
+        if (found == points.end()) {
+            ADD_FAILURE() << "the pocket covers every piece";
+            return {0, QPoint()};
+        }
+        return {int(found - points.begin()), **found};
+    }
+
     // A point of the side where the topmost piece belongs to the first piece's group.
     std::optional<QPoint> PointOnGroup()
     {
@@ -622,21 +641,56 @@ TEST_F(PlayTest, WeightAndEscapeActOnTheCarriedPiece)
 TEST_F(PlayTest, APocketCaptionShowsThePiecesThatWentIn)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
-    std::vector<std::optional<QPoint>> points;
-    for (int k = 0; k < window.State().descriptor.TotalTileNum; ++k)
-        points.push_back(VisiblePointOn(k));
-    window.RunCommand(MI_PocketsPocket1);
+    const auto [piece, from] = OpenPocketBesideAPiece();
     const TMyWin& pocket = window.Windows().windows[MW_POCKET0];
-    // The pieces lie where the game's random scatter put them: take one the pocket leaves free.
-    auto free = [&pocket](const std::optional<QPoint>& p) { return p && !BoxContains(pocket.frame, p->x(), p->y()); };
-    const auto found = std::find_if(points.begin(), points.end(), free);
-    ASSERT_NE(found, points.end());
-    const int piece = int(found - points.begin());
-    const QPoint from = **found;
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (0)");
     Drag(from, QPoint(pocket.client.left + 10, pocket.client.top + 10));
     ASSERT_EQ(Piece(piece).window, MW_POCKET0);
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (1)");
+}
+
+// Ctrl+Z after a drag into a pocket puts the piece back where it lay, Ctrl+Y carries it in again,
+// and the menu items follow.
+TEST_F(PlayTest, CtrlZPutsADraggedPieceBackAndCtrlYDoesItAgain)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    const auto [piece, from] = OpenPocketBesideAPiece();
+    const TMyWin& pocket = window.Windows().windows[MW_POCKET0];
+    const PieceRecord before = Piece(piece);
+    EXPECT_FALSE(window.Action(MI_GameUndo)->isEnabled());
+    Drag(from, QPoint(pocket.client.left + 10, pocket.client.top + 10));
+    const PieceRecord after = Piece(piece);
+    ASSERT_EQ(after.window, MW_POCKET0);
+    EXPECT_TRUE(window.Action(MI_GameUndo)->isEnabled());
+    EXPECT_EQ(window.Action(MI_GameUndo)->text(), "Undo\tCtrl+Z");
+
+    Tap(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(Piece(piece).x, Piece(piece).y, Piece(piece).window), std::tuple(before.x, before.y, before.window));
+    EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (0)");
+    EXPECT_FALSE(window.Action(MI_GameUndo)->isEnabled());
+    EXPECT_TRUE(window.Action(MI_GameRedo)->isEnabled());
+    Tap(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(Piece(piece).x, Piece(piece).y, Piece(piece).window), std::tuple(after.x, after.y, after.window));
+    EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (1)");
+    EXPECT_TRUE(shown.empty());
+}
+
+// F frames two pieces that fit on a timer of its own; the frames go by themselves.
+TEST_F(PlayTest, FFramesAPieceThatFitsForAMoment)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    Tap(Qt::Key_F);
+    auto* blink = window.findChild<QTimer*>("T_FindHighlight");
+    ASSERT_NE(blink, nullptr);
+    EXPECT_TRUE(blink->isActive());
+    EXPECT_EQ(window.Field().findMark.step, 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (blink->isActive() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(blink->isActive());
+    EXPECT_LT(window.Field().findMark.step, 0);
+    EXPECT_TRUE(shown.empty());
 }
 
 // Plays a sample jigsaw from start to finish as a player would: every piece is joined by carrying

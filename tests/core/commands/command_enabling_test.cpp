@@ -56,6 +56,15 @@ TEST(CommandEnabling, WithAPuzzleGameCommandsReactButArrangeNeedsASelection)
           {{MI_Game, MI_GameThumb}, {MI_GameWin1, MI_GameWin2}, {BI_Thumb}, {BI_Win1, BI_Win2}}, "single window");
 }
 
+TEST(CommandEnabling, UndoAndRedoReactOnlyWithStepsToTakeBackOrDoAgain)
+{
+    Check(EnablingFor({.puzzleLoaded = true}), {{MI_GameFind}, {MI_GameUndo, MI_GameRedo}, {}, {}}, "no steps");
+    Check(EnablingFor({.puzzleLoaded = true, .canUndo = true}), {{MI_GameUndo}, {MI_GameRedo}, {}, {}}, "undo");
+    Check(EnablingFor({.puzzleLoaded = true, .canRedo = true}), {{MI_GameRedo}, {MI_GameUndo}, {}, {}}, "redo");
+    Check(EnablingFor({.puzzleLoaded = true, .progressShown = true, .canUndo = true, .canRedo = true}),
+          {{}, {MI_GameUndo, MI_GameRedo, MI_GameFind}, {}, {}}, "progress");
+}
+
 TEST(CommandEnabling, TheProgressPanelStopsFileCommandsAndPlay)
 {
     Check(EnablingFor({.puzzleLoaded = true, .progressShown = true, .selectionExists = true, .recentCount = 4}),

@@ -64,6 +64,10 @@ TEST(Shortcuts, SearchMatchesKeyAndModifiersOfEnabledItems)
         {{kKeyF1}, MI_HelpCont},
         {{'B', kShift}, MI_GameBkgCur},
         {{'Q'}, std::nullopt},
+        {{'Z', kCtrl}, MI_GameUndo},
+        {{'Z'}, std::nullopt},
+        {{'Y', kCtrl}, MI_GameRedo},
+        {{'F'}, MI_GameFind},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FindShortcut(c.pressed, AllEnabled()), c.found) << ShortcutText(c.pressed);

@@ -69,6 +69,42 @@ protected:
         state.selectionExists = true;
     }
 
+    // A field point on the piece, which lies on the shown side.
+    std::pair<int, int> PointOn(int piece) const
+    {
+        const PieceRecord& p = session->State().pieces[size_t(piece)];
+        const TMyWin& w = session->Windows().windows[p.window];
+        for (int dy = 0; dy < p.height; ++dy)
+            for (int dx = 0; dx < p.width; ++dx) {
+                const int x = p.x + dx + w.client.left - w.scrollX;
+                const int y = p.y + dy + w.client.top - w.scrollY;
+                if (PieceAtPoint(session->State(), session->Windows(), x, y) == piece)
+                    return {x, y};
+            }
+        ADD_FAILURE() << "no point on piece " << piece;
+        return {0, 0};
+    }
+
+    // Presses the button on the piece and lets it go (dx, dy) away.
+    void Drag(int piece, int button, int dx, int dy)
+    {
+        const auto [x, y] = PointOn(piece);
+        session->Mouse(FieldMouse::Press, button, 0, x, y, {800, 640});
+        session->Mouse(FieldMouse::Move, button, 0, x + dx, y + dy, {800, 640});
+        session->Mouse(FieldMouse::Release, button, 0, x + dx, y + dy, {800, 640});
+    }
+
+    // The pieces as undo must put them back, the selection left out.
+    std::vector<PieceRecord> Pieces() const
+    {
+        std::vector<PieceRecord> pieces = session->State().pieces;
+        for (PieceRecord& p : pieces)
+            p.selected = false;
+        return pieces;
+    }
+
+    bool Enabled(MenuItem item) const { return session->Enabling().items[size_t(item)]; }
+
     bool AnySelected() const
     {
         const GameState& state = session->State();
@@ -291,6 +327,84 @@ TEST_F(GameSessionTest, GatherAsksFirstAndArrangeFollowsTheSelection)
     for (int k = 0; k < PieceCount(state); ++k)
         EXPECT_EQ(state.pieces[size_t(k)].window, MW_SIDE0) << k;
     EXPECT_EQ(session->Windows().shownSide, MW_SIDE0);
+}
+
+// Each action is undone to the pieces and draw order before it and redone to those after it; the
+// commands follow. A new game has nothing to undo.
+TEST_F(GameSessionTest, UndoTakesBackEachActionAndRedoDoesItAgain)
+{
+    const std::string jigsaw = MakeJigsaw(200, 150);
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        std::function<void()> act;
+    } cases[] = {
+        {"drag", [] {}, [&] { Drag(0, kLeftButton, 150, 90); }},
+        {"other side", [] {}, [&] { Drag(1, kRightButton, 0, 0); }},
+        {"arrange", [&] { session->RunPlayCommand(MenuItem::MI_GameSelectAll); },
+         [&] { session->RunPlayCommand(MenuItem::MI_GameArrange); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+        EXPECT_FALSE(Enabled(MenuItem::MI_GameUndo));
+        c.prepare();
+        const std::vector<PieceRecord> before = Pieces();
+        const std::vector<DrawOrderEntry> drawBefore = session->State().drawOrder;
+        c.act();
+        const std::vector<PieceRecord> after = Pieces();
+        ASSERT_NE(after, before);
+        EXPECT_TRUE(Enabled(MenuItem::MI_GameUndo));
+        EXPECT_FALSE(Enabled(MenuItem::MI_GameRedo));
+
+        GameState& state = const_cast<GameState&>(session->State());
+        state.changed = false;
+        ASSERT_TRUE(session->Undo());
+        EXPECT_EQ(Pieces(), before);
+        EXPECT_EQ(session->State().drawOrder, drawBefore);
+        EXPECT_FALSE(session->State().selectionExists);
+        EXPECT_TRUE(session->State().changed);
+        EXPECT_FALSE(Enabled(MenuItem::MI_GameUndo));
+        EXPECT_TRUE(Enabled(MenuItem::MI_GameRedo));
+        ASSERT_TRUE(session->Redo());
+        EXPECT_EQ(Pieces(), after);
+        EXPECT_FALSE(session->Redo());
+    }
+    ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
+    EXPECT_FALSE(session->Undo());
+    EXPECT_TRUE(told.empty());
+}
+
+// Find frames a piece that fits and its partner for a moment; with every piece joined the player
+// is told so. Both uses count.
+TEST_F(GameSessionTest, FindHighlightsAPieceThatFitsAndSaysWhenNoneIsLeft)
+{
+    ASSERT_TRUE(session->Open(MakeJigsaw(200, 150), {800, 600}));
+    const std::vector<PieceRecord> before = session->State().pieces;
+    ASSERT_TRUE(session->Find());
+    const MarkedBox found = session->Field().findMark.boxes[0];
+    const TMyWin& side = session->Windows().windows[MW_SIDE0];
+    ASSERT_EQ(found.window, MW_SIDE0);
+    const int ringX = side.client.left - side.scrollX + found.box.left - kFindFrameWidth + 1;
+    const int ringY = side.client.top - side.scrollY + found.box.top + found.box.height / 2;
+    ASSERT_TRUE(BoxContains(side.client, ringX, ringY));
+    std::vector<bool> white;
+    do {
+        session->Redraw();
+        white.push_back(PixGetPixel(session->Field().image, ringX, ringY) == 0xFFFFFF);
+    } while (session->NextFindStep());
+    session->Redraw();
+    white.push_back(PixGetPixel(session->Field().image, ringX, ringY) == 0xFFFFFF);
+    EXPECT_EQ(white, (std::vector<bool> {true, false, true, false, true, false, false}));
+    EXPECT_EQ(session->State().pieces, before) << "nothing moves";
+
+    GameState& state = const_cast<GameState&>(session->State());
+    for (int k = 0; k < PieceCount(state); ++k)
+        state.pieces[size_t(k)].group = 0;
+    EXPECT_FALSE(session->Find());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("No two pieces"), std::string::npos);
+    EXPECT_EQ(session->FindUses(), 2);
 }
 
 TEST_F(GameSessionTest, ANewGameSavesGreyBackgrounds)
