@@ -20,7 +20,7 @@ struct FILE_NAMES {
     std::string savedGameExtension;  // ".sv1"
     bool puzzleLoaded = false;       // every play command does nothing while this is false
 
-    std::string programFolder;          // folder of the executable
+    std::string programFolder;          // the program's data: beside the executable, or where it was installed
     std::string extractionTempFile;     // local data folder + "~kjtemp.bmp"
     std::string settingsFile;           // local data folder + "kirvo.ini"
     std::string saveTempFile;           // Saved Games folder + "kirvo.svt"
