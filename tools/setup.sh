@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   nginx-light openssl  # the download tests run a private web server
+  desktop-file-utils appstream  # the desktop entry and metainfo are validated
+  dpkg-dev file  # the Debian package: its dependencies come from the shared libraries
 )
 missing=()
 for p in "${packages[@]}"; do
