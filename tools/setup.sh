@@ -11,7 +11,8 @@ packages=(
   fonts-dejavu-core
   nginx-light openssl  # the download tests run a private web server
   desktop-file-utils appstream  # the desktop entry and metainfo are validated
-  dpkg-dev file  # the Debian package: its dependencies come from the shared libraries
+  dpkg-dev file strace  # the Debian package: its dependencies come from the shared libraries; its
+                        # test lists the files the game reads
 )
 missing=()
 for p in "${packages[@]}"; do
