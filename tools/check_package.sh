@@ -4,7 +4,8 @@
 #
 #   check_package.sh BUILD SAVED_GAME
 #
-# Checks that the package's dependencies were read from the shared libraries; that every file of
+# Checks that the package's dependencies were read from the shared libraries; that the desktop finds
+# its metainfo, menu entry and icon; that every file of
 # the program folder the game reads at start-up and in the browser on a sample jigsaw (as the
 # build folder's game reads them, under strace) is in the package; that the installed game comes
 # up in the browser on a sample jigsaw named on its command line and resumes SAVED_GAME; and that
@@ -29,6 +30,16 @@ if ! dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6; then
 fi
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+# The metainfo, the menu entry it launches and the icon that entry names lie where the desktop
+# looks for them.
+appstreamcli validate-tree --no-net "$root" >/dev/null
+icon=$(sed -n 's/^Icon=//p' "$root"/usr/share/applications/*.desktop)
+for picture in scalable/apps/$icon.svg 48x48/apps/$icon.png; do
+  if [ ! -f "$root/usr/share/icons/hicolor/$picture" ]; then
+    echo "the package lacks the icon $picture" >&2
+    exit 1
+  fi
+done
 data=$root/usr/share/kirvo-jigsaw-pleo3
 untouched=$scratch/untouched
 touch "$untouched"
@@ -54,8 +65,12 @@ play() {
     shown && break
     sleep 0.1
   done
-  # Under strace, the game is strace's child.
-  [ -n "$trace" ] && game=$(pgrep -P "$started")
+  # Under strace, the game is strace's child; the browser's thumbnails, read on a worker thread,
+  # are given a moment to come in.
+  if [ -n "$trace" ]; then
+    game=$(pgrep -P "$started")
+    sleep 1
+  fi
   kill -TERM "$game"
   if ! wait "$started"; then
     echo "the game did not end by itself" >&2
