@@ -29,7 +29,7 @@ struct FILE_NAMES {
     std::string makerFolder;            // documents folder + "Moru Games/"
     std::string gameFolder;             // maker folder + title + "/"
     std::string localDataFolder;        // local application data + title + "/"
-    std::string picturesFolder;         // the player's pictures, or the program folder when there are none
+    std::string picturesFolder;         // the player's pictures, or the documents folder when there are none
     std::string tempFolder;             // temporary download archives
     std::string lastDownloadAddress;
     std::string lastArchiveName;
