@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   nginx-light openssl  # the download tests run a private web server
+  desktop-file-utils appstream  # the desktop entry and metainfo are validated
+  dpkg-dev file strace  # the Debian package: its dependencies come from the shared libraries; its
+                        # test lists the files the game reads
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,7 @@
 #include "browser/SettingsPage.h"
 #include "browser/ThumbnailGrid.h"
 #include "diagnostics/DialogText.h"
+#include "diagnostics/OpeningLog.h"
 
 namespace kirvo {
 
@@ -235,6 +236,8 @@ std::optional<std::string> JigsawBrowserDialog::Choose(BrowserMode mode, const s
 {
     browser_.Activate(mode, preselected, fitArea);
     Refresh();
+    if (browser_.Selection() != SelectionKind::Nothing)
+        qCInfo(openingLog, "browser on %s", (browser_.CurrentFolder() + browser_.FileNameBox()).c_str());
     StartLoader();
     if (mode == BrowserMode::Save) {
         fileName_->setFocus();

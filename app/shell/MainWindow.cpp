@@ -27,6 +27,7 @@
 #include "raster/PixelImage.h"
 #include "session/DownloadSite.h"
 #include "session/FolderSetup.h"
+#include "session/ProgramFolder.h"
 #include "settings/BestTimes.h"
 #include "settings/Translation.h"
 #include "shell/PlatformFolders.h"
@@ -64,7 +65,8 @@ MainWindow::MainWindow(MessageSink messages)
                          : MessageSink([this](const MessageRequest& request) { return PresentMessageBox(request, translator_); }))
 {
     FILE_NAMES names;
-    SetUpFolders(names, QCoreApplication::applicationDirPath().toStdString(), PlatformUserFolders());
+    SetUpFolders(names, FindProgramFolder(QCoreApplication::applicationDirPath().toStdString(), KIRVO_INSTALLED_DATA),
+                 PlatformUserFolders());
     session_ = std::make_unique<GameSession>(std::move(names), translator_, messages_, static_cast<SessionHost&>(*this),
                                              uint32_t(QDateTime::currentMSecsSinceEpoch()));
     LoadProgramArt();

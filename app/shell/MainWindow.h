@@ -80,6 +80,9 @@ public:
     void ShowQuickHelpAtStart();
     // The start-up offer: the browser on the most recent file.
     void OpenMostRecent();
+    // The file the game was started with: a saved game resumed, a jigsaw in the browser (copied
+    // among the player's jigsaws first when it lies elsewhere); see CommandLineFile.
+    void OpenCommandLineFile(const std::string& path);
     void ShowProgressPanel(const std::string& caption, int steps) { session_->ShowProgress(caption, steps); }
     void HideProgressPanel() { session_->HideProgress(); }
     bool IsFullScreen() const { return fullScreen_; }

@@ -4,7 +4,9 @@
 #include <QTimer>
 
 #include "browser/JigsawBrowserDialog.h"
+#include "diagnostics/OpeningLog.h"
 #include "files/SavedGame.h"
+#include "session/CommandLineFile.h"
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
 
@@ -33,6 +35,18 @@ void MainWindow::OpenMostRecent()
     OpenWithBrowser(session_->RecentFileAt(0), false);
 }
 
+void MainWindow::OpenCommandLineFile(const std::string& path)
+{
+    const CommandLineFile file = TakeCommandLineFile(session_->Names(), path);
+    if (file.action == CommandLineAction::Browse) {
+        OpenWithBrowser(file.path, false);
+        return;
+    }
+    session_->SetBusy(true);
+    OpenFile(file.path);
+    session_->SetBusy(false);
+}
+
 std::optional<std::string> MainWindow::ChooseJigsaw(const std::string& preselected)
 {
     return browserDialog_->Choose(BrowserMode::Open, preselected, FitArea());
@@ -53,6 +67,7 @@ bool MainWindow::OpenFile(const std::string& name)
     RefreshCommands();
     RedrawField();
     if (opened) {
+        qCInfo(openingLog, "opened %s", name.c_str());
         sinceAutoSave_.restart();
         autoSaveTimer_->start();
     }

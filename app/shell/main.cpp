@@ -1,11 +1,13 @@
 // The program entry: the splash, the windows in their order, the event loop.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
 #include <filesystem>
 
+#include "base/Version.h"
 #include "diagnostics/AboutWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/QuitSignals.h"
@@ -22,6 +24,16 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setApplicationVersion(kVersion);
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription("A jigsaw-puzzle game.");
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument("file", "A jigsaw (.ast) to choose in the browser, or a saved game (.sv1) to resume.",
+                                    "[file]");
+    arguments.process(application);
+    const QStringList files = arguments.positionalArguments();
+    const std::string commandLineFile = files.isEmpty() ? std::string() : files.first().toStdString();
     CatchQuitSignals();
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -43,15 +55,19 @@ int main(int argc, char** argv)
     splash->raise();
 
     // The splash stays up until two seconds have passed since the start, without holding up
-    // the window behind it; then the player chooses what to play.
+    // the window behind it; then the file on the command line opens, or the player chooses what
+    // to play.
     int remaining = std::max<qint64>(0, kSplashMilliseconds - sinceStart.elapsed());
-    QTimer::singleShot(remaining, &mainWindow, [splash = QPointer<QWidget>(splash), &mainWindow] {
+    QTimer::singleShot(remaining, &mainWindow, [splash = QPointer<QWidget>(splash), &mainWindow, commandLineFile] {
         if (splash)
             splash->close();
         if (!mainWindow.isVisible())
             return;
         mainWindow.ShowQuickHelpAtStart();
-        mainWindow.OpenMostRecent();
+        if (commandLineFile.empty())
+            mainWindow.OpenMostRecent();
+        else
+            mainWindow.OpenCommandLineFile(commandLineFile);
     });
 
     return application.exec();

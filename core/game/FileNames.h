@@ -20,7 +20,7 @@ struct FILE_NAMES {
     std::string savedGameExtension;  // ".sv1"
     bool puzzleLoaded = false;       // every play command does nothing while this is false
 
-    std::string programFolder;          // folder of the executable
+    std::string programFolder;          // the program's data: beside the executable, or where it was installed
     std::string extractionTempFile;     // local data folder + "~kjtemp.bmp"
     std::string settingsFile;           // local data folder + "kirvo.ini"
     std::string saveTempFile;           // Saved Games folder + "kirvo.svt"
@@ -29,7 +29,7 @@ struct FILE_NAMES {
     std::string makerFolder;            // documents folder + "Moru Games/"
     std::string gameFolder;             // maker folder + title + "/"
     std::string localDataFolder;        // local application data + title + "/"
-    std::string picturesFolder;         // the player's pictures, or the program folder when there are none
+    std::string picturesFolder;         // the player's pictures, or the documents folder when there are none
     std::string tempFolder;             // temporary download archives
     std::string lastDownloadAddress;
     std::string lastArchiveName;

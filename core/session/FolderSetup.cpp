@@ -51,7 +51,8 @@ void SetUpFolders(FILE_NAMES& names, const std::string& programFolder, const Use
     std::string home = NormaliseFolder(user.home);
     names.programFolder = NormaliseFolder(programFolder);
     names.documentsFolder = BaseFolder(user.documents, home);
-    names.picturesFolder = user.pictures.empty() ? names.programFolder : NormaliseFolder(user.pictures);
+    // The solved picture is offered there: never the program folder, which an installed game may not write.
+    names.picturesFolder = user.pictures.empty() ? names.documentsFolder : NormaliseFolder(user.pictures);
     names.tempFolder = NormaliseFolder(user.temp.empty() ? "/tmp" : user.temp);
     std::string localAppData = BaseFolder(user.localAppData, home + ".local/share");
 

@@ -341,6 +341,32 @@ TEST_F(MainWindowTest, OpenStartsThePickedJigsawWithTheChoicesMade)
     Tap(Qt::Key_O);
 }
 
+// A file named on the command line: a jigsaw from elsewhere joins the player's jigsaws and comes
+// up selected in the browser (not the first one listed); a saved game is resumed where it lies.
+TEST_F(MainWindowTest, TheFileOnTheCommandLineIsOpened)
+{
+    const std::string downloads = home.Path() + "Downloads/";
+    std::filesystem::create_directories(downloads);
+    MakeJigsaw(window, "alpine.ast", 200, 150);
+    std::filesystem::rename(MakeJigsaw(window, "garden.ast", 160, 120), downloads + "garden.ast");
+    bool browsed = false;
+    WhenShown<JigsawBrowserDialog>([&browsed](JigsawBrowserDialog& browser) {
+        ThumbnailGrid* jigsaws = browser.Grid(BrowserPage::Jigsaws);
+        ASSERT_NE(jigsaws->currentItem(), nullptr);
+        EXPECT_EQ(jigsaws->currentItem()->text(), "garden");
+        browsed = true;
+    });
+    window.OpenCommandLineFile(downloads + "garden.ast");
+    EXPECT_TRUE(browsed);
+    EXPECT_TRUE(FileExists(window.FileNames().personalJigsawsFolder + "garden.ast"));
+
+    std::filesystem::copy_file(KIRVO_TEST_DATA "/saved-games/played.sv1", downloads + "played.sv1");
+    window.OpenCommandLineFile(downloads + "played.sv1");
+    EXPECT_EQ(shown, std::vector<std::string> {});
+    EXPECT_EQ(window.State().descriptor.TotalTileNum, 17);
+    EXPECT_EQ(window.FileNames().sSolve, downloads + "played.sv1");
+}
+
 // A jigsaw that cannot be read is refused with its reason; the game in play stays as it was.
 TEST_F(MainWindowTest, ABrokenJigsawLeavesTheGameInPlay)
 {

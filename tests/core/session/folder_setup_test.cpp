@@ -134,7 +134,7 @@ TEST_F(FolderSetupTest, MissingPlatformFoldersAndListsFallBackSoundly)
 
     FILE_NAMES names = Start();
     EXPECT_EQ(names.documentsFolder, temp.Path() + "home/");
-    EXPECT_EQ(names.picturesFolder, temp.Path() + "program/");
+    EXPECT_EQ(names.picturesFolder, temp.Path() + "home/");
     EXPECT_EQ(names.localDataFolder, temp.Path() + "home/.local/share/Kirvo Jigsaw Pleo III/");
     EXPECT_TRUE(FileExists(names.personalJigsawsFolder));
     EXPECT_TRUE(FileExists(names.savedGamesFolder));
