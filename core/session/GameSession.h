@@ -174,7 +174,7 @@ public:
     bool Find();
     bool NextFindStep();
     // How often Find was used in the game in play.
-    int FindUses() const { return findUses_; }
+    int FindUses() const { return extras_.findUses; }
 
     // --- Screen and look ---
     // Lays out the sides, pockets and thumbnail window for the field as first sized.
@@ -270,7 +270,6 @@ private:
     bool mouseHeld_ = false;
     bool finishAfterJoin_ = false;  // solved by the join being animated
     UndoHistory history_;
-    int findUses_ = 0;
     int lastFound_ = -1;  // the piece Find showed last; the next use starts after it
     JigsawBrowser browser_;         // works on the members above
 };

@@ -8,7 +8,7 @@ bool GameSession::Find()
 {
     if (!names_.puzzleLoaded || progress_.shown)
         return false;
-    ++findUses_;
+    ++extras_.findUses;
     const bool carrying = drag_.state == DragState::Carrying && state_.draggedPiece >= 0;
     const std::vector<char> picked = PickedPieces(state_, carrying ? state_.draggedPiece : -1);
     std::array<bool, kPieceWindowCount> shown {};

@@ -86,7 +86,6 @@ bool GameSession::Open(const std::string& file, WindowSize fitArea)
         ShowGlassAtCorner(windows_);
     field_.findMark = {};
     history_.Reset(state_);
-    findUses_ = 0;
     lastFound_ = -1;
     state_.redrawMode = RedrawMode::WholeField;
     return true;

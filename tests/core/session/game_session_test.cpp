@@ -535,20 +535,22 @@ TEST_F(GameSessionTest, ABackgroundPictureAndTheThumbnailWindowComeBackWithASave
     EXPECT_TRUE(told.empty());
 }
 
-// The time played goes with the saved game, stops at the finish and gives the best time of the
-// jigsaw's choices; a new game starts at nothing.
+// The time played and the uses of Find go with the saved game; the clock stops at the finish and
+// gives the best time of the jigsaw's choices; a new game starts at nothing.
 TEST_F(GameSessionTest, TheTimePlayedIsKeptWithTheSavedGameAndGivesTheBestTime)
 {
     const std::string jigsaw = MakeJigsaw(200, 150);
     ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
     for (int i = 0; i < 3; ++i)
         session->ClockTick();
+    session->Find();
     host.chosenName = temp.Path() + "mine.sv1";
     session->SaveCommand(true);
     ASSERT_TRUE(session->Open(jigsaw, {800, 600}));
     EXPECT_EQ(session->PlayedSeconds(), 0);
     ASSERT_TRUE(session->Open(temp.Path() + "mine.sv1", {800, 600}));
     EXPECT_EQ(session->PlayedSeconds(), 3);
+    EXPECT_EQ(session->FindUses(), 1);
     EXPECT_EQ(session->BestTime(), std::nullopt);
 
     session->ClockTick();
