@@ -49,6 +49,24 @@ void Circle(TPixelBuffer& buffer, int cx, int cy, int r, uint32_t colour)
         }
 }
 
+// A bent arrow for undo (pointing left-down) or redo (pointing right-down): an arch with the
+// arrowhead on one leg.
+void TurnArrow(TPixelBuffer& b, int x, int y, bool redo, const FaceColours& c)
+{
+    const int cx = x + 14, cy = y + 15, r = 7;
+    for (int dy = -r; dy <= 0; ++dy)
+        for (int dx = -r; dx <= r; ++dx) {
+            int d = dx * dx + dy * dy;
+            if (d <= r * r + r && d >= (r - 2) * (r - 2))
+                PixSetPixel(b, cx + dx, cy + dy, c.glyph);
+        }
+    const int head = redo ? cx + r - 1 : cx - r + 1;
+    const int tail = redo ? cx - r + 1 : cx + r - 1;
+    PixFillRect(b, tail - 1, cy, 2, 4, c.glyph);
+    for (int i = 0; i < 4; ++i)
+        PixFillRect(b, head - 3 + i, cy + 1 + i, 7 - 2 * i, 1, c.accent);
+}
+
 // The pictogram of one sheet column, inside the 29 x 29 face at (x, y).
 void DrawGlyph(TPixelBuffer& b, int x, int y, int column, const FaceColours& c)
 {
@@ -160,6 +178,31 @@ void DrawGlyph(TPixelBuffer& b, int x, int y, int column, const FaceColours& c)
             PixFillRect(b, corner % 2 ? cx + 4 : cx, cy, 2, 6, g);
         }
         PixFillRect(b, x + 12, y + 12, 5, 5, a);
+        break;
+    case 22:  // undo
+    case 23:  // redo
+        TurnArrow(b, x, y, column == 23, c);
+        break;
+    case 24:  // find: a piece with a sparkle beside it
+        PixFrameRect(b, x + 6, y + 11, 12, 12, g);
+        PixFillRect(b, x + 10, y + 8, 4, 3, g);
+        PixFillRect(b, x + 18, y + 15, 3, 4, g);
+        PixFillRect(b, x + 21, y + 4, 1, 9, a);
+        PixFillRect(b, x + 17, y + 8, 9, 1, a);
+        PixFillRect(b, x + 20, y + 7, 3, 3, a);
+        break;
+    case 25:  // edge pieces to pocket: a corner piece dropping into a pocket
+        PixFillRect(b, x + 6, y + 12, 2, 11, g);
+        PixFillRect(b, x + 21, y + 12, 2, 11, g);
+        PixFillRect(b, x + 6, y + 21, 17, 2, g);
+        PixFillRect(b, x + 10, y + 5, 3, 14, a);
+        PixFillRect(b, x + 10, y + 16, 9, 3, a);
+        break;
+    case 26:  // clock
+        Circle(b, x + 14, y + 14, 8, g);
+        PixFillRect(b, x + 14, y + 8, 1, 7, g);
+        PixFillRect(b, x + 14, y + 14, 5, 1, a);
+        PixFillRect(b, x + 13, y + 13, 3, 3, a);
         break;
     }
 }

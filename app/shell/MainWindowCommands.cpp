@@ -114,6 +114,7 @@ void MainWindow::RunCommand(MenuItem item)
     case MI_GameClock:
         clockShown_ = !clockShown_;
         ShowClock();
+        RefreshCommands();
         return;
     case MI_FileDownload:
         ShowDownloads();
@@ -303,6 +304,7 @@ void MainWindow::RefreshCommands()
     check(MI_GameThumb, BI_Thumb, windows.windows[MW_THUMB].visible);
     check(MI_GameGlass, BI_Glass, windows.glass.visible);
     check(MI_FullScreen, BI_FullScreen, fullScreen_);
+    check(MI_GameClock, BI_Clock, clockShown_);
     ApplyCurrentWindowCaptions();
     ApplyWeightDisplay();
 }

@@ -34,6 +34,8 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
     clock_->setObjectName("L_Clock");
     clock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     clock_->setStyleSheet("color: #F2E6B8; font-weight: bold;");
+    // On narrow windows the time is drawn over the last buttons; clicks still reach them.
+    clock_->setAttribute(Qt::WA_TransparentForMouseEvents);
     clock_->hide();
 }
 

@@ -20,11 +20,13 @@ struct Step {
 
 // Left to right after the application button.
 constexpr Step kOrder[] = {
-    {BI_Open, Gap::Group}, {BI_Save, Gap::Inner}, {BI_Download, Gap::Group}, {BI_BkgAll, Gap::Group},
-    {BI_BkgCur, Gap::Inner}, {BI_Thumb, Gap::Group}, {BI_Info, Gap::Group}, {BI_Win1, Gap::Group},
-    {BI_Win2, Gap::Inner}, {BI_Pocket1, Gap::Group}, {BI_Pocket2, Gap::Inner}, {BI_Pocket3, Gap::Inner},
-    {BI_Pocket4, Gap::Inner}, {BI_SelectAll, Gap::Group}, {BI_Arrange, Gap::Inner}, {BI_Glass, Gap::Group},
-    {BI_Weight, Gap::Group}, {BI_FullScreen, Gap::Group}, {BI_Options, Gap::Group}, {BI_Help, Gap::Group},
+    {BI_Open, Gap::Group}, {BI_Save, Gap::Inner}, {BI_Undo, Gap::Group}, {BI_Redo, Gap::Inner},
+    {BI_Download, Gap::Group}, {BI_BkgAll, Gap::Group}, {BI_BkgCur, Gap::Inner}, {BI_Thumb, Gap::Group},
+    {BI_Info, Gap::Group}, {BI_Clock, Gap::Inner}, {BI_Win1, Gap::Group}, {BI_Win2, Gap::Inner},
+    {BI_Pocket1, Gap::Group}, {BI_Pocket2, Gap::Inner}, {BI_Pocket3, Gap::Inner}, {BI_Pocket4, Gap::Inner},
+    {BI_SelectAll, Gap::Group}, {BI_Arrange, Gap::Inner}, {BI_Find, Gap::Inner}, {BI_Edges, Gap::Inner},
+    {BI_Glass, Gap::Group}, {BI_Weight, Gap::Group}, {BI_FullScreen, Gap::Group}, {BI_Options, Gap::Group},
+    {BI_Help, Gap::Group},
 };
 
 void EraseFirst(std::string& text, const std::string& part)
@@ -61,6 +63,11 @@ const std::array<ToolbarButtonInfo, kToolbarButtonCount>& ToolbarButtons()
         {"BI_Min", 19, MI_Min},
         {"BI_FullScreen", 21, MI_FullScreen},
         {"BI_Close", 20, MI_Exit},
+        {"BI_Undo", 22, MI_GameUndo},
+        {"BI_Redo", 23, MI_GameRedo},
+        {"BI_Find", 24, MI_GameFind},
+        {"BI_Edges", 25, MI_GameEdges},
+        {"BI_Clock", 26, MI_GameClock},
     }};
     return buttons;
 }

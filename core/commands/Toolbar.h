@@ -1,4 +1,4 @@
-// The toolbar: 23 buttons, each standing for a menu item and drawn from one column of the button
+// The toolbar: 28 buttons, each standing for a menu item and drawn from one column of the button
 // sheet, laid out in groups whose gaps depend on the window width.
 #pragma once
 
@@ -9,12 +9,12 @@
 
 namespace kirvo {
 
-inline constexpr int kToolbarButtonCount = 23;
+inline constexpr int kToolbarButtonCount = 28;
 
 enum ToolbarButtonIndex : int {
     BI_Open, BI_Save, BI_Download, BI_BkgAll, BI_BkgCur, BI_Win1, BI_Win2, BI_Thumb, BI_Info,
     BI_Pocket1, BI_Pocket2, BI_Pocket3, BI_Pocket4, BI_SelectAll, BI_Arrange, BI_Glass, BI_Weight,
-    BI_Options, BI_Help, BI_App, BI_Min, BI_FullScreen, BI_Close,
+    BI_Options, BI_Help, BI_App, BI_Min, BI_FullScreen, BI_Close, BI_Undo, BI_Redo, BI_Find, BI_Edges, BI_Clock,
 };
 
 struct ToolbarButtonInfo {

@@ -6,10 +6,10 @@
 
 namespace kirvo {
 
-// Button sheet: 22 columns of 29 x 29 faces in three rows, with one-pixel separators.
-inline constexpr int kButtonSheetWidth = 661;
+// Button sheet: 27 columns of 29 x 29 faces in three rows, with one-pixel separators.
+inline constexpr int kButtonSheetWidth = 811;
 inline constexpr int kButtonSheetHeight = 91;
-inline constexpr int kButtonSheetColumns = 22;
+inline constexpr int kButtonSheetColumns = 27;
 inline constexpr int kButtonFace = 29;
 
 enum class ButtonLook { Normal, Raised, Disabled };  // Raised: hot or checked

@@ -37,7 +37,7 @@ TEST(CommandEnabling, WithoutAPuzzleOnlyFileHelpAndWindowCommandsReact)
             MI_Pockets, MI_PocketsTile},
            {BI_Open, BI_Download, BI_Options, BI_Help, BI_App, BI_FullScreen, BI_Close},
            {BI_Save, BI_BkgAll, BI_BkgCur, BI_Win1, BI_Win2, BI_Thumb, BI_Info, BI_Pocket1, BI_Pocket4, BI_SelectAll,
-            BI_Arrange, BI_Glass, BI_Weight}},
+            BI_Arrange, BI_Glass, BI_Weight, BI_Undo, BI_Redo, BI_Find, BI_Edges, BI_Clock}},
           "no puzzle");
 }
 
@@ -58,11 +58,17 @@ TEST(CommandEnabling, WithAPuzzleGameCommandsReactButArrangeNeedsASelection)
 
 TEST(CommandEnabling, UndoAndRedoReactOnlyWithStepsToTakeBackOrDoAgain)
 {
-    Check(EnablingFor({.puzzleLoaded = true}), {{MI_GameFind}, {MI_GameUndo, MI_GameRedo}, {}, {}}, "no steps");
-    Check(EnablingFor({.puzzleLoaded = true, .canUndo = true}), {{MI_GameUndo}, {MI_GameRedo}, {}, {}}, "undo");
-    Check(EnablingFor({.puzzleLoaded = true, .canRedo = true}), {{MI_GameRedo}, {MI_GameUndo}, {}, {}}, "redo");
+    Check(EnablingFor({.puzzleLoaded = true}),
+          {{MI_GameFind, MI_GameEdges, MI_GameClock}, {MI_GameUndo, MI_GameRedo}, {BI_Find, BI_Edges, BI_Clock},
+           {BI_Undo, BI_Redo}},
+          "no steps");
+    Check(EnablingFor({.puzzleLoaded = true, .canUndo = true}),
+          {{MI_GameUndo}, {MI_GameRedo}, {BI_Undo}, {BI_Redo}}, "undo");
+    Check(EnablingFor({.puzzleLoaded = true, .canRedo = true}),
+          {{MI_GameRedo}, {MI_GameUndo}, {BI_Redo}, {BI_Undo}}, "redo");
     Check(EnablingFor({.puzzleLoaded = true, .progressShown = true, .canUndo = true, .canRedo = true}),
-          {{}, {MI_GameUndo, MI_GameRedo, MI_GameFind}, {}, {}}, "progress");
+          {{}, {MI_GameUndo, MI_GameRedo, MI_GameFind}, {}, {BI_Undo, BI_Redo, BI_Find, BI_Edges, BI_Clock}},
+          "progress");
 }
 
 TEST(CommandEnabling, TheProgressPanelStopsFileCommandsAndPlay)

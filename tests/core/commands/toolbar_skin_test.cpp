@@ -48,7 +48,7 @@ TEST(ToolbarSkin, StripsAreTiledBetweenTheirCaps)
 
 TEST(ToolbarSkin, FaceRowsByLook)
 {
-    EXPECT_EQ(ButtonFaceX(21) + kButtonFace, kButtonSheetWidth - 1);
+    EXPECT_EQ(ButtonFaceX(26) + kButtonFace, kButtonSheetWidth - 1);
     EXPECT_EQ(ButtonFaceY(ButtonLookFor(false, true, true)), 61);
     EXPECT_EQ(ButtonFaceY(ButtonLookFor(true, false, true)), 31);
     EXPECT_EQ(ButtonFaceY(ButtonLookFor(true, true, false)), 31);

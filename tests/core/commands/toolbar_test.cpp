@@ -1,5 +1,7 @@
 #include "commands/Toolbar.h"
 
+#include "commands/ToolbarSkin.h"
+
 #include <gtest/gtest.h>
 
 namespace kirvo {
@@ -26,10 +28,11 @@ TEST(Toolbar, ButtonsFollowTheApplicationButtonInGroups)
         int width;
         int open, save, download, help;
     };
-    // Open = 4 + 29 + group; Save = Open + 29 + inner; Help ends a row of 20 more buttons.
+    // Open = 4 + 29 + group; Save = Open + 29 + inner; Undo and Redo come before Download; Help
+    // ends a row of 25 buttons after 14 group gaps and 11 inner gaps.
     const Case cases[] = {
-        {800, 45, 76, 117, 4 + 20 * 29 + 13 * 12 + 7 * 2},
-        {801, 57, 94, 147, 4 + 20 * 29 + 13 * 24 + 7 * 8},
+        {800, 45, 76, 189, 4 + 25 * 29 + 14 * 12 + 11 * 2},
+        {801, 57, 94, 237, 4 + 25 * 29 + 14 * 24 + 11 * 8},
     };
     for (const Case& c : cases) {
         auto places = ToolbarLayout(c.width, false);
@@ -41,6 +44,27 @@ TEST(Toolbar, ButtonsFollowTheApplicationButtonInGroups)
         EXPECT_LT(places[BI_FullScreen].x, places[BI_Options].x);
         EXPECT_LT(places[BI_Info].x, places[BI_Win1].x);
         EXPECT_FALSE(places[BI_Min].visible || places[BI_Close].visible);
+    }
+}
+
+TEST(Toolbar, PlayAidsSitBesideTheButtonsOfTheirGroup)
+{
+    struct Case {
+        int button;
+        int after;
+        bool sameGroup;
+    };
+    const Case cases[] = {
+        {BI_Undo, BI_Save, false}, {BI_Redo, BI_Undo, true},      {BI_Download, BI_Redo, false},
+        {BI_Clock, BI_Info, true}, {BI_Win1, BI_Clock, false},     {BI_Find, BI_Arrange, true},
+        {BI_Edges, BI_Find, true}, {BI_Glass, BI_Edges, false},
+    };
+    const ToolbarGaps gaps = ToolbarGapsFor(1280, false);
+    auto places = ToolbarLayout(1280, false);
+    for (const Case& c : cases) {
+        int gap = places[size_t(c.button)].x - places[size_t(c.after)].x - 29;
+        EXPECT_EQ(gap, c.sameGroup ? gaps.inner : gaps.group) << ToolbarButtons()[size_t(c.button)].name;
+        EXPECT_TRUE(places[size_t(c.button)].visible);
     }
 }
 
@@ -62,7 +86,7 @@ TEST(Toolbar, HintDropsTheDotsAndAddsTheShortcut)
     EXPECT_EQ(ToolbarHint("A...b...\u2026", "T"), "Ab... (T)");
 }
 
-TEST(Toolbar, SheetColumnsAndItemsOfTheRightHandButtons)
+TEST(Toolbar, SheetColumnsAndItemsOfTheRightHandAndPlayAidButtons)
 {
     struct Case {
         int button;
@@ -75,10 +99,16 @@ TEST(Toolbar, SheetColumnsAndItemsOfTheRightHandButtons)
         {BI_FullScreen, 21, MenuItem::MI_FullScreen},
         {BI_Close, 20, MenuItem::MI_Exit},
         {BI_Help, 17, MenuItem::MI_HelpCont},
+        {BI_Undo, 22, MenuItem::MI_GameUndo},
+        {BI_Redo, 23, MenuItem::MI_GameRedo},
+        {BI_Find, 24, MenuItem::MI_GameFind},
+        {BI_Edges, 25, MenuItem::MI_GameEdges},
+        {BI_Clock, 26, MenuItem::MI_GameClock},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ToolbarButtons()[size_t(c.button)].column, c.column) << c.button;
         EXPECT_EQ(ToolbarButtons()[size_t(c.button)].item, c.item) << c.button;
+        EXPECT_LT(c.column, kButtonSheetColumns) << c.button;
     }
 }
 
