@@ -32,7 +32,7 @@ const char* const kOpenedByTheGame[] = {
 
 // The topics reached from the contents page only.
 const char* const kOtherTopics[] = {
-    "getting-started.htm", "playing.htm", "pockets.htm", "sorting.htm",
+    "getting-started.htm", "playing.htm", "pockets.htm", "sorting.htm", "aids.htm",
     "viewing.htm",         "own-jigsaw.htm", "keys.htm", "troubleshooting.htm",
 };
 
@@ -144,7 +144,9 @@ TEST(HelpPages, SearchFindsAWordOfOneTopic)
     const Case cases[] = {
         {"english", "lens", "viewing.htm"},
         {"english", "terminal", "own-jigsaw.htm"},
+        {"english", "candidate", "aids.htm"},
         {"german", "Messingecken", "viewing.htm"},
+        {"german", "minimiert", "aids.htm"},
         {"german", "LAUTST\xC3\x84RKE", "troubleshooting.htm"},
     };
     for (const Case& c : cases) {
