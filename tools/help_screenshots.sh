@@ -9,6 +9,8 @@
 # the pages of the Options, and writes each picture as OUT/NAME.png: a dialog cropped to itself,
 # the field scaled down, every picture at most 500 pixels wide (the room of the help window's page)
 # and reduced to a palette of 64 colours to keep it small. OUT is meant to be data/language/LANGUAGE/pictures.
+# The button bar (toolbar.png) and Find (find.png) come from more_aids_screenshots.sh, on a screen
+# wide enough for the whole bar.
 # Needs Xvfb, xdotool and ImageMagick. The points clicked are those of a 1120 x 700 screen.
 set -u
 build=$1
@@ -44,22 +46,6 @@ dialog() {
   keep "$1" "$x" "$y" "$w" "$h" "${4:-480}"
 }
 screen_shot() { keep "$1" 0 0 1120 700 400; }
-# piece_near X Y: a point near X, Y well inside a piece (a 9 x 9 square without a pixel of the
-# empty field's colour), searched outwards in steps of 20 pixels; X, Y itself when none is found.
-piece_near() {
-  import -window root "$raw/now.png"
-  local d dx dy
-  for d in 0 20 40 60 80 100; do
-    for dx in $(seq -$d 20 $d); do
-      for dy in $(seq -$d 20 $d); do
-        if ! convert "$raw/now.png" -crop "9x9+$(($1 + dx - 4))+$(($2 + dy - 4))" txt:- | grep -qi "$empty"; then
-          echo "$(($1 + dx)) $(($2 + dy))"; return
-        fi
-      done
-    done
-  done
-  echo "$1 $2"
-}
 # drag X1 Y1 X2 Y2: the left button pressed at one point and let go at the other, in steps.
 drag() {
   xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
@@ -83,11 +69,6 @@ keep quick-help "$x" "$y" "$w" "$h"
 xdotool mousemove $((x + w - 51)) $((y + h - 23)) click 1; sleep 1
 xdotool mousemove 560 690; sleep 0.5
 screen_shot game
-# The toolbar in three rows at full size, split in the gaps before Info and Select All.
-import -window root -crop 1040x36+0+0 +repage "$raw/bar.png"
-convert "$raw/bar.png" \( -clone 0 -crop 343x36+0+0 \) \( -clone 0 -crop 322x36+343+0 \) \( -clone 0 -crop 375x36+665+0 \) \
-  -delete 0 +repage -background '#1e2230' -append -colors 64 -strip "PNG8:$out/toolbar.png"
-
 # Two pockets side by side with a few pieces in them, and the thumbnail.
 xdotool key 1; sleep 0.6; xdotool key 2; sleep 0.6; xdotool key l; sleep 1
 for move in "690 120 950 180" "130 420 940 500" "400 500 1000 620"; do
@@ -129,7 +110,8 @@ xdotool key d; sleep 2
 dialog download 640 440 420
 xdotool key Escape; sleep 1
 
-xdotool mousemove 950 16 click 1; sleep 1.5  # the Options button of the toolbar
+# Options from the menu: the button lies beyond the right edge of a bar 1120 pixels wide.
+xdotool mousemove 560 690 key m; sleep 0.7; xdotool key Down Down Down Down Return; sleep 1.5
 for page in autosave sound play effects language download; do
   dialog "options-$page" 500 340 500
   xdotool key ctrl+Tab; sleep 0.8

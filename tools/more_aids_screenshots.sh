@@ -25,22 +25,6 @@ settings=$(printf '[Main]\r\n   <DefJigP>\r\n      Level=%s\r\n      ShapeStyle=
 . "$(dirname "$0")/game_under_xvfb.sh"
 printf '754\t%s\t0\t0\tautumn-mountains\n' "$level" > "$(dirname "$settings_file")/besttimes.txt"
 
-# piece_near X Y: a point near X, Y well inside a piece (a 9 x 9 square without a pixel of the
-# empty field's colour), searched outwards in steps of 20 pixels; X, Y itself when none is found.
-piece_near() {
-  import -window root "$out/now.png"
-  local d dx dy
-  for d in 0 20 40 60 80 100; do
-    for dx in $(seq -$d 20 $d); do
-      for dy in $(seq -$d 20 $d); do
-        if ! convert "$out/now.png" -crop "9x9+$(($1 + dx - 4))+$(($2 + dy - 4))" txt:- | grep -qi "$empty"; then
-          echo "$(($1 + dx)) $(($2 + dy))"; rm -f "$out/now.png"; return
-        fi
-      done
-    done
-  done
-  echo "$1 $2"; rm -f "$out/now.png"
-}
 
 sleep 5
 # The colour of the empty field, beside the browser before any jigsaw is open.
