@@ -35,6 +35,7 @@ public:
     QLabel* Button(int button) const { return buttons_[size_t(button)].image; }
     int HotButton() const { return hot_; }
     int Column(int button) const { return buttons_[size_t(button)].column; }
+    bool Checked(int button) const { return buttons_[size_t(button)].checked; }
 
 signals:
     void Clicked(MenuItem item);

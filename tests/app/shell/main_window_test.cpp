@@ -420,6 +420,25 @@ TEST_F(MainWindowTest, TheGlassKeyAndButtonToggleTheGlass)
     EXPECT_TRUE(shown.empty());
 }
 
+// K and the clock button show and hide the time played at the right of the toolbar; the menu item
+// and the button are checked while it is shown.
+TEST_F(MainWindowTest, TheClockKeyAndButtonShowTheTimeOnTheToolbar)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    EXPECT_TRUE(Enabled(BI_Clock));
+    EXPECT_EQ(window.Toolbar()->Button(BI_Clock)->toolTip(), "Clock (K)");
+    auto state = [this] {
+        return std::tuple {window.Toolbar()->Clock()->isVisibleTo(window.Toolbar()),
+                           window.Action(MI_GameClock)->isChecked(), window.Toolbar()->Checked(BI_Clock)};
+    };
+    EXPECT_EQ(state(), std::tuple(false, false, false));
+    Tap(Qt::Key_K);
+    EXPECT_EQ(state(), std::tuple(true, true, true));
+    EXPECT_EQ(window.Toolbar()->Clock()->text(), "0:00");
+    Click(BI_Clock);
+    EXPECT_EQ(state(), std::tuple(false, false, false));
+}
+
 TEST_F(MainWindowTest, CurrentWindowCaptionsNameTheWindowInView)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
@@ -689,12 +708,17 @@ TEST_F(PlayTest, CtrlZPutsADraggedPieceBackAndCtrlYDoesItAgain)
     ASSERT_EQ(after.window, MW_POCKET0);
     EXPECT_TRUE(window.Action(MI_GameUndo)->isEnabled());
     EXPECT_EQ(window.Action(MI_GameUndo)->text(), "Undo\tCtrl+Z");
+    EXPECT_TRUE(Enabled(BI_Undo));
+    EXPECT_FALSE(Enabled(BI_Redo));
+    EXPECT_EQ(window.Toolbar()->Button(BI_Undo)->toolTip(), "Undo (Ctrl+Z)");
 
     Tap(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(Piece(piece).x, Piece(piece).y, Piece(piece).window), std::tuple(before.x, before.y, before.window));
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (0)");
     EXPECT_FALSE(window.Action(MI_GameUndo)->isEnabled());
     EXPECT_TRUE(window.Action(MI_GameRedo)->isEnabled());
+    EXPECT_FALSE(Enabled(BI_Undo));
+    EXPECT_TRUE(Enabled(BI_Redo));
     Tap(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(Piece(piece).x, Piece(piece).y, Piece(piece).window), std::tuple(after.x, after.y, after.window));
     EXPECT_EQ(pocket.renderedCaption, "Pocket 1 (1)");
