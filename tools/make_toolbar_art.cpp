@@ -49,6 +49,14 @@ void Circle(TPixelBuffer& buffer, int cx, int cy, int r, uint32_t colour)
         }
 }
 
+// The open tray of a pocket, its walls rising from the bottom to row top of the face.
+void PocketTray(TPixelBuffer& b, int x, int y, int top, uint32_t colour)
+{
+    PixFillRect(b, x + 6, y + top, 2, 22 - top, colour);
+    PixFillRect(b, x + 21, y + top, 2, 22 - top, colour);
+    PixFillRect(b, x + 6, y + 21, 17, 2, colour);
+}
+
 // A bent arrow for undo (pointing left-down) or redo (pointing right-down): an arch with the
 // arrowhead on one leg.
 void TurnArrow(TPixelBuffer& b, int x, int y, bool redo, const FaceColours& c)
@@ -115,9 +123,7 @@ void DrawGlyph(TPixelBuffer& b, int x, int y, int column, const FaceColours& c)
         break;
     case 9:  // empty pocket
     case 10:  // pocket with pieces
-        PixFillRect(b, x + 6, y + 9, 2, 13, g);
-        PixFillRect(b, x + 21, y + 9, 2, 13, g);
-        PixFillRect(b, x + 6, y + 21, 17, 2, g);
+        PocketTray(b, x, y, 9, g);
         if (column == 10)
             PixFillRect(b, x + 9, y + 13, 11, 7, a);
         break;
@@ -192,9 +198,7 @@ void DrawGlyph(TPixelBuffer& b, int x, int y, int column, const FaceColours& c)
         PixFillRect(b, x + 20, y + 7, 3, 3, a);
         break;
     case 25:  // edge pieces to pocket: a corner piece dropping into a pocket
-        PixFillRect(b, x + 6, y + 12, 2, 11, g);
-        PixFillRect(b, x + 21, y + 12, 2, 11, g);
-        PixFillRect(b, x + 6, y + 21, 17, 2, g);
+        PocketTray(b, x, y, 12, g);
         PixFillRect(b, x + 10, y + 5, 3, 14, a);
         PixFillRect(b, x + 10, y + 16, 9, 3, a);
         break;
