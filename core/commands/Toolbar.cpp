@@ -1,5 +1,7 @@
 #include "commands/Toolbar.h"
 
+#include <algorithm>
+
 namespace kirvo {
 
 namespace {
@@ -83,9 +85,32 @@ ToolbarGaps ToolbarGapsFor(int width, bool fullScreen)
     return {26, 10};
 }
 
+namespace {
+
+// The right edge of the row of buttons with these gaps.
+int RowEnd(const ToolbarGaps& gaps)
+{
+    int right = kFirstLeft + kButtonSize;
+    for (Step step : kOrder)
+        right += (step.gap == Gap::Group ? gaps.group : gaps.inner) + kButtonSize;
+    return right;
+}
+
+// The gaps of the width, or of a narrower width when the row would not fit with them.
+ToolbarGaps GapsThatFit(int width, bool fullScreen)
+{
+    const int room = fullScreen ? width - 30 - kNarrowButtonWidth - 16 : width - 8;
+    for (int asIf : {width, 1024, 800})
+        if (const ToolbarGaps gaps = ToolbarGapsFor(std::min(width, asIf), fullScreen); RowEnd(gaps) <= room)
+            return gaps;
+    return ToolbarGapsFor(640, fullScreen);
+}
+
+}  // namespace
+
 std::array<ButtonPlace, kToolbarButtonCount> ToolbarLayout(int width, bool fullScreen)
 {
-    ToolbarGaps gaps = ToolbarGapsFor(width, fullScreen);
+    ToolbarGaps gaps = GapsThatFit(width, fullScreen);
     std::array<ButtonPlace, kToolbarButtonCount> places;
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         bool narrow = i == BI_Min || i == BI_Close;

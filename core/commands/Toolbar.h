@@ -45,6 +45,9 @@ struct ButtonPlace {
     bool visible = false;
 };
 
+// The buttons in a row with the gaps of the width; where the row would not fit with them, with the
+// tighter gaps of a narrower width, so that the buttons on the right stay in view as long as any
+// gaps let them.
 std::array<ButtonPlace, kToolbarButtonCount> ToolbarLayout(int width, bool fullScreen);
 
 // The hint of a button: the caption without its first "..." and first "…", then " (shortcut)".

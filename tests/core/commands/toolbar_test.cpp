@@ -30,9 +30,12 @@ TEST(Toolbar, ButtonsFollowTheApplicationButtonInGroups)
     };
     // Open = 4 + 29 + group; Save = Open + 29 + inner; Undo and Redo come before Download; Help
     // ends a row of 25 buttons after 14 group gaps and 11 inner gaps.
+    // A width whose own gaps would push the row past the window takes the tighter gaps of a
+    // narrower one: 1024 those of 800, 800 those of 640, where nothing fits.
     const Case cases[] = {
-        {800, 45, 76, 189, 4 + 25 * 29 + 14 * 12 + 11 * 2},
-        {801, 57, 94, 237, 4 + 25 * 29 + 14 * 24 + 11 * 8},
+        {800, 43, 73, 181, 4 + 25 * 29 + 14 * 10 + 11 * 1},
+        {1024, 45, 76, 189, 4 + 25 * 29 + 14 * 12 + 11 * 2},
+        {1280, 59, 98, 247, 4 + 25 * 29 + 14 * 26 + 11 * 10},
     };
     for (const Case& c : cases) {
         auto places = ToolbarLayout(c.width, false);
@@ -44,6 +47,8 @@ TEST(Toolbar, ButtonsFollowTheApplicationButtonInGroups)
         EXPECT_LT(places[BI_FullScreen].x, places[BI_Options].x);
         EXPECT_LT(places[BI_Info].x, places[BI_Win1].x);
         EXPECT_FALSE(places[BI_Min].visible || places[BI_Close].visible);
+        if (c.width >= 1024)
+            EXPECT_LE(places[BI_Help].x + places[BI_Help].width, c.width) << c.width;
     }
 }
 
@@ -74,7 +79,9 @@ TEST(Toolbar, FullScreenShowsMinimiseAndCloseAtTheRightEdge)
     EXPECT_TRUE(places[BI_Min].visible && places[BI_Close].visible);
     EXPECT_EQ(places[BI_Close].x, 1250);
     EXPECT_EQ(places[BI_Close].width, 25);
-    EXPECT_EQ(places[BI_Min].x, 1250 - 10 - 25);
+    // The row takes the tighter gaps of 1024 so that it ends before Minimise.
+    EXPECT_EQ(places[BI_Min].x, 1250 - 8 - 25);
+    EXPECT_LT(places[BI_Help].x + places[BI_Help].width, places[BI_Min].x);
     EXPECT_EQ(places[BI_Open].y, 2);
     EXPECT_EQ(places[BI_Open].height, 29);
 }
