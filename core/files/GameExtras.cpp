@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/DurableFile.h"
-#include "base/Folders.h"
+#include "base/ListFile.h"
 #include "base/TextFormat.h"
 
 namespace kirvo {
@@ -35,21 +35,13 @@ std::string GameExtrasPath(const std::string& savedGame) { return savedGame + ".
 GameExtras ReadGameExtras(const std::string& savedGame)
 {
     GameExtras extras;
-    Result<std::vector<uint8_t>> bytes = ReadFileBytes(GameExtrasPath(savedGame));
-    if (!bytes || bytes.value().size() > 4096)
-        return extras;
-    std::string_view text(reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size());
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    const std::optional<std::vector<std::string>> lines = LoadListFile(GameExtrasPath(savedGame));
+    for (const std::string& line : lines.value_or(std::vector<std::string>())) {
         const size_t equals = line.find('=');
-        if (equals == std::string_view::npos)
+        if (equals == std::string::npos)
             continue;
-        const std::string_view key = Trimmed(line.substr(0, equals));
-        const std::string_view value = Trimmed(line.substr(equals + 1));
+        const std::string_view key = Trimmed(std::string_view(line).substr(0, equals));
+        const std::string_view value = Trimmed(std::string_view(line).substr(equals + 1));
         if (key == kPlayed) {
             if (std::optional<int64_t> seconds = Count(value, kLongestPlay))
                 extras.playedSeconds = *seconds;

@@ -7,6 +7,7 @@
 
 #include "base/DurableFile.h"
 #include "base/Folders.h"
+#include "base/ListFile.h"
 #include "base/TextFormat.h"
 
 namespace kirvo {
@@ -52,22 +53,11 @@ bool SameKey(const BestTimeKey& a, const BestTimeKey& b)
     return a.level == b.level && a.shape == b.shape && a.rotation == b.rotation && SameNameIgnoringCase(a.jigsaw, b.jigsaw);
 }
 
+// The file's lines without the empty ones; none when it cannot be read.
 std::vector<std::string> ReadLines(const std::string& file)
 {
-    std::vector<std::string> lines;
-    Result<std::vector<uint8_t>> bytes = ReadFileBytes(file);
-    if (!bytes)
-        return lines;
-    std::string_view text(reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size());
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!line.empty())
-            lines.emplace_back(line);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    }
+    std::vector<std::string> lines = LoadListFile(file).value_or(std::vector<std::string>());
+    std::erase(lines, std::string());
     return lines;
 }
 
