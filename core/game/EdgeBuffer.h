@@ -5,8 +5,10 @@
 // cells start zero. It exists only while pieces have a wooden edge or shadow.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace kirvo {
@@ -33,25 +35,33 @@ inline const uint8_t* EdgeCell(const EdgeBuffer& buffer, int x, int y)
 {
     return buffer.cells.data() + (size_t(y) * size_t(buffer.width) + size_t(x)) * kEdgeCellSize;
 }
-inline uint16_t EdgeBits(const uint8_t* cell) { return uint16_t(cell[0] | cell[1] << 8); }
+// A cell's words are read and written whole; in memory they are little-endian, as the bytes
+// above describe them.
+static_assert(std::endian::native == std::endian::little);
+
+inline uint16_t EdgeBits(const uint8_t* cell)
+{
+    uint16_t bits;
+    std::memcpy(&bits, cell, sizeof bits);
+    return bits;
+}
 inline uint32_t EdgeDepths(const uint8_t* cell)
 {
-    return uint32_t(cell[2]) | uint32_t(cell[3]) << 8 | uint32_t(cell[4]) << 16 | uint32_t(cell[5]) << 24;
+    uint32_t depths;
+    std::memcpy(&depths, cell + 2, sizeof depths);
+    return depths;
 }
 inline int EdgeDepth(const uint8_t* cell, int slot) { return int(EdgeDepths(cell) >> (3 * slot)) & 7; }
 inline void AddEdgeBit(uint8_t* cell, int bit)
 {
-    cell[0] = uint8_t(cell[0] | bit);
-    cell[1] = uint8_t(cell[1] | bit >> 8);
+    const uint16_t bits = uint16_t(EdgeBits(cell) | bit);
+    std::memcpy(cell, &bits, sizeof bits);
 }
 // Depth 0 with the edge bit set hides the band there: the piece draws no band over that cell.
 inline void SetEdgeDepth(uint8_t* cell, int slot, int depth)
 {
     const uint32_t depths = (EdgeDepths(cell) & ~(7u << (3 * slot))) | uint32_t(depth & 7) << (3 * slot);
-    cell[2] = uint8_t(depths);
-    cell[3] = uint8_t(depths >> 8);
-    cell[4] = uint8_t(depths >> 16);
-    cell[5] = uint8_t(depths >> 24);
+    std::memcpy(cell + 2, &depths, sizeof depths);
 }
 
 }  // namespace kirvo
