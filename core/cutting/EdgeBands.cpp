@@ -33,11 +33,9 @@ void StampBands(GameState& state, int rotation)
     std::vector<uint8_t> columns(size_t(edges.width));
     uint8_t* distance = columns.data();
     for (int i = 0; i < PieceCount(state); ++i) {
-        const int slot = EdgeSlot(state, i);
-        const int bit = 1 << slot;
+        const int slot = state.pieces[size_t(i)].edgeSlot;
+        const int bit = state.pieces[size_t(i)].edgeBit;
         const uint8_t value = state.pieces[size_t(i)].maskValue;
-        state.pieces[size_t(i)].edgeSlot = slot;
-        state.pieces[size_t(i)].edgeBit = int16_t(bit);
         const PieceArea box = ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height);
         const PieceArea grown = ClippedPieceArea(state, i, rotation, width, edges.width, edges.height);
         if (grown.right < grown.left)
@@ -134,6 +132,15 @@ void MakeEdgeBands(GameState& state, int rotation)
     MakeEdgeBuffer(edges, mask.width, mask.height);
     StampBands(state, rotation);
     HideJoinedBands(state, rotation);
+}
+
+void AssignEdgeSlots(GameState& state)
+{
+    for (int i = 0; i < PieceCount(state); ++i) {
+        const int slot = EdgeSlot(state, i);
+        state.pieces[size_t(i)].edgeSlot = slot;
+        state.pieces[size_t(i)].edgeBit = int16_t(1 << slot);
+    }
 }
 
 void ReleaseEdgeBuffers(GameState& state)

@@ -10,9 +10,12 @@
 
 namespace kirvo {
 
+// Writes every piece's edge slot and bit, which the bands of all rotations share.
+void AssignEdgeSlots(GameState& state);
 // With a wood style, makes the rotation's edge buffer afresh at the size of its mask, stamps every
-// piece's band (writing each piece's edge slot and bit) and hides the bands between joined
-// pieces; without, releases the buffer.
+// piece's band (by the edge slots already assigned) and hides the bands between joined pieces;
+// without, releases the buffer. Writes nothing but the rotation's edge buffer, so rotations can
+// be worked side by side.
 void MakeEdgeBands(GameState& state, int rotation);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces
 // of the other group are hidden in every edge buffer.

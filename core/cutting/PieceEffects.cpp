@@ -1,6 +1,7 @@
 #include "cutting/PieceEffects.h"
 
 #include <cassert>
+#include <thread>
 
 #include "cutting/EdgeBands.h"
 #include "game/DrawOrder.h"
@@ -17,10 +18,26 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
         FreeEdgeBuffer(state.edgeBuffers[size_t(r)]);
     if (state.look.embossStyle == kEmbossNone && state.look.woodStyle == kWoodNone)
         return;
-    for (int r = 0; r < rotations; ++r) {
+    if (state.look.woodStyle != kWoodNone)
+        AssignEdgeSlots(state);
+    if (rotations == 1) {
+        EmbossPieces(state, 0);
+        Step(step);
+        return;
+    }
+    // Two workers, two rotations each: a rotation's work writes only its own mask and edge buffer.
+    // The steps are taken here, on the calling thread.
+    std::thread worker([&state] {
+        EmbossPieces(state, 1);
+        EmbossPieces(state, 3);
+    });
+    for (int r : {0, 2}) {
         EmbossPieces(state, r);
         Step(step);
     }
+    worker.join();
+    Step(step);
+    Step(step);
 }
 
 void EmbossPieces(GameState& state, int rotation)
