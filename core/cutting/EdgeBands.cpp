@@ -1,10 +1,7 @@
 #include "cutting/EdgeBands.h"
 
-#include <algorithm>
 #include <array>
-#include <vector>
-
-#include "cutting/PieceArea.h"
+#include <bit>
 
 namespace kirvo {
 
@@ -18,46 +15,6 @@ int EdgeSlot(const GameState& state, int piece)
         return kBorderEdgeSlot;
     const int columns = MaxInt(state.descriptor.TilePX, 1);
     return piece / columns % 3 * 3 + piece % columns % 3;
-}
-
-// Every cell of the piece's box grown by the edge width takes the piece's edge bit and depth A
-// when the nearest pixel of the piece diagonally up-left of it lies A steps away, A up to the
-// edge width (A = 0: the piece's own pixel); other cells keep what earlier pieces left. The
-// distance is carried down each diagonal row by row in distance, one entry per column.
-void StampBands(GameState& state, int rotation)
-{
-    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
-    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const int width = state.look.edgeWidth;
-    const uint8_t none = uint8_t(width + 1);
-    std::vector<uint8_t> columns(size_t(edges.width));
-    uint8_t* distance = columns.data();
-    for (int i = 0; i < PieceCount(state); ++i) {
-        const int slot = state.pieces[size_t(i)].edgeSlot;
-        const int bit = state.pieces[size_t(i)].edgeBit;
-        const uint8_t value = state.pieces[size_t(i)].maskValue;
-        const PieceArea box = ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height);
-        const PieceArea grown = ClippedPieceArea(state, i, rotation, width, edges.width, edges.height);
-        if (grown.right < grown.left)
-            continue;
-        std::fill(distance + grown.left, distance + grown.right + 1, none);
-        for (int y = grown.top; y <= grown.bottom; ++y) {
-            const bool pieceRow = y <= box.bottom;
-            const uint8_t* pixel = PixAddress(mask, grown.right, y);
-            uint8_t* cell = EdgeCell(edges, grown.right, y);
-            // Right to left, so that distance[x - 1] still holds the row above.
-            for (int x = grown.right; x >= grown.left; --x, pixel -= 3, cell -= kEdgeCellSize) {
-                const uint8_t above = x > grown.left ? distance[x - 1] : none;
-                const bool own = pieceRow && x <= box.right && pixel[0] == value;
-                const uint8_t a = own ? 0 : uint8_t(MinInt(above + 1, none));
-                distance[x] = a;
-                if (a == none)
-                    continue;
-                AddEdgeBit(cell, bit);
-                SetEdgeDepth(cell, slot, a);
-            }
-        }
-    }
 }
 
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
@@ -110,6 +67,32 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined)
     }
 }
 
+}  // namespace
+
+// Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
+// away are the piece's pixels a steps up-left, less the cells found nearer.
+void StampBand(EdgeBuffer& edges, const PieceBits& bits, const PieceRecord& piece, const PieceArea& grown,
+               int edgeWidth)
+{
+    const int cells = grown.right - grown.left + 1;
+    for (int y = grown.top; y <= grown.bottom; ++y) {
+        for (int w = 0; 64 * w < cells; ++w) {
+            const int left = cells - 64 * w;  // cells of the row from this word on
+            const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
+            uint64_t seen = 0;
+            for (int a = 0; a <= edgeWidth; ++a) {
+                uint64_t fresh = bits.Word(y - a, w, -a) & inside & ~seen;
+                seen |= fresh;
+                for (; fresh != 0; fresh &= fresh - 1) {
+                    uint8_t* cell = EdgeCell(edges, grown.left + 64 * w + std::countr_zero(fresh), y);
+                    AddEdgeBit(cell, piece.edgeBit);
+                    SetEdgeDepth(cell, piece.edgeSlot, a);
+                }
+            }
+        }
+    }
+}
+
 // Pieces of one group: each pair of neighbours once, from the lower index.
 void HideJoinedBands(GameState& state, int rotation)
 {
@@ -117,21 +100,6 @@ void HideJoinedBands(GameState& state, int rotation)
         const int32_t group = state.pieces[size_t(i)].group;
         HideBands(state, rotation, i, [&](int j) { return j >= i && state.pieces[size_t(j)].group == group; });
     }
-}
-
-}  // namespace
-
-void MakeEdgeBands(GameState& state, int rotation)
-{
-    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
-    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    if (state.look.woodStyle == kWoodNone) {
-        FreeEdgeBuffer(edges);
-        return;
-    }
-    MakeEdgeBuffer(edges, mask.width, mask.height);
-    StampBands(state, rotation);
-    HideJoinedBands(state, rotation);
 }
 
 void AssignEdgeSlots(GameState& state)

@@ -6,17 +6,22 @@
 
 #include <cstdint>
 
+#include "cutting/PieceBits.h"
 #include "game/GameState.h"
 
 namespace kirvo {
 
 // Writes every piece's edge slot and bit, which the bands of all rotations share.
 void AssignEdgeSlots(GameState& state);
-// With a wood style, makes the rotation's edge buffer afresh at the size of its mask, stamps every
-// piece's band (by the edge slots already assigned) and hides the bands between joined pieces;
-// without, releases the buffer. Writes nothing but the rotation's edge buffer, so rotations can
-// be worked side by side.
-void MakeEdgeBands(GameState& state, int rotation);
+// Marks the cells of the piece's box grown by the edge width, clipped to the buffer (grown), that
+// the piece's band covers: every cell whose nearest pixel of the piece diagonally up-left of it
+// lies A steps away, A up to the edge width (A = 0: the piece's own pixel), takes the piece's
+// edge bit and depth A; other cells keep what earlier pieces left. The edge slots must be
+// assigned.
+void StampBand(EdgeBuffer& edges, const PieceBits& bits, const PieceRecord& piece, const PieceArea& grown,
+               int edgeWidth);
+// Once every piece is stamped: the bands between the pieces of each group are hidden.
+void HideJoinedBands(GameState& state, int rotation);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces
 // of the other group are hidden in every edge buffer.
 void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup);

@@ -43,9 +43,29 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
 void EmbossPieces(GameState& state, int rotation)
 {
     assert(rotation >= 0 && rotation <= 3);
-    MakeEdgeBands(state, rotation);
-    if (HasRelief(state.look.embossStyle))
-        EmbossRelief(state, rotation);
+    TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const bool bands = state.look.woodStyle != kWoodNone;
+    const bool relief = HasRelief(state.look.embossStyle);
+    if (bands)
+        MakeEdgeBuffer(edges, mask.width, mask.height);
+    else
+        FreeEdgeBuffer(edges);
+    const int edgeWidth = bands ? state.look.edgeWidth : 0;
+    const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
+    PieceBits bits;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        const PieceRecord& piece = state.pieces[size_t(i)];
+        LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
+                      edgeWidth);
+        if (bands)
+            StampBand(edges, bits, piece, ClippedPieceArea(state, i, rotation, edgeWidth, edges.width, edges.height),
+                      edgeWidth);
+        if (relief)
+            EmbossPiece(mask, bits, pass);
+    }
+    if (bands)
+        HideJoinedBands(state, rotation);
 }
 
 }  // namespace kirvo
