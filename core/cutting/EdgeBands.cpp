@@ -74,19 +74,28 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined)
 void StampBand(EdgeBuffer& edges, const PieceBits& bits, const PieceRecord& piece, const PieceArea& grown,
                int edgeWidth)
 {
+    const int slot = piece.edgeSlot;
+    const int bit = piece.edgeBit;
     const int cells = grown.right - grown.left + 1;
     for (int y = grown.top; y <= grown.bottom; ++y) {
+        // The cells are seldom in the cache: those of the row after next are asked for ahead.
+        if (y + 2 <= grown.bottom) {
+            const uint8_t* ahead = EdgeCell(edges, grown.left, y + 2);
+            for (int offset = 0; offset < cells * kEdgeCellSize; offset += 64)
+                __builtin_prefetch(ahead + offset, 1);
+        }
+        uint8_t* row = EdgeCell(edges, grown.left, y);
         for (int w = 0; 64 * w < cells; ++w) {
             const int left = cells - 64 * w;  // cells of the row from this word on
             const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
             uint64_t seen = 0;
             for (int a = 0; a <= edgeWidth; ++a) {
-                uint64_t fresh = bits.Word(y - a, w, -a) & inside & ~seen;
+                uint64_t fresh = PieceBits::Word(bits.Row(y - a), w, -a) & inside & ~seen;
                 seen |= fresh;
                 for (; fresh != 0; fresh &= fresh - 1) {
-                    uint8_t* cell = EdgeCell(edges, grown.left + 64 * w + std::countr_zero(fresh), y);
-                    AddEdgeBit(cell, piece.edgeBit);
-                    SetEdgeDepth(cell, piece.edgeSlot, a);
+                    uint8_t* cell = row + kEdgeCellSize * (64 * w + std::countr_zero(fresh));
+                    AddEdgeBit(cell, bit);
+                    SetEdgeDepth(cell, slot, a);
                 }
             }
         }

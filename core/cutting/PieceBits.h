@@ -23,11 +23,14 @@ struct PieceBits {
     int stride = 0;  // words + 2
     std::vector<uint64_t> rows;
 
-    // The 64 bits of pixels x + shift of row y for the pixels x of word w; |shift| < 64, and y
-    // within kMargin rows of the box and its growth.
-    uint64_t Word(int y, int w, int shift) const
+    // The words of row y, from the zero word before them; y within kMargin rows of the box and
+    // its growth.
+    const uint64_t* Row(int y) const { return rows.data() + size_t(y - box.top + kMargin) * size_t(stride); }
+
+    // The 64 bits of pixels x + shift for the pixels x of word w of the row; |shift| < 64.
+    static uint64_t Word(const uint64_t* row, int w, int shift)
     {
-        const uint64_t* word = rows.data() + size_t(y - box.top + kMargin) * size_t(stride) + size_t(w + 1);
+        const uint64_t* word = row + w + 1;
         if (shift > 0)
             return word[0] >> shift | word[1] << (64 - shift);
         if (shift < 0)

@@ -54,27 +54,29 @@ void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pa
     std::array<int, 64> sums {};
     const PieceArea& box = bits.box;
     for (int y = box.top; y <= box.bottom; ++y) {
+        const uint64_t* row = bits.Row(y);
         for (int w = 0; w < bits.words; ++w) {
-            const uint64_t own = bits.Word(y, w, 0);
+            const uint64_t own = PieceBits::Word(row, w, 0);
             if (own == 0)
                 continue;
             uint64_t rim = 0;
             for (const ReliefPass::Direction& direction : pass.directions) {
                 uint64_t reached = own;
                 for (int s = 1; s <= direction.steps; ++s) {
-                    reached &= bits.Word(y + s * direction.dy, w, s * direction.dx);
+                    reached &= PieceBits::Word(bits.Row(y + s * direction.dy), w, s * direction.dx);
                     uint64_t missing = own & ~reached;
                     rim |= missing;
                     for (; missing != 0; missing &= missing - 1)
                         sums[size_t(std::countr_zero(missing))] += direction.drop[size_t(s)];
                 }
             }
+            uint8_t* pixels = PixAddress(mask, box.left + 64 * w, y);
             for (; rim != 0; rim &= rim - 1) {
                 const int i = std::countr_zero(rim);
                 const int e = std::clamp(sums[size_t(i)] / 128, -127, 127);  // the division truncates toward zero
                 sums[size_t(i)] = 0;
                 if (e != 0)
-                    PixAddress(mask, box.left + 64 * w + i, y)[2] = uint8_t(128 + e);
+                    pixels[3 * i + 2] = uint8_t(128 + e);
             }
         }
     }
