@@ -1,7 +1,11 @@
 #include "cutting/EdgeBands.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <vector>
+
+#include "cutting/PieceArea.h"
 
 namespace kirvo {
 
@@ -67,15 +71,66 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined)
     }
 }
 
+// Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
+// picture that the mask gives the piece.
+bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
+{
+    const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
+    return x < picture.width && y < picture.height
+           && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
+}
+
+// Pieces whose grown box meets the grown box of another piece of the same slot, which may then
+// change the depths the piece's band is drawn from: by slot, the boxes in order of their left
+// edge, each against those that start before it ends.
+std::vector<bool> SharedBoxes(const GameState& state, int rotation)
+{
+    const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const int width = state.look.edgeWidth;
+    std::vector<bool> shared(size_t(PieceCount(state)), false);
+    std::vector<PieceArea> areas(shared.size());
+    std::array<std::vector<int>, kBorderEdgeSlot + 1> slots;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        areas[size_t(i)] = ClippedPieceArea(state, i, rotation, width, edges.width, edges.height);
+        const int slot = state.pieces[size_t(i)].edgeSlot;
+        if (slot >= 0 && slot <= kBorderEdgeSlot)
+            slots[size_t(slot)].push_back(i);
+        else
+            shared[size_t(i)] = true;
+    }
+    for (std::vector<int>& pieces : slots) {
+        std::sort(pieces.begin(), pieces.end(),
+                  [&](int a, int b) { return areas[size_t(a)].left < areas[size_t(b)].left; });
+        for (size_t k = 0; k < pieces.size(); ++k) {
+            const PieceArea& a = areas[size_t(pieces[k])];
+            if (a.right < a.left || a.bottom < a.top)
+                continue;
+            for (size_t l = k + 1; l < pieces.size() && areas[size_t(pieces[l])].left <= a.right; ++l) {
+                const PieceArea& b = areas[size_t(pieces[l])];
+                if (b.right >= b.left && b.top <= a.bottom && a.top <= b.bottom)
+                    shared[size_t(pieces[k])] = shared[size_t(pieces[l])] = true;
+            }
+        }
+    }
+    return shared;
+}
+
 }  // namespace
 
 // Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
-// away are the piece's pixels a steps up-left, less the cells found nearer.
-void StampBand(EdgeBuffer& edges, const PieceBits& bits, const PieceRecord& piece, const PieceArea& grown,
-               int edgeWidth)
+// away are the piece's pixels a steps up-left, less the cells found nearer. The cells of depth 1
+// and more are the piece's band as long as no other piece writes its slot there.
+void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
 {
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const PieceRecord& piece = state.pieces[size_t(index)];
     const int slot = piece.edgeSlot;
     const int bit = piece.edgeBit;
+    const int edgeWidth = state.look.edgeWidth;
+    const PieceArea& box = bits.box;
+    const PieceArea grown = ClippedPieceArea(state, index, rotation, edgeWidth, edges.width, edges.height);
+    PieceBand& band = edges.bands[size_t(index)];
+    band.Clear();
     const int cells = grown.right - grown.left + 1;
     for (int y = grown.top; y <= grown.bottom; ++y) {
         // The cells are seldom in the cache: those of the row after next are asked for ahead.
@@ -88,27 +143,73 @@ void StampBand(EdgeBuffer& edges, const PieceBits& bits, const PieceRecord& piec
         for (int w = 0; 64 * w < cells; ++w) {
             const int left = cells - 64 * w;  // cells of the row from this word on
             const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
+            const uint64_t own = PieceBits::Word(bits.Row(y), w, 0) & inside;
+            std::array<uint8_t, 64> depths;
             uint64_t seen = 0;
             for (int a = 0; a <= edgeWidth; ++a) {
                 uint64_t fresh = PieceBits::Word(bits.Row(y - a), w, -a) & inside & ~seen;
                 seen |= fresh;
                 for (; fresh != 0; fresh &= fresh - 1) {
-                    uint8_t* cell = row + kEdgeCellSize * (64 * w + std::countr_zero(fresh));
+                    const int i = std::countr_zero(fresh);
+                    uint8_t* cell = row + kEdgeCellSize * (64 * w + i);
                     AddEdgeBit(cell, bit);
                     SetEdgeDepth(cell, slot, a);
+                    depths[size_t(i)] = uint8_t(a);
                 }
+            }
+            for (uint64_t banded = seen & ~own; banded != 0; banded &= banded - 1) {
+                const int i = std::countr_zero(banded);
+                const int x = grown.left + 64 * w + i;
+                // Beyond the box the mask may give the pixel to the piece all the same.
+                if ((x > box.right || y > box.bottom) && DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                    continue;
+                band.Add(x, y, depths[size_t(i)]);
             }
         }
     }
 }
 
-// Pieces of one group: each pair of neighbours once, from the lower index.
-void HideJoinedBands(GameState& state, int rotation)
+void FindBand(GameState& state, int rotation, int index)
+{
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    if (edges.width <= 0)
+        return;
+    if (edges.bands.size() < size_t(PieceCount(state)))
+        edges.bands.resize(size_t(PieceCount(state)));
+    const PieceRecord& piece = state.pieces[size_t(index)];
+    const uint16_t bit = uint16_t(piece.edgeBit);
+    PieceBand& band = edges.bands[size_t(index)];
+    band.Clear();
+    const PieceArea grown = ClippedPieceArea(state, index, rotation, state.look.edgeWidth, edges.width, edges.height);
+    for (int y = grown.top; y <= grown.bottom; ++y) {
+        const uint8_t* cell = EdgeCell(edges, grown.left, y);
+        for (int x = grown.left; x <= grown.right; ++x, cell += kEdgeCellSize) {
+            if ((EdgeBits(cell) & bit) != bit)
+                continue;
+            const int depth = EdgeDepth(cell, piece.edgeSlot);
+            if (depth > 0 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                band.Add(x, y, uint8_t(depth));
+        }
+    }
+}
+
+// The bands between pieces of one group are hidden, each pair of neighbours once from the lower
+// index; then the bands of every piece that may differ from what its stamp recorded are found
+// afresh from the cells.
+void FinishBands(GameState& state, int rotation)
 {
     for (int i = 0; i < PieceCount(state); ++i) {
         const int32_t group = state.pieces[size_t(i)].group;
         HideBands(state, rotation, i, [&](int j) { return j >= i && state.pieces[size_t(j)].group == group; });
     }
+    std::vector<bool> redo = SharedBoxes(state, rotation);
+    for (int i = 0; i < PieceCount(state); ++i)
+        for (const int16_t j : state.pieces[size_t(i)].neighbours)
+            if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == state.pieces[size_t(i)].group)
+                redo[size_t(i)] = redo[size_t(j)] = true;
+    for (int i = 0; i < PieceCount(state); ++i)
+        if (redo[size_t(i)])
+            FindBand(state, rotation, i);
 }
 
 void AssignEdgeSlots(GameState& state)
@@ -132,8 +233,13 @@ void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup)
         return;
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
     for (int r = 0; r < rotations; ++r)
-        if (state.edgeBuffers[size_t(r)].width > 0)
+        if (state.edgeBuffers[size_t(r)].width > 0) {
             HideBands(state, r, piece, [&](int j) { return state.pieces[size_t(j)].group == otherGroup; });
+            FindBand(state, r, piece);
+            for (const int16_t j : state.pieces[size_t(piece)].neighbours)
+                if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == otherGroup)
+                    FindBand(state, r, j);
+        }
 }
 
 }  // namespace kirvo

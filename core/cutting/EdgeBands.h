@@ -13,17 +13,20 @@ namespace kirvo {
 
 // Writes every piece's edge slot and bit, which the bands of all rotations share.
 void AssignEdgeSlots(GameState& state);
-// Marks the cells of the piece's box grown by the edge width, clipped to the buffer (grown), that
-// the piece's band covers: every cell whose nearest pixel of the piece diagonally up-left of it
-// lies A steps away, A up to the edge width (A = 0: the piece's own pixel), takes the piece's
-// edge bit and depth A; other cells keep what earlier pieces left. The edge slots must be
-// assigned.
-void StampBand(EdgeBuffer& edges, const PieceBits& bits, const PieceRecord& piece, const PieceArea& grown,
-               int edgeWidth);
-// Once every piece is stamped: the bands between the pieces of each group are hidden.
-void HideJoinedBands(GameState& state, int rotation);
+// Marks the cells of the piece's box grown by the edge width, clipped to the rotation's edge
+// buffer, that the piece's band covers: every cell whose nearest pixel of the piece diagonally
+// up-left of it lies A steps away, A up to the edge width (A = 0: the piece's own pixel), takes
+// the piece's edge bit and depth A; other cells keep what earlier pieces left. Records the cells
+// of depth 1 and more as the piece's band. The edge slots must be assigned and the buffer's bands
+// sized to the pieces.
+void StampBand(GameState& state, int rotation, int piece, const PieceBits& bits);
+// Once every piece is stamped: the bands between the pieces of each group are hidden, and the
+// bands of pieces that stamps of the same slot or the hiding may have changed are found afresh.
+void FinishBands(GameState& state, int rotation);
+// The piece's band in the rotation's edge buffer, from its cells (see game/EdgeBuffer.h).
+void FindBand(GameState& state, int rotation, int piece);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces
-// of the other group are hidden in every edge buffer.
+// of the other group are hidden in every edge buffer, and their bands found afresh.
 void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup);
 void ReleaseEdgeBuffers(GameState& state);
 

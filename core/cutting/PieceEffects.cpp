@@ -47,10 +47,12 @@ void EmbossPieces(GameState& state, int rotation)
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     const bool bands = state.look.woodStyle != kWoodNone;
     const bool relief = HasRelief(state.look.embossStyle);
-    if (bands)
+    if (bands) {
         MakeEdgeBuffer(edges, mask.width, mask.height);
-    else
+        edges.bands.resize(size_t(PieceCount(state)));
+    } else {
         FreeEdgeBuffer(edges);
+    }
     const int edgeWidth = bands ? state.look.edgeWidth : 0;
     const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
     PieceBits bits;
@@ -58,14 +60,13 @@ void EmbossPieces(GameState& state, int rotation)
         const PieceRecord& piece = state.pieces[size_t(i)];
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
                       edgeWidth);
-        if (bands)
-            StampBand(edges, bits, piece, ClippedPieceArea(state, i, rotation, edgeWidth, edges.width, edges.height),
-                      edgeWidth);
+        if (bands && edges.width > 0)
+            StampBand(state, rotation, i, bits);
         if (relief)
             EmbossPiece(mask, bits, pass);
     }
-    if (bands)
-        HideJoinedBands(state, rotation);
+    if (bands && edges.width > 0)
+        FinishBands(state, rotation);
 }
 
 }  // namespace kirvo

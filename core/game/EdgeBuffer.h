@@ -3,6 +3,10 @@
 // slot, 0 to 9) and ten 3-bit depth fields in a 32-bit word (slot p at bits 3p to 3p + 2). Depth 0
 // marks the piece's own pixels, 1 the band next to it. Rows are 6 x width bytes, no padding; the
 // cells start zero. It exists only while pieces have a wooden edge or shadow.
+//
+// Beside the cells it keeps, for each piece, the cells where drawing the piece paints its band:
+// those of its box grown by the edge width with its edge bit and a depth above 0 for its slot,
+// less the piece's own pixels of the picture. Drawing reads these alone.
 #pragma once
 
 #include <bit>
@@ -17,13 +21,41 @@ inline constexpr int kEdgeCellSize = 6;
 inline constexpr int kBorderEdgeSlot = 9;
 inline constexpr int kMaxEdgeDepth = 7;  // the most a 3-bit depth field holds
 
+// A run of band cells in one row: count cells from (x, y), their depths in order from first.
+struct BandSpan {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t count = 0;
+    uint32_t first = 0;  // index of the first cell's depth
+};
+
+// Where a piece's band shows, row by row and left to right.
+struct PieceBand {
+    std::vector<BandSpan> spans;
+    std::vector<uint8_t> depths;
+
+    void Add(int x, int y, uint8_t depth)
+    {
+        if (spans.empty() || spans.back().y != y || spans.back().x + spans.back().count != x)
+            spans.push_back({x, y, 0, uint32_t(depths.size())});
+        ++spans.back().count;
+        depths.push_back(depth);
+    }
+    void Clear()
+    {
+        spans.clear();
+        depths.clear();
+    }
+};
+
 struct EdgeBuffer {
     int width = 0;  // 0 = no buffer
     int height = 0;
-    std::vector<uint8_t> cells;  // width * height * kEdgeCellSize
+    std::vector<uint8_t> cells;    // width * height * kEdgeCellSize
+    std::vector<PieceBand> bands;  // by piece
 };
 
-// Zero-filled, whatever the buffer held before; a size below 1 leaves no buffer.
+// Zero-filled and without bands, whatever the buffer held before; a size below 1 leaves no buffer.
 void MakeEdgeBuffer(EdgeBuffer& buffer, int width, int height);
 void FreeEdgeBuffer(EdgeBuffer& buffer);
 
