@@ -125,8 +125,8 @@ void PaintBand(TPixelBuffer& target, int x, int y, const PieceBand& cells, const
     }
 }
 
-// A piece with relief or a band: runs of the piece's pixels, flat ones copied whole and raised or
-// lowered ones pixel by pixel; then the band over the other pixels.
+// A piece with relief or a band: runs of the piece's pixels copied whole, then their raised or
+// lowered pixels set one by one; then the band over the other pixels.
 void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source,
                      int srcX, int srcY, int width, int height)
 {
@@ -145,14 +145,15 @@ void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piec
             while (i < ownEnd && owner[3 * i] != value)
                 ++i;
             const int start = i;
-            while (i < ownEnd && owner[3 * i] == value && (!relief || owner[3 * i + 2] == 128))
+            while (i < ownEnd && owner[3 * i] == value)
                 ++i;
-            if (i > start)
-                CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
-            for (; i < ownEnd && owner[3 * i] == value && relief && owner[3 * i + 2] != 128; ++i) {
-                const int d = owner[3 * i + 2] - 128;
-                for (int c = 0; c < 3; ++c)
-                    out[3 * i + c] = Clamp(in[3 * i + c] + d) ^ invert;
+            if (i == start)
+                continue;
+            CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+            for (int j = start; relief && j < i; ++j) {
+                if (const int d = owner[3 * j + 2] - 128; d != 0)
+                    for (int c = 0; c < 3; ++c)
+                        out[3 * j + c] = Clamp(in[3 * j + c] + d) ^ invert;
             }
         }
     }
