@@ -5,6 +5,7 @@
 #include <bit>
 #include <vector>
 
+#include "cutting/MeetingBoxes.h"
 #include "cutting/PieceArea.h"
 
 namespace kirvo {
@@ -80,41 +81,6 @@ bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t va
            && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
 }
 
-// Pieces whose grown box meets the grown box of another piece of the same slot, which may then
-// change the depths the piece's band is drawn from: by slot, the boxes in order of their left
-// edge, each against those that start before it ends.
-std::vector<bool> SharedBoxes(const GameState& state, int rotation)
-{
-    const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const int width = state.look.edgeWidth;
-    std::vector<bool> shared(size_t(PieceCount(state)), false);
-    std::vector<PieceArea> areas(shared.size());
-    std::array<std::vector<int>, kBorderEdgeSlot + 1> slots;
-    for (int i = 0; i < PieceCount(state); ++i) {
-        areas[size_t(i)] = ClippedPieceArea(state, i, rotation, width, edges.width, edges.height);
-        const int slot = state.pieces[size_t(i)].edgeSlot;
-        if (slot >= 0 && slot <= kBorderEdgeSlot)
-            slots[size_t(slot)].push_back(i);
-        else
-            shared[size_t(i)] = true;
-    }
-    for (std::vector<int>& pieces : slots) {
-        std::sort(pieces.begin(), pieces.end(),
-                  [&](int a, int b) { return areas[size_t(a)].left < areas[size_t(b)].left; });
-        for (size_t k = 0; k < pieces.size(); ++k) {
-            const PieceArea& a = areas[size_t(pieces[k])];
-            if (a.right < a.left || a.bottom < a.top)
-                continue;
-            for (size_t l = k + 1; l < pieces.size() && areas[size_t(pieces[l])].left <= a.right; ++l) {
-                const PieceArea& b = areas[size_t(pieces[l])];
-                if (b.right >= b.left && b.top <= a.bottom && a.top <= b.bottom)
-                    shared[size_t(pieces[k])] = shared[size_t(pieces[l])] = true;
-            }
-        }
-    }
-    return shared;
-}
-
 }  // namespace
 
 // Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
@@ -129,7 +95,7 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
     const int edgeWidth = state.look.edgeWidth;
     const PieceArea& box = bits.box;
     const PieceArea grown = ClippedPieceArea(state, index, rotation, edgeWidth, edges.width, edges.height);
-    PieceBand& band = edges.bands[size_t(index)];
+    CellSpans& band = edges.bands[size_t(index)];
     band.Clear();
     const int cells = grown.right - grown.left + 1;
     for (int y = grown.top; y <= grown.bottom; ++y) {
@@ -178,7 +144,7 @@ void FindBand(GameState& state, int rotation, int index)
         edges.bands.resize(size_t(PieceCount(state)));
     const PieceRecord& piece = state.pieces[size_t(index)];
     const uint16_t bit = uint16_t(piece.edgeBit);
-    PieceBand& band = edges.bands[size_t(index)];
+    CellSpans& band = edges.bands[size_t(index)];
     band.Clear();
     const PieceArea grown = ClippedPieceArea(state, index, rotation, state.look.edgeWidth, edges.width, edges.height);
     for (int y = grown.top; y <= grown.bottom; ++y) {
@@ -202,7 +168,9 @@ void FinishBands(GameState& state, int rotation)
         const int32_t group = state.pieces[size_t(i)].group;
         HideBands(state, rotation, i, [&](int j) { return j >= i && state.pieces[size_t(j)].group == group; });
     }
-    std::vector<bool> redo = SharedBoxes(state, rotation);
+    // Another piece of the slot may write the slot's depths in the grown box.
+    std::vector<bool> redo =
+        MeetingBoxes(state, rotation, kBorderEdgeSlot + 1, [&](int i) { return state.pieces[size_t(i)].edgeSlot; });
     for (int i = 0; i < PieceCount(state); ++i)
         for (const int16_t j : state.pieces[size_t(i)].neighbours)
             if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == state.pieces[size_t(i)].group)

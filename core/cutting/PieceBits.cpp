@@ -1,5 +1,7 @@
 #include "cutting/PieceBits.h"
 
+#include <bit>
+
 namespace kirvo {
 
 void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& box, uint8_t value, int grow)
@@ -19,6 +21,22 @@ void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& b
             for (int i = 0; i < count; ++i)
                 own |= uint64_t(pixel[3 * i] == value) << i;
             *word = own;
+        }
+    }
+}
+
+void AddRuns(const PieceBits& bits, CellSpans& runs)
+{
+    for (int y = bits.box.top; y <= bits.box.bottom; ++y) {
+        const uint64_t* row = bits.Row(y);
+        for (int w = 0; w < bits.words; ++w) {
+            uint64_t own = PieceBits::Word(row, w, 0);
+            while (own != 0) {
+                const int start = std::countr_zero(own);
+                const int count = std::countr_one(own >> start);
+                runs.AddRun(bits.box.left + 64 * w + start, y, count);
+                own = count + start >= 64 ? 0 : own & ~(((uint64_t(1) << count) - 1) << start);
+            }
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cutting/PieceArea.h"
+#include "game/CellSpans.h"
 #include "raster/PixelBuffer.h"
 
 namespace kirvo {
@@ -42,5 +43,7 @@ struct PieceBits {
 // The piece's pixels, those of the box whose blue byte is the value; its words and rows reach
 // grow pixels beyond the box to the right and downward, all zero there.
 void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& box, uint8_t value, int grow);
+// The runs of the piece's pixels, added row by row.
+void AddRuns(const PieceBits& bits, CellSpans& runs);
 
 }  // namespace kirvo

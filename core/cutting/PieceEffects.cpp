@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "cutting/EdgeBands.h"
+#include "cutting/MeetingBoxes.h"
 #include "game/DrawOrder.h"
 
 namespace kirvo {
@@ -12,11 +13,13 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
 {
     state.look.edgeWidth = EdgeWidth(state.look.woodStyle, state.look.edgeWidth);
     SortDrawOrder(state, SortOrder::Ascending);
-    // The edge buffers of the rotations in play are made afresh below, reusing their memory.
+    // The edge buffers and runs of the rotations in play are made afresh below, reusing their memory.
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
     for (int r = state.look.woodStyle == kWoodNone ? 0 : rotations; r < 4; ++r)
         FreeEdgeBuffer(state.edgeBuffers[size_t(r)]);
-    if (state.look.embossStyle == kEmbossNone && state.look.woodStyle == kWoodNone)
+    for (int r = HasEffects(state.look) ? rotations : 0; r < 4; ++r)
+        state.pieceRuns[size_t(r)].clear();
+    if (!HasEffects(state.look))
         return;
     if (state.look.woodStyle != kWoodNone)
         AssignEdgeSlots(state);
@@ -25,7 +28,7 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
         Step(step);
         return;
     }
-    // Two workers, two rotations each: a rotation's work writes only its own mask and edge buffer.
+    // Two workers, two rotations each: a rotation's work writes only its own mask, edge buffer and runs.
     // The steps are taken here, on the calling thread.
     std::thread worker([&state] {
         EmbossPieces(state, 1);
@@ -55,15 +58,27 @@ void EmbossPieces(GameState& state, int rotation)
     }
     const int edgeWidth = bands ? state.look.edgeWidth : 0;
     const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
+    // The runs and relief of a piece are all drawing needs unless another piece of its mask value
+    // reaches into its grown box: then drawing reads the mask.
+    std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
+    runs.resize(size_t(PieceCount(state)));
+    const std::vector<bool> meeting =
+        MeetingBoxes(state, rotation, 256, [&](int i) { return int(state.pieces[size_t(i)].maskValue); });
     PieceBits bits;
     for (int i = 0; i < PieceCount(state); ++i) {
         const PieceRecord& piece = state.pieces[size_t(i)];
+        PieceRuns& drawn = runs[size_t(i)];
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
                       edgeWidth);
         if (bands && edges.width > 0)
             StampBand(state, rotation, i, bits);
+        drawn.known = !meeting[size_t(i)];
+        drawn.own.Clear();
+        drawn.relief.Clear();
+        if (drawn.known)
+            AddRuns(bits, drawn.own);
         if (relief)
-            EmbossPiece(mask, bits, pass);
+            EmbossPiece(mask, bits, pass, drawn.relief);
     }
     if (bands && edges.width > 0)
         FinishBands(state, rotation);

@@ -49,7 +49,7 @@ ReliefPass MakeReliefPass(const Relief& relief)
 // Word by word of each row: a pixel whose run in a direction stops short of s steps gains the
 // drop of step s, so each direction's sum builds up from the pixels missing at each step. Pixels
 // missing nowhere lie deep inside the piece and stay flat.
-void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass)
+void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass, CellSpans& raised)
 {
     std::array<int, 64> sums {};
     const PieceArea& box = bits.box;
@@ -75,8 +75,10 @@ void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pa
                 const int i = std::countr_zero(rim);
                 const int e = std::clamp(sums[size_t(i)] / 128, -127, 127);  // the division truncates toward zero
                 sums[size_t(i)] = 0;
-                if (e != 0)
+                if (e != 0) {
                     pixels[3 * i + 2] = uint8_t(128 + e);
+                    raised.Add(box.left + 64 * w + i, y, uint8_t(128 + e));
+                }
             }
         }
     }

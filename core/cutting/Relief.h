@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "cutting/PieceBits.h"
+#include "game/CellSpans.h"
 #include "game/GameState.h"
 #include "raster/PixelBuffer.h"
 
@@ -46,9 +47,10 @@ struct ReliefPass {
 };
 
 ReliefPass MakeReliefPass(const Relief& relief);
-// The relief of one piece, into the red byte of its pixels in the mask buffer where E is not 0;
-// the buffer must be flat (ResetRelief) where the style changed. A run ends at the piece's box.
-void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass);
+// The relief of one piece, into the red byte of its pixels in the mask buffer where E is not 0,
+// each such pixel added to raised; the buffer must be flat (ResetRelief) where the style changed.
+// A run ends at the piece's box.
+void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass, CellSpans& raised);
 // Red 128 and green 0 in every pixel: flat.
 void ResetRelief(TPixelBuffer& mask);
 

@@ -11,7 +11,7 @@ void MakeEdgeBuffer(EdgeBuffer& buffer, int width, int height)
     buffer.width = width;
     buffer.height = height;
     buffer.cells.assign(size_t(width) * size_t(height) * kEdgeCellSize, 0);
-    for (PieceBand& band : buffer.bands)
+    for (CellSpans& band : buffer.bands)
         band.Clear();
 }
 

@@ -15,44 +15,19 @@
 #include <cstring>
 #include <vector>
 
+#include "game/CellSpans.h"
+
 namespace kirvo {
 
 inline constexpr int kEdgeCellSize = 6;
 inline constexpr int kBorderEdgeSlot = 9;
 inline constexpr int kMaxEdgeDepth = 7;  // the most a 3-bit depth field holds
 
-// A run of band cells in one row: count cells from (x, y), their depths in order from first.
-struct BandSpan {
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t count = 0;
-    uint32_t first = 0;  // index of the first cell's depth
-};
-
-// Where a piece's band shows, row by row and left to right.
-struct PieceBand {
-    std::vector<BandSpan> spans;
-    std::vector<uint8_t> depths;
-
-    void Add(int x, int y, uint8_t depth)
-    {
-        if (spans.empty() || spans.back().y != y || spans.back().x + spans.back().count != x)
-            spans.push_back({x, y, 0, uint32_t(depths.size())});
-        ++spans.back().count;
-        depths.push_back(depth);
-    }
-    void Clear()
-    {
-        spans.clear();
-        depths.clear();
-    }
-};
-
 struct EdgeBuffer {
     int width = 0;  // 0 = no buffer
     int height = 0;
     std::vector<uint8_t> cells;    // width * height * kEdgeCellSize
-    std::vector<PieceBand> bands;  // by piece
+    std::vector<CellSpans> bands;  // by piece, each cell with its depth
 };
 
 // Zero-filled and without bands, whatever the buffer held before; a size below 1 leaves no buffer.

@@ -16,6 +16,7 @@
 #include "game/EdgeBuffer.h"
 #include "game/PieceLook.h"
 #include "game/PieceRecord.h"
+#include "game/PieceRuns.h"
 #include "raster/PixelBuffer.h"
 
 namespace kirvo {
@@ -48,6 +49,7 @@ struct GameState {
     // 128 + relief. Rotations 1 to 3 exist only when descriptor.Rotate is 1.
     std::array<TPixelBuffer, 8> buffers;
     std::array<EdgeBuffer, 4> edgeBuffers;  // by rotation; only while the look has a wood style
+    std::array<std::vector<PieceRuns>, 4> pieceRuns;  // by rotation and piece; only while the look has effects
     PieceLook look;                         // the styles the pieces are drawn with
 
     bool changed = false;          // unsaved changes: closing asks to save

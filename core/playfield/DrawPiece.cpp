@@ -109,43 +109,40 @@ struct Band {
     }
 };
 
-// The band's cells that fall in the width x height area from (srcX, srcY), painted at (x, y) on.
-void PaintBand(TPixelBuffer& target, int x, int y, const PieceBand& cells, const Band& band, int srcX, int srcY,
-               int width, int height)
+// Calls paint(x, y, count, first) for the part of each span inside the width x height area from
+// (srcX, srcY): count cells from (x, y), whose bytes start at first.
+template <typename Paint>
+void ForSpansIn(const CellSpans& cells, int srcX, int srcY, int width, int height, Paint paint)
 {
-    for (const BandSpan& span : cells.spans) {
-        if (span.y < srcY || span.y >= srcY + height)
+    for (const CellSpan& span : cells.spans) {
+        if (span.y >= srcY + height)
+            break;
+        if (span.y < srcY)
             continue;
         const int from = MaxInt(span.x, srcX);
         const int to = MinInt(span.x + span.count, srcX + width);
-        uint8_t* out = PixAddress(target, x + from - srcX, y + span.y - srcY);
-        const uint8_t* depth = cells.depths.data() + span.first + (from - span.x);
-        for (int i = from; i < to; ++i, out += 3)
-            band.Paint(out, *depth++);
+        if (from < to)
+            paint(from, span.y, to - from, span.first + uint32_t(from - span.x));
     }
 }
 
-// A piece with relief or a band: runs of the piece's pixels copied whole, then their raised or
-// lowered pixels set one by one; then the band over the other pixels.
-void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source,
-                     int srcX, int srcY, int width, int height)
+// The piece's own pixels, read from the mask: runs copied whole, then their raised or lowered
+// pixels set one by one.
+void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
+                   int srcY, int width, int height, uint8_t invert)
 {
     const uint8_t value = piece.maskValue;
-    const uint8_t invert = piece.selected ? 0xFF : 0x00;
     const bool relief = source.look.embossStyle != kEmbossNone;
-    // Pixels of the piece only ever lie inside the picture; the band may reach into the margin.
-    const int ownEnd = MinInt(width, source.picture.width - srcX);
-    const int ownRows = MinInt(height, source.picture.height - srcY);
-    for (int row = 0; row < ownRows; ++row) {
+    for (int row = 0; row < height; ++row) {
         uint8_t* out = PixAddress(target, x, y + row);
         const uint8_t* owner = PixAddress(source.mask, srcX, srcY + row);
         const uint8_t* in = PixAddress(source.picture, srcX, srcY + row);
         int i = 0;
-        while (i < ownEnd) {
-            while (i < ownEnd && owner[3 * i] != value)
+        while (i < width) {
+            while (i < width && owner[3 * i] != value)
                 ++i;
             const int start = i;
-            while (i < ownEnd && owner[3 * i] == value)
+            while (i < width && owner[3 * i] == value)
                 ++i;
             if (i == start)
                 continue;
@@ -157,8 +154,49 @@ void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piec
             }
         }
     }
-    if (source.band != nullptr)
-        PaintBand(target, x, y, *source.band, Band(source.look), srcX, srcY, width, height);
+}
+
+// The same from the runs worked out with the effects.
+void CopyOwnRuns(TPixelBuffer& target, int x, int y, const PieceRuns& runs, const PieceSource& source, int srcX,
+                 int srcY, int width, int height, uint8_t invert)
+{
+    ForSpansIn(runs.own, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t) {
+        CopyRun(PixAddress(target, x + from - srcX, y + row - srcY), PixAddress(source.picture, from, row), 3 * count,
+                invert);
+    });
+    if (source.look.embossStyle == kEmbossNone)
+        return;
+    ForSpansIn(runs.relief, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t first) {
+        uint8_t* out = PixAddress(target, x + from - srcX, y + row - srcY);
+        const uint8_t* in = PixAddress(source.picture, from, row);
+        for (int i = 0; i < count; ++i) {
+            const int d = runs.relief.bytes[first + uint32_t(i)] - 128;
+            for (int c = 0; c < 3; ++c)
+                out[3 * i + c] = Clamp(in[3 * i + c] + d) ^ invert;
+        }
+    });
+}
+
+// A piece with relief or a band: its own pixels, then the band over the others.
+void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source,
+                     int srcX, int srcY, int width, int height)
+{
+    const uint8_t invert = piece.selected ? 0xFF : 0x00;
+    // Pixels of the piece only ever lie inside the picture; the band may reach into the margin.
+    const int ownWidth = MinInt(width, source.picture.width - srcX);
+    const int ownHeight = MinInt(height, source.picture.height - srcY);
+    if (source.runs != nullptr)
+        CopyOwnRuns(target, x, y, *source.runs, source, srcX, srcY, ownWidth, ownHeight, invert);
+    else
+        CopyOwnPixels(target, x, y, piece, source, srcX, srcY, ownWidth, ownHeight, invert);
+    if (source.band == nullptr)
+        return;
+    const Band band(source.look);
+    ForSpansIn(*source.band, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t first) {
+        uint8_t* out = PixAddress(target, x + from - srcX, y + row - srcY);
+        for (int i = 0; i < count; ++i, out += 3)
+            band.Paint(out, source.band->bytes[first + uint32_t(i)]);
+    });
 }
 
 }  // namespace
@@ -203,12 +241,15 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
 
 PieceSource SourceOf(const GameState& state, int rotation, int piece)
 {
-    static const PieceBand kNoBand;
+    static const CellSpans kNoBand;
     const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const PieceBand* band = nullptr;
+    const CellSpans* band = nullptr;
     if (state.look.woodStyle != kWoodNone && edges.width > 0)
         band = piece >= 0 && size_t(piece) < edges.bands.size() ? &edges.bands[size_t(piece)] : &kNoBand;
-    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band, state.look};
+    const std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
+    const bool known = HasEffects(state.look) && piece >= 0 && size_t(piece) < runs.size() && runs[size_t(piece)].known;
+    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band,
+            known ? &runs[size_t(piece)] : nullptr, state.look};
 }
 
 // Callers must clip.

@@ -150,7 +150,8 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
 struct PieceSource {
     const TPixelBuffer& picture;
     const TPixelBuffer& mask;
-    const PieceBand* band;  // null without a band
+    const CellSpans* band;   // null without a band
+    const PieceRuns* runs;   // null when drawing reads the mask
     const PieceLook& look;
 };
 // Where the piece is drawn from in the rotation.
