@@ -3,11 +3,13 @@
 // pixel-by-pixel drawing, so any faster way of working the effects must give the same bytes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "base/Random.h"
 #include "cutting/Cut.h"
+#include "cutting/EdgeBands.h"
 #include "cutting/PieceEffects.h"
 #include "cutting/PieceSizeTable.h"
 #include "game/PieceGeometry.h"
@@ -180,6 +182,33 @@ TEST(EffectsPixels, EveryStyleGivesTheSameBytes)
         Compose(table.field, Layer::Field, FieldBox(table.windows), What::All, table.state, table.windows);
         EXPECT_EQ(PicturesHash(table.state), 0xfd6b99b6d3a88505u) << Name(c);
         EXPECT_EQ(HashesOf(table), c.expected) << Name(c);
+    }
+}
+
+// Drawing keeps to the runs and bands worked out with the effects only where nothing else can
+// change them; elsewhere it reads the mask and finds the band from the cells. Both ways must draw
+// the same, whatever the style.
+TEST(EffectsPixels, KeptRunsAndBandsDrawAsTheMaskAndCellsSay)
+{
+    const std::array<std::array<int, 2>, 3> looks {{{kEmbossPaper, kWoodShadow}, {kEmbossFatCard, kWoodEdge},
+                                                    {kEmbossCardboard, kWoodNone}}};
+    for (const auto& [emboss, wood] : looks) {
+        Table table;
+        CutAndDeal(table, 1);
+        GameState& state = table.state;
+        state.look.embossStyle = emboss;
+        state.look.woodStyle = wood;
+        ApplyEffects(state);
+        const TBox all = FieldBox(table.windows);
+        Compose(table.field, Layer::Field, all, What::All, state, table.windows);
+        const uint64_t kept = HashPixels(table.field.image, Hash(nullptr, 0));
+        for (int r = 0; r < 4; ++r)
+            for (int i = 0; i < PieceCount(state); ++i) {
+                state.pieceRuns[size_t(r)][size_t(i)].known = false;
+                FindBand(state, r, i);
+            }
+        Compose(table.field, Layer::Field, all, What::All, state, table.windows);
+        EXPECT_EQ(HashPixels(table.field.image, Hash(nullptr, 0)), kept) << "emboss " << emboss << " wood " << wood;
     }
 }
 
