@@ -28,13 +28,14 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
         Step(step);
         return;
     }
-    // Two workers, two rotations each: a rotation's work writes only its own mask, edge buffer and runs.
-    // The steps are taken here, on the calling thread.
+    // Two workers, two rotations each, one upright and one turned a quarter so that the work is
+    // even: a rotation's work writes only its own mask, edge buffer and runs. The steps are taken
+    // here, on the calling thread.
     std::thread worker([&state] {
         EmbossPieces(state, 1);
-        EmbossPieces(state, 3);
+        EmbossPieces(state, 2);
     });
-    for (int r : {0, 2}) {
+    for (int r : {0, 3}) {
         EmbossPieces(state, r);
         Step(step);
     }
