@@ -18,8 +18,9 @@ namespace kirvo {
 // a time on two threads. With a wood style it also writes every piece's edge slot and bit first.
 // The relief must be flat (ResetRelief) where the emboss style changed.
 void ApplyEffects(GameState& state, const ProgressStep& step = {});
-// One rotation: the edge bands (or none without wood; with, the edge slots must be assigned),
-// then the relief when there is an emboss style.
+// One rotation, piece by piece: the edge band (none without wood; with, the edge slots must be
+// assigned), the relief when there is an emboss style, and the runs drawing takes the piece's
+// pixels from (game/PieceRuns.h).
 void EmbossPieces(GameState& state, int rotation);
 
 }  // namespace kirvo

@@ -32,10 +32,10 @@ bool HasRelief(int embossStyle);
 // The relief of a style that has one.
 const Relief& ReliefOf(int embossStyle);
 
-// A relief worked out for the pieces: per direction what a pixel loses when its run of the
-// piece's pixels that way stops short of each number of steps; a run of steps or more loses
-// nothing. A pixel's relief E is the sum of all it gains (the drops of the steps it falls
-// short of), divided by 128 toward zero, held to -127 .. 127.
+// A relief worked out for the pieces. A direction adds to a pixel by how close the piece's rim
+// lies that way: when the run of the piece's pixels beyond it stops short of step s, it adds the
+// drop of step s, for every s up to the direction's last; a run that long adds nothing. A pixel's
+// relief E is the sum over all directions, divided by 128 toward zero, held to -127 .. 127.
 struct ReliefPass {
     struct Direction {
         int dx = 0;
