@@ -86,7 +86,7 @@ bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t va
 // Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
 // away are the piece's pixels a steps up-left, less the cells found nearer. The cells of depth 1
 // and more are the piece's band as long as no other piece writes its slot there.
-void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
+void StampBand(GameState& state, int rotation, int index, const PieceBits& bits, bool alone)
 {
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     const PieceRecord& piece = state.pieces[size_t(index)];
@@ -119,7 +119,8 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                     const int i = std::countr_zero(fresh);
                     uint8_t* cell = row + kEdgeCellSize * (64 * w + i);
                     AddEdgeBit(cell, bit);
-                    SetEdgeDepth(cell, slot, a);
+                    if (a > 0 || !alone)
+                        SetEdgeDepth(cell, slot, a);
                     depths[size_t(i)] = uint8_t(a);
                 }
             }
@@ -162,15 +163,12 @@ void FindBand(GameState& state, int rotation, int index)
 // The bands between pieces of one group are hidden, each pair of neighbours once from the lower
 // index; then the bands of every piece that may differ from what its stamp recorded are found
 // afresh from the cells.
-void FinishBands(GameState& state, int rotation)
+void FinishBands(GameState& state, int rotation, std::vector<bool> redo)
 {
     for (int i = 0; i < PieceCount(state); ++i) {
         const int32_t group = state.pieces[size_t(i)].group;
         HideBands(state, rotation, i, [&](int j) { return j >= i && state.pieces[size_t(j)].group == group; });
     }
-    // Another piece of the slot may write the slot's depths in the grown box.
-    std::vector<bool> redo =
-        MeetingBoxes(state, rotation, kBorderEdgeSlot + 1, [&](int i) { return state.pieces[size_t(i)].edgeSlot; });
     for (int i = 0; i < PieceCount(state); ++i)
         for (const int16_t j : state.pieces[size_t(i)].neighbours)
             if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == state.pieces[size_t(i)].group)
@@ -178,6 +176,12 @@ void FinishBands(GameState& state, int rotation)
     for (int i = 0; i < PieceCount(state); ++i)
         if (redo[size_t(i)])
             FindBand(state, rotation, i);
+}
+
+std::vector<bool> SlotsMeeting(const GameState& state, int rotation)
+{
+    return MeetingBoxes(state, rotation, kBorderEdgeSlot + 1,
+                        [&](int i) { return state.pieces[size_t(i)].edgeSlot; });
 }
 
 void AssignEdgeSlots(GameState& state)

@@ -65,6 +65,7 @@ void EmbossPieces(GameState& state, int rotation)
     runs.resize(size_t(PieceCount(state)));
     const std::vector<bool> meeting =
         MeetingBoxes(state, rotation, 256, [&](int i) { return int(state.pieces[size_t(i)].maskValue); });
+    const std::vector<bool> slotsMeeting = bands ? SlotsMeeting(state, rotation) : std::vector<bool>();
     PieceBits bits;
     for (int i = 0; i < PieceCount(state); ++i) {
         const PieceRecord& piece = state.pieces[size_t(i)];
@@ -72,7 +73,7 @@ void EmbossPieces(GameState& state, int rotation)
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
                       edgeWidth);
         if (bands && edges.width > 0)
-            StampBand(state, rotation, i, bits);
+            StampBand(state, rotation, i, bits, !slotsMeeting[size_t(i)]);
         drawn.known = !meeting[size_t(i)];
         drawn.own.Clear();
         drawn.relief.Clear();
@@ -82,7 +83,7 @@ void EmbossPieces(GameState& state, int rotation)
             EmbossPiece(mask, bits, pass, drawn.relief);
     }
     if (bands && edges.width > 0)
-        FinishBands(state, rotation);
+        FinishBands(state, rotation, slotsMeeting);
 }
 
 }  // namespace kirvo
