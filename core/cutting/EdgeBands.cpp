@@ -81,6 +81,21 @@ bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t va
            && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
 }
 
+// A piece alone in its slot keeps the band its stamp recorded, less the cells whose depth the
+// hiding cleared.
+void DropHiddenCells(GameState& state, int rotation, int index)
+{
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const int slot = state.pieces[size_t(index)].edgeSlot;
+    CellSpans& band = edges.bands[size_t(index)];
+    CellSpans shown;
+    for (const CellSpan& span : band.spans)
+        for (int k = 0; k < span.count; ++k)
+            if (EdgeDepth(EdgeCell(edges, span.x + k, span.y), slot) > 0)
+                shown.Add(span.x + k, span.y, band.bytes[span.first + uint32_t(k)]);
+    band = std::move(shown);
+}
+
 }  // namespace
 
 // Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
@@ -163,19 +178,23 @@ void FindBand(GameState& state, int rotation, int index)
 // The bands between pieces of one group are hidden, each pair of neighbours once from the lower
 // index; then the bands of every piece that may differ from what its stamp recorded are found
 // afresh from the cells.
-void FinishBands(GameState& state, int rotation, std::vector<bool> redo)
+void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsMeeting)
 {
     for (int i = 0; i < PieceCount(state); ++i) {
         const int32_t group = state.pieces[size_t(i)].group;
         HideBands(state, rotation, i, [&](int j) { return j >= i && state.pieces[size_t(j)].group == group; });
     }
+    std::vector<bool> joined(size_t(PieceCount(state)), false);
     for (int i = 0; i < PieceCount(state); ++i)
         for (const int16_t j : state.pieces[size_t(i)].neighbours)
             if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == state.pieces[size_t(i)].group)
-                redo[size_t(i)] = redo[size_t(j)] = true;
-    for (int i = 0; i < PieceCount(state); ++i)
-        if (redo[size_t(i)])
+                joined[size_t(i)] = joined[size_t(j)] = true;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        if (slotsMeeting[size_t(i)])
             FindBand(state, rotation, i);
+        else if (joined[size_t(i)])
+            DropHiddenCells(state, rotation, i);
+    }
 }
 
 std::vector<bool> SlotsMeeting(const GameState& state, int rotation)

@@ -25,10 +25,9 @@ std::vector<bool> SlotsMeeting(const GameState& state, int rotation);
 // sized to the pieces. A piece alone in its slot (not SlotsMeeting) finds depth 0 of its slot in
 // its cells still, and does not write it again.
 void StampBand(GameState& state, int rotation, int piece, const PieceBits& bits, bool alone);
-// Once every piece is stamped: the bands between the pieces of each group are hidden, and the
-// bands of pieces that the hiding or stamps of the same slot (the pieces marked in redo) may have
-// changed are found afresh.
-void FinishBands(GameState& state, int rotation, std::vector<bool> redo);
+// Once every piece is stamped: the bands between the pieces of each group are hidden; the bands
+// of the pieces in slotsMeeting are found afresh and those of the others lose the cells hidden.
+void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsMeeting);
 // The piece's band in the rotation's edge buffer, from its cells (see game/EdgeBuffer.h).
 void FindBand(GameState& state, int rotation, int piece);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces
