@@ -113,6 +113,13 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits,
     CellSpans& band = edges.bands[size_t(index)];
     band.Clear();
     const int cells = grown.right - grown.left + 1;
+    const int rows = grown.bottom - grown.top + 1;
+    // The band runs down the piece's right and along its foot: room for that, so that a new
+    // buffer's bands grow once.
+    if (cells > 0 && rows > 0) {
+        band.spans.reserve(2 * size_t(rows));
+        band.bytes.reserve(size_t(rows + cells) * size_t(edgeWidth));
+    }
     for (int y = grown.top; y <= grown.bottom; ++y) {
         // The cells are seldom in the cache: those of the row after next are asked for ahead.
         if (y + 2 <= grown.bottom) {

@@ -77,6 +77,14 @@ void EmbossPieces(GameState& state, int rotation)
         drawn.known = !meeting[size_t(i)];
         drawn.own.Clear();
         drawn.relief.Clear();
+        // Room for a run or two a row and the rim's relief, so that new runs grow once.
+        const size_t rows = size_t(MaxInt(bits.box.bottom - bits.box.top + 1, 0));
+        const size_t columns = size_t(MaxInt(bits.box.right - bits.box.left + 1, 0));
+        drawn.own.spans.reserve(2 * rows);
+        if (relief) {
+            drawn.relief.spans.reserve(4 * rows);
+            drawn.relief.bytes.reserve(2 * (rows + columns) * size_t(ReliefOf(state.look.embossStyle).reach));
+        }
         if (drawn.known)
             AddRuns(bits, drawn.own);
         if (relief)
