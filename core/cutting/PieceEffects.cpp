@@ -9,6 +9,30 @@
 
 namespace kirvo {
 
+namespace {
+
+uint8_t Clamp(int value) { return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value); }
+
+// The picture's pixels where the relief raises or lowers them, each channel moved by E and held to
+// 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn.
+void LightRelief(PieceRuns& runs, const TPixelBuffer& picture)
+{
+    runs.lit.assign(3 * runs.relief.bytes.size(), 0);
+    for (const CellSpan& span : runs.relief.spans) {
+        if (span.y >= picture.height)
+            continue;
+        const uint8_t* in = PixAddress(picture, span.x, span.y);
+        uint8_t* out = runs.lit.data() + 3 * size_t(span.first);
+        for (int i = 0; i < span.count && span.x + i < picture.width; ++i) {
+            const int d = runs.relief.bytes[span.first + uint32_t(i)] - 128;
+            for (int c = 0; c < 3; ++c)
+                out[3 * i + c] = Clamp(in[3 * i + c] + d);
+        }
+    }
+}
+
+}  // namespace
+
 void ApplyEffects(GameState& state, const ProgressStep& step)
 {
     state.look.edgeWidth = EdgeWidth(state.look.woodStyle, state.look.edgeWidth);
@@ -87,8 +111,10 @@ void EmbossPieces(GameState& state, int rotation)
         }
         if (drawn.known)
             AddRuns(bits, drawn.own);
-        if (relief)
+        if (relief) {
             EmbossPiece(mask, bits, pass, drawn.relief);
+            LightRelief(drawn, state.buffers[size_t(kPictureBuffer + rotation)]);
+        }
     }
     if (bands && edges.width > 0)
         FinishBands(state, rotation, slotsMeeting);

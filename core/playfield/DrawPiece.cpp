@@ -156,7 +156,7 @@ void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece,
     }
 }
 
-// The same from the runs worked out with the effects.
+// The same from the runs worked out with the effects, the raised and lowered pixels ready made.
 void CopyOwnRuns(TPixelBuffer& target, int x, int y, const PieceRuns& runs, const PieceSource& source, int srcX,
                  int srcY, int width, int height, uint8_t invert)
 {
@@ -167,13 +167,8 @@ void CopyOwnRuns(TPixelBuffer& target, int x, int y, const PieceRuns& runs, cons
     if (source.look.embossStyle == kEmbossNone)
         return;
     ForSpansIn(runs.relief, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t first) {
-        uint8_t* out = PixAddress(target, x + from - srcX, y + row - srcY);
-        const uint8_t* in = PixAddress(source.picture, from, row);
-        for (int i = 0; i < count; ++i) {
-            const int d = runs.relief.bytes[first + uint32_t(i)] - 128;
-            for (int c = 0; c < 3; ++c)
-                out[3 * i + c] = Clamp(in[3 * i + c] + d) ^ invert;
-        }
+        CopyRun(PixAddress(target, x + from - srcX, y + row - srcY), runs.lit.data() + 3 * size_t(first), 3 * count,
+                invert);
     });
 }
 
