@@ -4,92 +4,34 @@
 // with the draw order rebuilt and the finish checked; and saving the game in full (flushed to disk)
 // and in place, and resuming it.
 //
-// The picture is a photo of the sample set scaled to 1920 x 1080, so the JPEG decode costs what
-// a real jigsaw's does.
+// The jigsaw is the sample of SampleJigsaw.h.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
 
 #include "base/DurableFile.h"
-#include "base/Folders.h"
 #include "cutting/Cut.h"
 #include "cutting/PieceSizeTable.h"
-#include "files/JigsawFile.h"
-#include "files/JigsawWriter.h"
 #include "files/SavedGameFile.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 #include "playfield/Completion.h"
 #include "playfield/Joining.h"
-#include "session/JigsawChoices.h"
-#include "session/NewGame.h"
 #include "session/ResumeGame.h"
+
+#include "SampleJigsaw.h"
 
 namespace kirvo {
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
-constexpr int32_t kSeed = 20261210;
-
-const KnobAtlas& Atlas()
-{
-    static const KnobAtlas atlas = KnobAtlasFromPicture(DrawKnobAtlas()).value();
-    return atlas;
-}
-
-// Written once per run into the temporary folder.
-const std::string& JigsawPath()
-{
-    static const std::string path = [] {
-        TPixelBuffer photo, picture;
-        Result<std::vector<uint8_t>> bytes = ReadFileBytes(KIRVO_SAMPLE_PHOTO);
-        if (!bytes || !PixLoadPicture(photo, bytes.value()))
-            std::abort();
-        PixCreate24(picture, kWidth, kHeight);
-        PixScale(picture, photo);
-        std::vector<uint8_t> jpeg = PixEncodeJpeg(picture, 92);
-        std::string file = (std::filesystem::temp_directory_path() / "kirvo-new-game-bench.ast").string();
-        if (!WriteJigsawFile(file, {.ImageW = kWidth, .ImageH = kHeight, .preview = jpeg, .picture = jpeg}))
-            std::abort();
-        return file;
-    }();
-    return path;
-}
-
-NewGameChoices FinestWithRotation()
-{
-    NewGameChoices choices;
-    choices.pending.ImageW = kWidth;
-    choices.pending.ImageH = kHeight;
-    TakeChoices(choices.pending, {.Rotate = true, .BorderStyle = 0, .ShapeStyle = 0, .Level = 0, .FitToScreen = false});
-    ComputeFitSize(choices.pending, kWidth, kHeight);
-    ApplyChosenLevel(choices.pending);
-    choices.seedText = std::to_string(kSeed);
-    return choices;
-}
-
-struct Table {
-    GameState state;
-    PlayWindows windows;
-
-    Table()
-    {
-        SetStartField(windows, kWidth, kHeight - 60);
-        InitialisePlayWindows(windows, state, "Pocket %d: %d", "Thumbnail");
-    }
-};
-
 void OpenJigsaw(benchmark::State& state)
 {
     const NewGameChoices choices = FinestWithRotation();
-    Table table;
+    SampleTable table;
     Random random;
     for (auto _ : state) {
-        Result<JigsawFile> jigsaw = ReadJigsawFile(JigsawPath(), JigsawReadMode::Start);
-        if (!jigsaw
-            || !StartNewGame(table.state, table.windows, choices, std::move(jigsaw.value().picture), random, Atlas()))
+        if (!OpenSample(table, choices, random))
             state.SkipWithError("the jigsaw did not open");
     }
     state.counters["pieces"] = table.state.descriptor.TotalTileNum;
@@ -102,22 +44,19 @@ void CutAlone(benchmark::State& state)
     std::vector<PieceRecord> pieces;
     TPixelBuffer mask;
     for (auto _ : state) {
-        Random random {uint32_t(kSeed)};
-        CutPieces(descriptor, pieces, mask, random, Atlas());
+        Random random {uint32_t(kSampleSeed)};
+        CutPieces(descriptor, pieces, mask, random, SampleAtlas());
     }
     state.counters["pieces"] = descriptor.TotalTileNum;
 }
 BENCHMARK(CutAlone)->Unit(benchmark::kMillisecond);
 
 // The jigsaw opened afresh; null when it cannot be.
-std::unique_ptr<Table> OpenedGame()
+std::unique_ptr<SampleTable> OpenedGame()
 {
-    auto table = std::make_unique<Table>();
+    auto table = std::make_unique<SampleTable>();
     Random random;
-    Result<JigsawFile> jigsaw = ReadJigsawFile(JigsawPath(), JigsawReadMode::Start);
-    if (!jigsaw
-        || !StartNewGame(table->state, table->windows, FinestWithRotation(), std::move(jigsaw.value().picture), random,
-                         Atlas()))
+    if (!OpenSample(*table, FinestWithRotation(), random))
         return nullptr;
     return table;
 }
@@ -130,7 +69,7 @@ std::string SavePath(const char* name)
 // Piece 1 dropped in place beside piece 0, both unturned: one join per drop.
 void DropWithSnapping(benchmark::State& state)
 {
-    std::unique_ptr<Table> table = OpenedGame();
+    std::unique_ptr<SampleTable> table = OpenedGame();
     if (!table) {
         state.SkipWithError("the jigsaw did not open");
         return;
@@ -159,14 +98,14 @@ void DropWithSnapping(benchmark::State& state)
 }
 BENCHMARK(DropWithSnapping)->Unit(benchmark::kMicrosecond);
 
-SavedGame Saved(const Table& table, const TPixelBuffer& thumbnail)
+SavedGame Saved(const SampleTable& table, const TPixelBuffer& thumbnail)
 {
     return MakeSavedGame(table.state, table.windows, {.jigsawName = "bench", .thumbnail = &thumbnail, .info = "A bench"});
 }
 
 void FullSave(benchmark::State& state)
 {
-    std::unique_ptr<Table> table = OpenedGame();
+    std::unique_ptr<SampleTable> table = OpenedGame();
     TPixelBuffer thumbnail;
     PixCreate24(thumbnail, 240, 135);
     const std::string path = SavePath("kirvo-bench-full.sv1");
@@ -179,7 +118,7 @@ BENCHMARK(FullSave)->Unit(benchmark::kMillisecond);
 
 void QuickSave(benchmark::State& state)
 {
-    std::unique_ptr<Table> table = OpenedGame();
+    std::unique_ptr<SampleTable> table = OpenedGame();
     TPixelBuffer thumbnail;
     PixCreate24(thumbnail, 240, 135);
     const std::string path = SavePath("kirvo-bench-quick.sv1");
@@ -196,13 +135,13 @@ BENCHMARK(QuickSave)->Unit(benchmark::kMillisecond);
 
 void Resume(benchmark::State& state)
 {
-    std::unique_ptr<Table> table = OpenedGame();
+    std::unique_ptr<SampleTable> table = OpenedGame();
     TPixelBuffer thumbnail;
     PixCreate24(thumbnail, 240, 135);
     const std::string path = SavePath("kirvo-bench-resume.sv1");
     if (!WriteFileDurably(path, SavePath("kirvo-bench.svt"), EncodeSavedGame(Saved(*table, thumbnail))))
         state.SkipWithError("the save failed");
-    Table resumed;
+    SampleTable resumed;
     for (auto _ : state) {
         Result<SavedGame> game = ReadSavedGame(path, SavedGameReadMode::Start);
         if (!game) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <vector>
 
+#include "cutting/MeetingBoxes.h"
 #include "cutting/PieceArea.h"
 
 namespace kirvo {
@@ -18,48 +20,6 @@ int EdgeSlot(const GameState& state, int piece)
         return kBorderEdgeSlot;
     const int columns = MaxInt(state.descriptor.TilePX, 1);
     return piece / columns % 3 * 3 + piece % columns % 3;
-}
-
-// Every cell of the piece's box grown by the edge width takes the piece's edge bit and depth A
-// when the nearest pixel of the piece diagonally up-left of it lies A steps away, A up to the
-// edge width (A = 0: the piece's own pixel); other cells keep what earlier pieces left. The
-// distance is carried down each diagonal row by row in distance, one entry per column.
-void StampBands(GameState& state, int rotation)
-{
-    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
-    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const int width = state.look.edgeWidth;
-    const uint8_t none = uint8_t(width + 1);
-    std::vector<uint8_t> columns(size_t(edges.width));
-    uint8_t* distance = columns.data();
-    for (int i = 0; i < PieceCount(state); ++i) {
-        const int slot = EdgeSlot(state, i);
-        const int bit = 1 << slot;
-        const uint8_t value = state.pieces[size_t(i)].maskValue;
-        state.pieces[size_t(i)].edgeSlot = slot;
-        state.pieces[size_t(i)].edgeBit = int16_t(bit);
-        const PieceArea box = ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height);
-        const PieceArea grown = ClippedPieceArea(state, i, rotation, width, edges.width, edges.height);
-        if (grown.right < grown.left)
-            continue;
-        std::fill(distance + grown.left, distance + grown.right + 1, none);
-        for (int y = grown.top; y <= grown.bottom; ++y) {
-            const bool pieceRow = y <= box.bottom;
-            const uint8_t* pixel = PixAddress(mask, grown.right, y);
-            uint8_t* cell = EdgeCell(edges, grown.right, y);
-            // Right to left, so that distance[x - 1] still holds the row above.
-            for (int x = grown.right; x >= grown.left; --x, pixel -= 3, cell -= kEdgeCellSize) {
-                const uint8_t above = x > grown.left ? distance[x - 1] : none;
-                const bool own = pieceRow && x <= box.right && pixel[0] == value;
-                const uint8_t a = own ? 0 : uint8_t(MinInt(above + 1, none));
-                distance[x] = a;
-                if (a == none)
-                    continue;
-                AddEdgeBit(cell, bit);
-                SetEdgeDepth(cell, slot, a);
-            }
-        }
-    }
 }
 
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
@@ -114,28 +74,151 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
     }
 }
 
-// Pieces of one group: each pair of neighbours once, from the lower index.
-void HideJoinedBands(GameState& state, int rotation)
+// Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
+// picture that the mask gives the piece.
+bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
+{
+    const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
+    return x < picture.width && y < picture.height
+           && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
+}
+
+// A piece alone in its slot keeps the band its stamp recorded, less the cells whose depth the
+// hiding cleared.
+void DropHiddenCells(GameState& state, int rotation, int index)
+{
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const int slot = state.pieces[size_t(index)].edgeSlot;
+    CellSpans& band = edges.bands[size_t(index)];
+    CellSpans shown;
+    for (const CellSpan& span : band.spans)
+        for (int k = 0; k < span.count; ++k)
+            if (EdgeDepth(EdgeCell(edges, span.x + k, span.y), slot) > 0)
+                shown.Add(span.x + k, span.y, band.bytes[span.first + uint32_t(k)]);
+    band = std::move(shown);
+}
+
+}  // namespace
+
+// Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
+// away are the piece's pixels a steps up-left, less the cells found nearer. The cells of depth 1
+// and more are the piece's band as long as no other piece writes its slot there.
+void StampBand(GameState& state, int rotation, int index, const PieceBits& bits, bool alone)
+{
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const PieceRecord& piece = state.pieces[size_t(index)];
+    const int slot = piece.edgeSlot;
+    const int bit = piece.edgeBit;
+    const int edgeWidth = state.look.edgeWidth;
+    const PieceArea& box = bits.box;
+    const PieceArea grown = ClippedPieceArea(state, index, rotation, edgeWidth, edges.width, edges.height);
+    CellSpans& band = edges.bands[size_t(index)];
+    band.Clear();
+    const int cells = grown.right - grown.left + 1;
+    const int rows = grown.bottom - grown.top + 1;
+    // The band runs down the piece's right and along its foot: room for that, so that a new
+    // buffer's bands grow once.
+    if (cells > 0 && rows > 0) {
+        band.spans.reserve(2 * size_t(rows));
+        band.bytes.reserve(size_t(rows + cells) * size_t(edgeWidth));
+    }
+    for (int y = grown.top; y <= grown.bottom; ++y) {
+        // The cells are seldom in the cache: those of the row after next are asked for ahead.
+        if (y + 2 <= grown.bottom) {
+            const uint8_t* ahead = EdgeCell(edges, grown.left, y + 2);
+            for (int offset = 0; offset < cells * kEdgeCellSize; offset += 64)
+                __builtin_prefetch(ahead + offset, 1);
+        }
+        uint8_t* row = EdgeCell(edges, grown.left, y);
+        for (int w = 0; 64 * w < cells; ++w) {
+            const int left = cells - 64 * w;  // cells of the row from this word on
+            const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
+            const uint64_t own = PieceBits::Word(bits.Row(y), w, 0) & inside;
+            std::array<uint8_t, 64> depths;
+            uint64_t seen = 0;
+            for (int a = 0; a <= edgeWidth; ++a) {
+                uint64_t fresh = PieceBits::Word(bits.Row(y - a), w, -a) & inside & ~seen;
+                seen |= fresh;
+                for (; fresh != 0; fresh &= fresh - 1) {
+                    const int i = std::countr_zero(fresh);
+                    uint8_t* cell = row + kEdgeCellSize * (64 * w + i);
+                    AddEdgeBit(cell, bit);
+                    if (a > 0 || !alone)
+                        SetEdgeDepth(cell, slot, a);
+                    depths[size_t(i)] = uint8_t(a);
+                }
+            }
+            for (uint64_t banded = seen & ~own; banded != 0; banded &= banded - 1) {
+                const int i = std::countr_zero(banded);
+                const int x = grown.left + 64 * w + i;
+                // Beyond the box the mask may give the pixel to the piece all the same.
+                if ((x > box.right || y > box.bottom) && DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                    continue;
+                band.Add(x, y, depths[size_t(i)]);
+            }
+        }
+    }
+}
+
+void FindBand(GameState& state, int rotation, int index)
+{
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    if (edges.width <= 0)
+        return;
+    if (edges.bands.size() < size_t(PieceCount(state)))
+        edges.bands.resize(size_t(PieceCount(state)));
+    const PieceRecord& piece = state.pieces[size_t(index)];
+    const uint16_t bit = uint16_t(piece.edgeBit);
+    CellSpans& band = edges.bands[size_t(index)];
+    band.Clear();
+    const PieceArea grown = ClippedPieceArea(state, index, rotation, state.look.edgeWidth, edges.width, edges.height);
+    for (int y = grown.top; y <= grown.bottom; ++y) {
+        const uint8_t* cell = EdgeCell(edges, grown.left, y);
+        for (int x = grown.left; x <= grown.right; ++x, cell += kEdgeCellSize) {
+            if ((EdgeBits(cell) & bit) != bit)
+                continue;
+            const int depth = EdgeDepth(cell, piece.edgeSlot);
+            if (depth > 0 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                band.Add(x, y, uint8_t(depth));
+        }
+    }
+}
+
+// The bands between pieces of one group are hidden, each pair of neighbours once from the lower
+// index; then the bands of every piece that may differ from what its stamp recorded are found
+// afresh from the cells.
+void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsMeeting)
 {
     for (int i = 0; i < PieceCount(state); ++i) {
         const int32_t group = state.pieces[size_t(i)].group;
         HideBands(state, rotation, i, [&](int j) { return j >= i && state.pieces[size_t(j)].group == group; });
     }
+    std::vector<bool> joined(size_t(PieceCount(state)), false);
+    for (int i = 0; i < PieceCount(state); ++i)
+        for (const int16_t j : state.pieces[size_t(i)].neighbours)
+            if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == state.pieces[size_t(i)].group)
+                joined[size_t(i)] = joined[size_t(j)] = true;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        if (slotsMeeting[size_t(i)])
+            FindBand(state, rotation, i);
+        else if (joined[size_t(i)])
+            DropHiddenCells(state, rotation, i);
+    }
 }
 
-}  // namespace
-
-void MakeEdgeBands(GameState& state, int rotation)
+std::vector<bool> SlotsMeeting(const GameState& state, int rotation)
 {
-    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
-    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    if (state.look.woodStyle == kWoodNone) {
-        FreeEdgeBuffer(edges);
-        return;
+    return MeetingBoxes(state, rotation, kBorderEdgeSlot + 1,
+                        [&](int i) { return state.pieces[size_t(i)].edgeSlot; });
+}
+
+void AssignEdgeSlots(GameState& state)
+{
+    for (int i = 0; i < PieceCount(state); ++i) {
+        const int slot = EdgeSlot(state, i);
+        state.pieces[size_t(i)].edgeSlot = slot;
+        state.pieces[size_t(i)].edgeBit = int16_t(1 << slot);
     }
-    MakeEdgeBuffer(edges, mask.width, mask.height);
-    StampBands(state, rotation);
-    HideJoinedBands(state, rotation);
 }
 
 void ReleaseEdgeBuffers(GameState& state)
@@ -150,8 +233,32 @@ void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup, EdgeCellLo
         return;
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
     for (int r = 0; r < rotations; ++r)
-        if (state.edgeBuffers[size_t(r)].width > 0)
+        if (state.edgeBuffers[size_t(r)].width > 0) {
             HideBands(state, r, piece, [&](int j) { return state.pieces[size_t(j)].group == otherGroup; }, log);
+            FindBand(state, r, piece);
+            for (const int16_t j : state.pieces[size_t(piece)].neighbours)
+                if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == otherGroup)
+                    FindBand(state, r, j);
+        }
+}
+
+void RefindBandsAfterRegroup(GameState& state, const std::vector<int32_t>& groupsBefore)
+{
+    const int count = std::min(PieceCount(state), int(groupsBefore.size()));
+    std::vector<bool> refind(size_t(PieceCount(state)), false);
+    for (int i = 0; i < count; ++i) {
+        if (state.pieces[size_t(i)].group == groupsBefore[size_t(i)])
+            continue;
+        refind[size_t(i)] = true;
+        for (const int16_t j : state.pieces[size_t(i)].neighbours)
+            if (j >= 0 && j < PieceCount(state))
+                refind[size_t(j)] = true;
+    }
+    for (int r = 0; r < 4; ++r)
+        if (state.edgeBuffers[size_t(r)].width > 0)
+            for (int i = 0; i < PieceCount(state); ++i)
+                if (refind[size_t(i)])
+                    FindBand(state, r, i);
 }
 
 }  // namespace kirvo

@@ -5,20 +5,39 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "cutting/PieceBits.h"
 #include "game/EdgeCellLog.h"
 #include "game/GameState.h"
 
 namespace kirvo {
 
-// With a wood style, makes the rotation's edge buffer afresh at the size of its mask, stamps every
-// piece's band (writing each piece's edge slot and bit) and hides the bands between joined
-// pieces; without, releases the buffer.
-void MakeEdgeBands(GameState& state, int rotation);
+// Writes every piece's edge slot and bit, which the bands of all rotations share.
+void AssignEdgeSlots(GameState& state);
+// Pieces whose box grown by the edge width meets that of another piece of the same edge slot in
+// the rotation, which may then write depths of the slot there.
+std::vector<bool> SlotsMeeting(const GameState& state, int rotation);
+// Marks the cells of the piece's box grown by the edge width, clipped to the rotation's edge
+// buffer, that the piece's band covers: every cell whose nearest pixel of the piece diagonally
+// up-left of it lies A steps away, A up to the edge width (A = 0: the piece's own pixel), takes
+// the piece's edge bit and depth A; other cells keep what earlier pieces left. Records the cells
+// of depth 1 and more as the piece's band. The edge slots must be assigned and the buffer's bands
+// sized to the pieces. A piece alone in its slot (not SlotsMeeting) finds depth 0 of its slot in
+// its cells still, and does not write it again.
+void StampBand(GameState& state, int rotation, int piece, const PieceBits& bits, bool alone);
+// Once every piece is stamped: the bands between the pieces of each group are hidden; the bands
+// of the pieces in slotsMeeting are found afresh and those of the others lose the cells hidden.
+void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsMeeting);
+// The piece's band in the rotation's edge buffer, from its cells (see game/EdgeBuffer.h).
+void FindBand(GameState& state, int rotation, int piece);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces
-// of the other group are hidden in every edge buffer. With a log, the cells about to change are
-// saved there first, so that the join can be undone.
+// of the other group are hidden in every edge buffer, and their bands found afresh. With a log, the
+// cells about to change are saved there first, so that the join can be undone.
 void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup, EdgeCellLog* log = nullptr);
+// After undo or redo put edge cells back: the bands of the pieces whose group changed from
+// groupsBefore, and of their neighbours, are found afresh from the cells.
+void RefindBandsAfterRegroup(GameState& state, const std::vector<int32_t>& groupsBefore);
 void ReleaseEdgeBuffers(GameState& state);
 
 }  // namespace kirvo

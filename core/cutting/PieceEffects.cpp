@@ -1,34 +1,123 @@
 #include "cutting/PieceEffects.h"
 
 #include <cassert>
+#include <thread>
 
 #include "cutting/EdgeBands.h"
+#include "cutting/MeetingBoxes.h"
 #include "game/DrawOrder.h"
 
 namespace kirvo {
+
+namespace {
+
+uint8_t Clamp(int value) { return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value); }
+
+// The picture's pixels where the relief raises or lowers them, each channel moved by E and held to
+// 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn.
+void LightRelief(PieceRuns& runs, const TPixelBuffer& picture)
+{
+    runs.lit.assign(3 * runs.relief.bytes.size(), 0);
+    for (const CellSpan& span : runs.relief.spans) {
+        if (span.y >= picture.height)
+            continue;
+        const uint8_t* in = PixAddress(picture, span.x, span.y);
+        uint8_t* out = runs.lit.data() + 3 * size_t(span.first);
+        for (int i = 0; i < span.count && span.x + i < picture.width; ++i) {
+            const int d = runs.relief.bytes[span.first + uint32_t(i)] - 128;
+            for (int c = 0; c < 3; ++c)
+                out[3 * i + c] = Clamp(in[3 * i + c] + d);
+        }
+    }
+}
+
+}  // namespace
 
 void ApplyEffects(GameState& state, const ProgressStep& step)
 {
     state.look.edgeWidth = EdgeWidth(state.look.woodStyle, state.look.edgeWidth);
     SortDrawOrder(state, SortOrder::Ascending);
-    // The edge buffers of the rotations in play are made afresh below, reusing their memory.
+    // The edge buffers and runs of the rotations in play are made afresh below, reusing their memory.
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
     for (int r = state.look.woodStyle == kWoodNone ? 0 : rotations; r < 4; ++r)
         FreeEdgeBuffer(state.edgeBuffers[size_t(r)]);
-    if (state.look.embossStyle == kEmbossNone && state.look.woodStyle == kWoodNone)
+    for (int r = HasEffects(state.look) ? rotations : 0; r < 4; ++r)
+        state.pieceRuns[size_t(r)].clear();
+    if (!HasEffects(state.look))
         return;
-    for (int r = 0; r < rotations; ++r) {
+    if (state.look.woodStyle != kWoodNone)
+        AssignEdgeSlots(state);
+    if (rotations == 1) {
+        EmbossPieces(state, 0);
+        Step(step);
+        return;
+    }
+    // Two workers, two rotations each, one upright and one turned a quarter so that the work is
+    // even: a rotation's work writes only its own mask, edge buffer and runs. The steps are taken
+    // here, on the calling thread.
+    std::thread worker([&state] {
+        EmbossPieces(state, 1);
+        EmbossPieces(state, 2);
+    });
+    for (int r : {0, 3}) {
         EmbossPieces(state, r);
         Step(step);
     }
+    worker.join();
+    Step(step);
+    Step(step);
 }
 
 void EmbossPieces(GameState& state, int rotation)
 {
     assert(rotation >= 0 && rotation <= 3);
-    MakeEdgeBands(state, rotation);
-    if (HasRelief(state.look.embossStyle))
-        EmbossRelief(state, rotation);
+    TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    const bool bands = state.look.woodStyle != kWoodNone;
+    const bool relief = HasRelief(state.look.embossStyle);
+    if (bands) {
+        MakeEdgeBuffer(edges, mask.width, mask.height);
+        edges.bands.resize(size_t(PieceCount(state)));
+    } else {
+        FreeEdgeBuffer(edges);
+    }
+    const int edgeWidth = bands ? state.look.edgeWidth : 0;
+    const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
+    // The runs and relief of a piece are all drawing needs unless another piece of its mask value
+    // reaches into its grown box: then drawing reads the mask.
+    std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
+    runs.resize(size_t(PieceCount(state)));
+    const std::vector<bool> meeting =
+        MeetingBoxes(state, rotation, 256, [&](int i) { return int(state.pieces[size_t(i)].maskValue); });
+    const std::vector<bool> slotsMeeting = bands ? SlotsMeeting(state, rotation) : std::vector<bool>();
+    PieceBits bits;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        const PieceRecord& piece = state.pieces[size_t(i)];
+        PieceRuns& drawn = runs[size_t(i)];
+        LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
+                      edgeWidth);
+        if (bands && edges.width > 0)
+            StampBand(state, rotation, i, bits, !slotsMeeting[size_t(i)]);
+        drawn.known = !meeting[size_t(i)];
+        drawn.own.Clear();
+        drawn.relief.Clear();
+        // Room for a run or two a row and the rim's relief, so that new runs grow once.
+        const size_t rows = size_t(MaxInt(bits.box.bottom - bits.box.top + 1, 0));
+        const size_t columns = size_t(MaxInt(bits.box.right - bits.box.left + 1, 0));
+        drawn.own.spans.reserve(2 * rows);
+        if (relief) {
+            drawn.relief.spans.reserve(4 * rows);
+            drawn.relief.bytes.reserve(2 * (rows + columns) * size_t(ReliefOf(state.look.embossStyle).reach));
+        }
+        if (drawn.known)
+            AddRuns(bits, drawn.own);
+        if (relief) {
+            EmbossPiece(mask, bits, pass, drawn.relief);
+            LightRelief(drawn, state.buffers[size_t(kPictureBuffer + rotation)]);
+        }
+    }
+    if (bands && edges.width > 0)
+        FinishBands(state, rotation, slotsMeeting);
 }
 
 }  // namespace kirvo

@@ -14,11 +14,13 @@ namespace kirvo {
 
 // Releases the edge buffers (those of the rotations in play are remade in the same memory), sets
 // the edge width from the wood style, rebuilds the draw order, then (unless both styles are none)
-// embosses every rotation the game has: one step each. With a wood style it also writes every
-// piece's edge slot and bit. The relief must be flat (ResetRelief) where the emboss style changed.
+// embosses every rotation the game has: one step each, the four rotations of a turning game two at
+// a time on two threads. With a wood style it also writes every piece's edge slot and bit first.
+// The relief must be flat (ResetRelief) where the emboss style changed.
 void ApplyEffects(GameState& state, const ProgressStep& step = {});
-// One rotation: the edge bands (or none without wood), then the relief when there is an emboss
-// style.
+// One rotation, piece by piece: the edge band (none without wood; with, the edge slots must be
+// assigned), the relief when there is an emboss style, and the runs drawing takes the piece's
+// pixels from (game/PieceRuns.h).
 void EmbossPieces(GameState& state, int rotation);
 
 }  // namespace kirvo

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 
+#include "cutting/PieceBits.h"
+#include "game/CellSpans.h"
 #include "game/GameState.h"
 #include "raster/PixelBuffer.h"
 
@@ -17,6 +19,8 @@ struct Relief {
     int reach = 0;  // pixels
 };
 
+inline constexpr int kLongestReach = 4;
+
 // The directions of the weights as steps.
 inline constexpr std::array<int, 8> kReliefStepX {-1, 0, 1, 0, -1, 1, 1, -1};
 inline constexpr std::array<int, 8> kReliefStepY {0, -1, 0, 1, -1, -1, 1, 1};
@@ -28,9 +32,25 @@ bool HasRelief(int embossStyle);
 // The relief of a style that has one.
 const Relief& ReliefOf(int embossStyle);
 
-// The relief of every piece in the rotation's mask buffer, which must be flat (ResetRelief) where
-// the style changed.
-void EmbossRelief(GameState& state, int rotation);
+// A relief worked out for the pieces. A direction adds to a pixel by how close the piece's rim
+// lies that way: when the run of the piece's pixels beyond it stops short of step s, it adds the
+// drop of step s, for every s up to the direction's last; a run that long adds nothing. A pixel's
+// relief E is the sum over all directions, divided by 128 toward zero, held to -127 .. 127.
+struct ReliefPass {
+    struct Direction {
+        int dx = 0;
+        int dy = 0;
+        int steps = 0;                                // the last step with a drop
+        std::array<int, kLongestReach + 1> drop {};  // by step, from 1
+    };
+    std::array<Direction, 8> directions;
+};
+
+ReliefPass MakeReliefPass(const Relief& relief);
+// The relief of one piece, into the red byte of its pixels in the mask buffer where E is not 0,
+// each such pixel added to raised; the buffer must be flat (ResetRelief) where the style changed.
+// A run ends at the piece's box.
+void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass, CellSpans& raised);
 // Red 128 and green 0 in every pixel: flat.
 void ResetRelief(TPixelBuffer& mask);
 

@@ -11,6 +11,8 @@ void MakeEdgeBuffer(EdgeBuffer& buffer, int width, int height)
     buffer.width = width;
     buffer.height = height;
     buffer.cells.assign(size_t(width) * size_t(height) * kEdgeCellSize, 0);
+    for (CellSpans& band : buffer.bands)
+        band.Clear();
 }
 
 void FreeEdgeBuffer(EdgeBuffer& buffer) { buffer = EdgeBuffer(); }

@@ -16,6 +16,7 @@
 #include "game/EdgeBuffer.h"
 #include "game/PieceLook.h"
 #include "game/PieceRecord.h"
+#include "game/PieceRuns.h"
 #include "raster/PixelBuffer.h"
 
 namespace kirvo {
@@ -49,7 +50,9 @@ struct GameState {
     // 128 + relief. Rotations 1 to 3 exist only when descriptor.Rotate is 1.
     std::array<TPixelBuffer, 8> buffers;
     std::array<EdgeBuffer, 4> edgeBuffers;  // by rotation; only while the look has a wood style
-    PieceLook look;                         // the styles the pieces are drawn with
+    // By rotation and piece, what drawing with effects needs; only while the look has effects.
+    std::array<std::vector<PieceRuns>, 4> pieceRuns;
+    PieceLook look;  // the styles the pieces are drawn with
 
     bool changed = false;          // unsaved changes: closing asks to save
     bool autosavePending = false;  // changed since the last save of any kind

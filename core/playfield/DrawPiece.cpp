@@ -48,7 +48,7 @@ bool ClipCopy(const TBox& box, int sourceWidth, int sourceHeight, int& x, int& y
 void ClipAndBlit(TPixelBuffer& target, const TBox& box, const PieceRecord& piece, const PieceSource& source, int x,
                  int y, int w, int h, int srcX, int srcY)
 {
-    const bool band = source.edges != nullptr;
+    const bool band = source.band != nullptr;
     const int sourceWidth = band ? source.mask.width : MinInt(source.picture.width, source.mask.width);
     const int sourceHeight = band ? source.mask.height : MinInt(source.picture.height, source.mask.height);
     if (ClipCopy(box, sourceWidth, sourceHeight, x, y, w, h, srcX, srcY))
@@ -60,21 +60,40 @@ uint8_t Clamp(int value)
     return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value);
 }
 
+// The shadow keeps a share of the pixel beneath, half next to the piece and more further out:
+// for each edge width, per depth, what each byte value becomes.
+using ShadowTable = std::array<std::array<uint8_t, 256>, kMaxEdgeDepth + 1>;
+
+const ShadowTable& ShadowOf(int edgeWidth)
+{
+    static const std::array<ShadowTable, kMaxEdgeDepth + 1> tables = [] {
+        std::array<ShadowTable, kMaxEdgeDepth + 1> made {};
+        for (int width = 0; width <= kMaxEdgeDepth; ++width) {
+            const int steps = width > 1 ? 112 / (width - 1) : 0;
+            for (int k = 1; k <= kMaxEdgeDepth; ++k) {
+                const int keep = 256 - std::clamp(128 - (k - 1) * steps, 0, 256);  // of 256
+                for (int value = 0; value < 256; ++value)
+                    made[size_t(width)][size_t(k)][size_t(value)] = uint8_t(value * keep >> 8);
+            }
+        }
+        return made;
+    }();
+    return tables[size_t(std::clamp(edgeWidth, 0, kMaxEdgeDepth))];
+}
+
 // What the band does at each depth: the wooden edge is the wood colour darkened by 10 a step, the
-// shadow keeps a share of the pixel beneath, half next to the piece and more further out.
+// shadow darkens the pixel beneath by its table.
 struct Band {
     bool wood = false;
     std::array<std::array<uint8_t, 3>, kMaxEdgeDepth + 1> colour {};  // blue, green, red
-    std::array<int, kMaxEdgeDepth + 1> keep {};                        // of 256
+    const ShadowTable& shadow;
 
-    explicit Band(const PieceLook& look) : wood(look.woodStyle == kWoodEdge)
+    explicit Band(const PieceLook& look) : wood(look.woodStyle == kWoodEdge), shadow(ShadowOf(look.edgeWidth))
     {
-        const int steps = look.edgeWidth > 1 ? 112 / (look.edgeWidth - 1) : 0;
         for (int k = 1; k <= kMaxEdgeDepth; ++k) {
             const int fade = 10 * (k - 1);
             colour[size_t(k)] = {Clamp(int((look.woodColor >> 16) & 0xFF) - fade),
                                  Clamp(int((look.woodColor >> 8) & 0xFF) - fade), Clamp(int(look.woodColor & 0xFF) - fade)};
-            keep[size_t(k)] = 256 - std::clamp(128 - (k - 1) * steps, 0, 256);
         }
     }
 
@@ -84,58 +103,95 @@ struct Band {
             std::memcpy(out, colour[size_t(k)].data(), 3);
             return;
         }
+        const std::array<uint8_t, 256>& keep = shadow[size_t(k)];
         for (int c = 0; c < 3; ++c)
-            out[c] = uint8_t(out[c] * keep[size_t(k)] >> 8);
+            out[c] = keep[out[c]];
     }
 };
 
-// The slow path of a piece with relief or a band: pixel by pixel, the picture pixel raised or
-// lowered by the relief, the band painted where the edge buffer puts this piece's band.
-void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source,
-                     int srcX, int srcY, int width, int height)
+// Calls paint(x, y, count, first) for the part of each span inside the width x height area from
+// (srcX, srcY): count cells from (x, y), whose bytes start at first.
+template <typename Paint>
+void ForSpansIn(const CellSpans& cells, int srcX, int srcY, int width, int height, Paint paint)
+{
+    for (const CellSpan& span : cells.spans) {
+        if (span.y >= srcY + height)
+            break;
+        if (span.y < srcY)
+            continue;
+        const int from = MaxInt(span.x, srcX);
+        const int to = MinInt(span.x + span.count, srcX + width);
+        if (from < to)
+            paint(from, span.y, to - from, span.first + uint32_t(from - span.x));
+    }
+}
+
+// The piece's own pixels, read from the mask: runs copied whole, then their raised or lowered
+// pixels set one by one.
+void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
+                   int srcY, int width, int height, uint8_t invert)
 {
     const uint8_t value = piece.maskValue;
-    const uint8_t invert = piece.selected ? 0xFF : 0x00;
     const bool relief = source.look.embossStyle != kEmbossNone;
-    const EdgeBuffer* edges = source.edges;
-    const uint16_t edgeBit = uint16_t(piece.edgeBit);
-    const Band band(source.look);
-    // Pixels of the piece only ever lie inside the picture; the band may reach into the margin.
-    const int pictureWidth = MinInt(width, source.picture.width - srcX);
     for (int row = 0; row < height; ++row) {
         uint8_t* out = PixAddress(target, x, y + row);
         const uint8_t* owner = PixAddress(source.mask, srcX, srcY + row);
-        const bool pictureRow = srcY + row < source.picture.height;
-        const uint8_t* in = pictureRow ? PixAddress(source.picture, srcX, srcY + row) : nullptr;
-        const uint8_t* cell = edges ? EdgeCell(*edges, srcX, srcY + row) : nullptr;
-        const int ownEnd = pictureRow ? pictureWidth : 0;
+        const uint8_t* in = PixAddress(source.picture, srcX, srcY + row);
         int i = 0;
         while (i < width) {
-            // A run of the piece's own pixels: flat ones are copied whole, raised ones one by one.
-            while (i < ownEnd && owner[3 * i] == value) {
-                const int start = i;
-                while (i < ownEnd && owner[3 * i] == value && (!relief || owner[3 * i + 2] == 128))
-                    ++i;
-                if (i > start)
-                    CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
-                for (; i < ownEnd && owner[3 * i] == value && relief && owner[3 * i + 2] != 128; ++i) {
-                    const int d = owner[3 * i + 2] - 128;
+            while (i < width && owner[3 * i] != value)
+                ++i;
+            const int start = i;
+            while (i < width && owner[3 * i] == value)
+                ++i;
+            if (i == start)
+                continue;
+            CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+            for (int j = start; relief && j < i; ++j) {
+                if (const int d = owner[3 * j + 2] - 128; d != 0)
                     for (int c = 0; c < 3; ++c)
-                        out[3 * i + c] = Clamp(in[3 * i + c] + d) ^ invert;
-                }
-            }
-            // Then pixels that are not the piece's: its band where the edge buffer says so.
-            for (; i < width && !(i < ownEnd && owner[3 * i] == value); ++i) {
-                if (cell == nullptr)
-                    continue;
-                const uint8_t* here = cell + kEdgeCellSize * i;
-                if ((EdgeBits(here) & edgeBit) != edgeBit)
-                    continue;
-                if (const int k = EdgeDepth(here, piece.edgeSlot); k > 0)
-                    band.Paint(out + 3 * i, k);
+                        out[3 * j + c] = Clamp(in[3 * j + c] + d) ^ invert;
             }
         }
     }
+}
+
+// The same from the runs worked out with the effects, the raised and lowered pixels ready made.
+void CopyOwnRuns(TPixelBuffer& target, int x, int y, const PieceRuns& runs, const PieceSource& source, int srcX,
+                 int srcY, int width, int height, uint8_t invert)
+{
+    ForSpansIn(runs.own, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t) {
+        CopyRun(PixAddress(target, x + from - srcX, y + row - srcY), PixAddress(source.picture, from, row), 3 * count,
+                invert);
+    });
+    if (source.look.embossStyle == kEmbossNone)
+        return;
+    ForSpansIn(runs.relief, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t first) {
+        CopyRun(PixAddress(target, x + from - srcX, y + row - srcY), runs.lit.data() + 3 * size_t(first), 3 * count,
+                invert);
+    });
+}
+
+// A piece with relief or a band: its own pixels, then the band over the others.
+void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source,
+                     int srcX, int srcY, int width, int height)
+{
+    const uint8_t invert = piece.selected ? 0xFF : 0x00;
+    // Pixels of the piece only ever lie inside the picture; the band may reach into the margin.
+    const int ownWidth = MinInt(width, source.picture.width - srcX);
+    const int ownHeight = MinInt(height, source.picture.height - srcY);
+    if (source.runs != nullptr)
+        CopyOwnRuns(target, x, y, *source.runs, source, srcX, srcY, ownWidth, ownHeight, invert);
+    else
+        CopyOwnPixels(target, x, y, piece, source, srcX, srcY, ownWidth, ownHeight, invert);
+    if (source.band == nullptr)
+        return;
+    const Band band(source.look);
+    ForSpansIn(*source.band, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t first) {
+        uint8_t* out = PixAddress(target, x + from - srcX, y + row - srcY);
+        for (int i = 0; i < count; ++i, out += 3)
+            band.Paint(out, source.band->bytes[first + uint32_t(i)]);
+    });
 }
 
 }  // namespace
@@ -149,12 +205,12 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
         return;
 
     const PieceRecord& piece = state.pieces[index];
-    const PieceSource source = SourceOf(state, piece.rotation);
+    const PieceSource source = SourceOf(state, piece.rotation, index);
     const int x = window.client.left + piece.x - window.scrollX;
     const int y = window.client.top + piece.y - window.scrollY;
     const int sx = piece.rotatedSourceX;
     const int sy = piece.rotatedSourceY;
-    const int e = source.edges ? state.look.edgeWidth : 0;
+    const int e = source.band ? state.look.edgeWidth : 0;
 
     const Descriptor& d = state.descriptor;
     if (!IsBorderPuzzle(d) || index != d.TotalTileNum - 1) {
@@ -178,12 +234,17 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
                     sy + bar.top);
 }
 
-PieceSource SourceOf(const GameState& state, int rotation)
+PieceSource SourceOf(const GameState& state, int rotation, int piece)
 {
+    static const CellSpans kNoBand;
     const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const bool band = state.look.woodStyle != kWoodNone && edges.width > 0;
-    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band ? &edges : nullptr,
-            state.look};
+    const CellSpans* band = nullptr;
+    if (state.look.woodStyle != kWoodNone && edges.width > 0)
+        band = piece >= 0 && size_t(piece) < edges.bands.size() ? &edges.bands[size_t(piece)] : &kNoBand;
+    const std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
+    const bool known = HasEffects(state.look) && piece >= 0 && size_t(piece) < runs.size() && runs[size_t(piece)].known;
+    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band,
+            known ? &runs[size_t(piece)] : nullptr, state.look};
 }
 
 // Callers must clip.
@@ -195,9 +256,8 @@ void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, con
     assert(target.bytesPerPixel == 3 && picture.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
     assert(x >= 0 && y >= 0 && width <= target.width - x && height <= target.height - y);
     assert(srcX >= 0 && srcY >= 0 && width <= mask.width - srcX && height <= mask.height - srcY);
-    assert(source.edges || (width <= picture.width - srcX && height <= picture.height - srcY));
-    assert(!source.edges || (source.edges->width == mask.width && source.edges->height == mask.height));
-    if (source.edges || source.look.embossStyle != kEmbossNone) {
+    assert(source.band || (width <= picture.width - srcX && height <= picture.height - srcY));
+    if (source.band || source.look.embossStyle != kEmbossNone) {
         BlitWithEffects(target, x, y, piece, source, srcX, srcY, width, height);
         return;
     }

@@ -169,16 +169,19 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
 struct PieceSource {
     const TPixelBuffer& picture;
     const TPixelBuffer& mask;
-    const EdgeBuffer* edges;  // null without a band
+    const CellSpans* band;  // null without a band
+    const PieceRuns* runs;  // null when drawing reads the mask
     const PieceLook& look;
 };
-PieceSource SourceOf(const GameState& state, int rotation);
+// Where the piece is drawn from in the rotation.
+PieceSource SourceOf(const GameState& state, int rotation, int piece);
 
 // Copies the piece's pixels of a width x height area from (srcX, srcY) of its source to (x, y) of
 // the target: the picture raised or lowered by the relief when there is an emboss style, inverted
-// when the piece is selected, and where the edge buffer puts its band the wooden edge or the
-// shadow. Without effects, runs of the piece's pixels are copied whole. All buffers 24-bit; a band
-// may reach into the mask's margin beyond the picture. Callers must clip.
+// when the piece is selected, and over its band (as the edge buffer keeps it) the wooden edge or
+// the shadow. Runs of the piece's pixels are copied whole; with effects they come from the runs
+// worked out with them where the source has these. All buffers 24-bit; a band may reach into the
+// mask's margin beyond the picture. Callers must clip.
 void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
                int srcY, int width, int height);
 

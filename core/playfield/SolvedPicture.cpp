@@ -23,9 +23,8 @@ TPixelBuffer DrawSolvedPicture(const GameState& state, std::span<const int> band
     // Whatever their rotation, pieces are taken from the unturned buffers, which always exist,
     // with their relief; bands between joined pieces are hidden, and those round the outside fall
     // beyond the picture.
-    const PieceSource pieces = SourceOf(state, 0);
-    const TPixelBuffer& picture = pieces.picture;
-    const TPixelBuffer& mask = pieces.mask;
+    const TPixelBuffer& picture = state.buffers[kPictureBuffer];
+    const TPixelBuffer& mask = state.buffers[kMaskBuffer];
     const TBox readable = BoxFromOrigin(0, 0, MinInt(d.ImageW, MinInt(picture.width, mask.width)),
                                         MinInt(d.ImageH, MinInt(picture.height, mask.height)));
     const int count = MinInt(d.TotalTileNum, int(state.pieces.size()));
@@ -34,8 +33,8 @@ TPixelBuffer DrawSolvedPicture(const GameState& state, std::span<const int> band
         const TBox source = BoxFromOrigin(piece.sourceX, piece.sourceY, piece.sourceWidth, piece.sourceHeight);
         TBox box;
         if (BoxIntersect(source, readable, &box))
-            BlitPiece(image, box.left + kMargin, box.top + kMargin, piece, pieces, box.left, box.top, box.width,
-                      box.height);
+            BlitPiece(image, box.left + kMargin, box.top + kMargin, piece, SourceOf(state, 0, k), box.left, box.top,
+                      box.width, box.height);
     }
 
     for (int k = 0; k < int(bandHeights.size()); ++k) {

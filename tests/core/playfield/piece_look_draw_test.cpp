@@ -1,6 +1,7 @@
 // Drawing pieces with their relief, wooden edge or shadow.
 #include <gtest/gtest.h>
 
+#include "cutting/EdgeBands.h"
 #include "field_fixture.h"
 
 namespace kirvo {
@@ -32,6 +33,14 @@ protected:
             cell[2 + b] = uint8_t(depths >> (8 * b));
     }
 
+    // The bands as the cells now hold them, found as the effects find them, then the field.
+    void Draw()
+    {
+        for (int i = 0; i < PieceCount(state); ++i)
+            FindBand(state, 0, i);
+        ComposeAll();
+    }
+
     // Where picture pixel (x, y) of the piece lands on the field.
     int FieldX(int x) { return windows.windows[MW_SIDE0].client.left + 30 + x - 4; }
     int FieldY(int y) { return windows.windows[MW_SIDE0].client.top + 40 + y - 4; }
@@ -45,7 +54,7 @@ TEST_F(PieceLookDrawTest, ReliefRaisesAndLowersThePicture)
     state.look.embossStyle = kEmbossPaper;
     PixSetPixel(state.buffers[kMaskBuffer], 4, 4, MakeColour(128 + 40, 0, 9));
     PixSetPixel(state.buffers[kMaskBuffer], 13, 13, MakeColour(128 - 127, 0, 9));
-    ComposeAll();
+    Draw();
     const uint32_t lit = PictureColour(4, 4);
     EXPECT_EQ(At(FieldX(4), FieldY(4)),
               MakeColour(std::min(255, int(lit & 0xFF) + 40), std::min(255, int(lit >> 8 & 0xFF) + 40),
@@ -54,7 +63,7 @@ TEST_F(PieceLookDrawTest, ReliefRaisesAndLowersThePicture)
     EXPECT_EQ(At(FieldX(8), FieldY(8)), PictureColour(8, 8)) << "flat pixels stay as they are";
 
     state.pieces[0].selected = true;
-    ComposeAll();
+    Draw();
     EXPECT_EQ(At(FieldX(4), FieldY(4)), Inverted(MakeColour(std::min(255, int(lit & 0xFF) + 40),
                                                             std::min(255, int(lit >> 8 & 0xFF) + 40),
                                                             std::min(255, int(lit >> 16) + 40))));
@@ -66,7 +75,7 @@ TEST_F(PieceLookDrawTest, TheWoodenEdgeDarkensOutwards)
     Piece(3);
     state.look.woodStyle = kWoodEdge;
     state.look.woodColor = MakeColour(100, 80, 5);
-    ComposeAll();
+    Draw();
     EXPECT_EQ(At(FieldX(14), FieldY(14)), MakeColour(100, 80, 5));
     EXPECT_EQ(At(FieldX(15), FieldY(15)), MakeColour(90, 70, 0));
     EXPECT_EQ(At(FieldX(16), FieldY(16)), MakeColour(80, 60, 0));
@@ -78,7 +87,7 @@ TEST_F(PieceLookDrawTest, TheShadowFadesOutwards)
 {
     Piece(5);
     state.look.woodStyle = kWoodShadow;
-    ComposeAll();
+    Draw();
     const int grey = kDefaultBackground & 0xFF;  // 0x98
     EXPECT_EQ(At(FieldX(14), FieldY(14)) & 0xFF, uint32_t(grey * 128 >> 8));
     EXPECT_EQ(At(FieldX(17), FieldY(17)) & 0xFF, uint32_t(grey * (256 - 44) >> 8));
@@ -92,7 +101,7 @@ TEST_F(PieceLookDrawTest, OnlyThePiecesOwnBandIsDrawn)
     state.look.woodStyle = kWoodEdge;
     state.look.woodColor = MakeColour(100, 80, 5);
     Stamp(20, 20, 5, 1);
-    ComposeAll();
+    Draw();
     EXPECT_EQ(At(FieldX(20), FieldY(20)), kDefaultBackground);
 }
 

@@ -1,0 +1,105 @@
+// Opening the sample jigsaw (SampleJigsaw.h) with the game's usual effects, paper relief and
+// shadows: reading the file, decoding the picture, cutting, turning the buffers, dealing, the
+// effects and the first compose of the whole field; the same without effects; and the parts the
+// effects add: the effects alone, the compose with and without them, and a memcpy of the field
+// image (F) that those are compared with in the same run.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "cutting/EdgeBands.h"
+#include "cutting/PieceEffects.h"
+#include "playfield/FieldImage.h"
+
+#include "SampleJigsaw.h"
+
+namespace kirvo {
+namespace {
+
+constexpr PieceLook kUsualLook {.embossStyle = kEmbossPaper, .woodStyle = kWoodShadow};
+
+struct Game {
+    SampleTable table;
+    FieldImage field;
+};
+
+bool OpenAndCompose(Game& game, bool effects, Random& random)
+{
+    game.table.state.look = effects ? kUsualLook : PieceLook();
+    if (!OpenSample(game.table, FinestWithRotation(), random))
+        return false;
+    SizeFieldImages(game.field, kSampleWidth, kSampleHeight, kDefaultBackground);
+    Compose(game.field, Layer::Field, FieldBox(game.table.windows), What::All, game.table.state, game.table.windows);
+    return true;
+}
+
+// Opened once per run, with or without effects.
+Game& Opened(bool effects)
+{
+    static std::map<bool, std::unique_ptr<Game>> games;
+    std::unique_ptr<Game>& game = games[effects];
+    if (!game) {
+        game = std::make_unique<Game>();
+        Random random;
+        if (!OpenAndCompose(*game, effects, random))
+            std::abort();
+    }
+    return *game;
+}
+
+void Open(benchmark::State& run)
+{
+    Game game;
+    Random random;
+    for (auto _ : run) {
+        if (!OpenAndCompose(game, run.range(0) != 0, random))
+            run.SkipWithError("the jigsaw did not open");
+        benchmark::ClobberMemory();
+    }
+    run.counters["pieces"] = game.table.state.descriptor.TotalTileNum;
+}
+BENCHMARK(Open)->ArgName("effects")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Each time as right after the cut: flat masks and no edge buffers, so their memory is new.
+void Effects(benchmark::State& run)
+{
+    GameState& state = Opened(true).table.state;
+    for (auto _ : run) {
+        run.PauseTiming();
+        ReleaseEdgeBuffers(state);
+        for (int r = 0; r < 4; ++r)
+            ResetRelief(state.buffers[size_t(kMaskBuffer + r)]);
+        run.ResumeTiming();
+        ApplyEffects(state);
+        benchmark::DoNotOptimize(state.edgeBuffers[3].cells.data());
+    }
+}
+BENCHMARK(Effects)->Unit(benchmark::kMillisecond);
+
+void ComposeField(benchmark::State& run)
+{
+    Game& game = Opened(run.range(0) != 0);
+    for (auto _ : run) {
+        Compose(game.field, Layer::Field, FieldBox(game.table.windows), What::All, game.table.state,
+                game.table.windows);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(ComposeField)->ArgName("effects")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void FieldMemcpy(benchmark::State& run)
+{
+    FieldImage& field = Opened(false).field;
+    for (auto _ : run) {
+        std::memcpy(field.under.bits, field.image.bits, size_t(field.image.size));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(FieldMemcpy)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kirvo
+
+BENCHMARK_MAIN();

@@ -1,0 +1,47 @@
+// Meeting boxes: which pieces' boxes in a rotation's buffers, grown by the edge width, meet the
+// box of another piece that shares some key with them, such as an edge slot or a mask value.
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "cutting/PieceArea.h"
+
+namespace kirvo {
+
+// keyOf(i) is in 0 .. keys - 1, or outside for a piece that counts as meeting others anyway.
+// By key, the boxes in order of their left edge, each against those that start before it ends.
+template <typename KeyOf>
+std::vector<bool> MeetingBoxes(const GameState& state, int rotation, int keys, KeyOf keyOf)
+{
+    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    const int grow = state.look.edgeWidth;
+    std::vector<bool> meeting(size_t(PieceCount(state)), false);
+    std::vector<PieceArea> areas(meeting.size());
+    std::vector<std::vector<int>> byKey(static_cast<size_t>(keys));
+    for (int i = 0; i < PieceCount(state); ++i) {
+        areas[size_t(i)] = ClippedPieceArea(state, i, rotation, grow, mask.width, mask.height);
+        const int key = keyOf(i);
+        if (key >= 0 && key < keys)
+            byKey[size_t(key)].push_back(i);
+        else
+            meeting[size_t(i)] = true;
+    }
+    for (std::vector<int>& pieces : byKey) {
+        std::sort(pieces.begin(), pieces.end(),
+                  [&](int a, int b) { return areas[size_t(a)].left < areas[size_t(b)].left; });
+        for (size_t k = 0; k < pieces.size(); ++k) {
+            const PieceArea& a = areas[size_t(pieces[k])];
+            if (a.right < a.left || a.bottom < a.top)
+                continue;
+            for (size_t l = k + 1; l < pieces.size() && areas[size_t(pieces[l])].left <= a.right; ++l) {
+                const PieceArea& b = areas[size_t(pieces[l])];
+                if (b.right >= b.left && b.top <= a.bottom && a.top <= b.bottom)
+                    meeting[size_t(pieces[k])] = meeting[size_t(pieces[l])] = true;
+            }
+        }
+    }
+    return meeting;
+}
+
+}  // namespace kirvo

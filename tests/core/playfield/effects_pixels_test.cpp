@@ -1,0 +1,283 @@
+// The pixels a game with piece effects ends with: a fixed cut with rotation on, embossed and
+// banded in every style, and composed. Each result is hashed; the hashes were taken from the plain
+// pixel-by-pixel drawing, so any faster way of working the effects must give the same bytes.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "base/Random.h"
+#include "cutting/Cut.h"
+#include "cutting/EdgeBands.h"
+#include "cutting/PieceEffects.h"
+#include "cutting/PieceSizeTable.h"
+#include "game/DrawOrder.h"
+#include "game/PieceGeometry.h"
+#include "game/UndoHistory.h"
+#include "game/TurnedBuffers.h"
+#include "playfield/FieldImage.h"
+#include "playfield/FindFit.h"
+#include "playfield/Joining.h"
+#include "support/DrawnAtlas.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kPictureWidth = 200;
+constexpr int kPictureHeight = 150;
+constexpr int kFieldWidth = 360;
+constexpr int kFieldHeight = 270;
+
+// FNV-1a over bytes, carried on from an earlier hash.
+uint64_t Hash(const uint8_t* bytes, size_t count, uint64_t hash = 14695981039346656037u)
+{
+    for (size_t i = 0; i < count; ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211u;
+    return hash;
+}
+
+template <typename T>
+uint64_t HashValue(const T& value, uint64_t hash)
+{
+    return Hash(reinterpret_cast<const uint8_t*>(&value), sizeof value, hash);
+}
+
+uint64_t HashPixels(const TPixelBuffer& buffer, uint64_t hash)
+{
+    for (int y = 0; y < buffer.height; ++y)
+        hash = Hash(PixRow(buffer, y), size_t(buffer.width) * size_t(buffer.bytesPerPixel), hash);
+    return hash;
+}
+
+struct Hashes {
+    uint64_t masks = 0;     // the four turned masks, with their relief
+    uint64_t edges = 0;     // every cell's edge bits and depths, and each piece's edge slot and bit
+    uint64_t field = 0;     // the composed field image
+
+    bool operator==(const Hashes&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Hashes& h)
+{
+    return out << std::hex << "{0x" << h.masks << "u, 0x" << h.edges << "u, 0x" << h.field
+               << "u}" << std::dec;
+}
+
+struct Table {
+    GameState state;
+    PlayWindows windows;
+    FieldImage field;
+};
+
+// A picture with steep colour ramps, so raised and lowered rims reach both ends of the byte.
+void PaintPicture(TPixelBuffer& picture)
+{
+    PixCreate24(picture, kPictureWidth, kPictureHeight);
+    for (int y = 0; y < kPictureHeight; ++y)
+        for (int x = 0; x < kPictureWidth; ++x)
+            PixSetPixel(picture, x, y, MakeColour((7 * x + 3 * y) & 255, (5 * y - x) & 255, (x * y) & 255));
+}
+
+// The finest cut, turned; every piece turned at random and dropped somewhere on side 0, every
+// seventh one selected, and runs of neighbours joined so that bands between them are hidden.
+void CutAndDeal(Table& table, int borderStyle)
+{
+    GameState& state = table.state;
+    Descriptor& d = state.descriptor;
+    d.ImageW = kPictureWidth;
+    d.ImageH = kPictureHeight;
+    d.Rotate = 1;
+    d.BorderStyle = uint8_t(borderStyle);
+    ASSERT_TRUE(ApplyLevel(d, d.ImageW, d.ImageH));
+    AllocatePieceTable(state, d.TotalTileNum);
+    Random random(20261211);
+    CutPieces(d, state.pieces, state.buffers[kMaskBuffer], random, testing::DrawnAtlas());
+    PaintPicture(state.buffers[kPictureBuffer]);
+    MakeTurnedBuffers(state);
+
+    for (int i = 0; i < d.TotalTileNum; ++i)
+        state.pieces[size_t(i)].group = i;
+    for (int i = 0; i < d.TotalTileNum; i += 3)
+        for (const int16_t j : state.pieces[size_t(i)].neighbours)
+            if (j > i && state.pieces[size_t(j)].group == j) {
+                state.pieces[size_t(j)].group = state.pieces[size_t(i)].group;
+                break;
+            }
+    for (int i = 0; i < d.TotalTileNum; ++i) {
+        PieceRecord& piece = state.pieces[size_t(i)];
+        piece.rotation = uint8_t(random(4));
+        piece.selected = i % 7 == 3;
+        DeriveGeometry(state, i);
+        piece.x = random(kFieldWidth - piece.width / 2) - 10;
+        piece.y = random(kFieldHeight - piece.height / 2) - 10;
+    }
+    SetStartField(table.windows, kFieldWidth, kFieldHeight);
+    InitialisePlayWindows(table.windows, state, "Pocket %d: %d", "Thumbnail");
+    SetVirtualField(table.windows, kFieldWidth, kFieldHeight);
+    SizeFieldImages(table.field, kFieldWidth, kFieldHeight, kDefaultBackground);
+}
+
+// The four turned pictures, which no style changes.
+uint64_t PicturesHash(const GameState& state)
+{
+    uint64_t hash = Hash(nullptr, 0);
+    for (int r = 0; r < 4; ++r)
+        hash = HashPixels(state.buffers[size_t(kPictureBuffer + r)], hash);
+    return hash;
+}
+
+Hashes HashesOf(const Table& table)
+{
+    const GameState& state = table.state;
+    Hashes h {Hash(nullptr, 0), Hash(nullptr, 0), HashPixels(table.field.image, Hash(nullptr, 0))};
+    for (int r = 0; r < 4; ++r) {
+        h.masks = HashPixels(state.buffers[size_t(kMaskBuffer + r)], h.masks);
+        const EdgeBuffer& edges = state.edgeBuffers[size_t(r)];
+        h.edges = HashValue(edges.width, HashValue(edges.height, h.edges));
+        for (int y = 0; y < edges.height; ++y)
+            for (int x = 0; x < edges.width; ++x) {
+                const uint8_t* cell = EdgeCell(edges, x, y);
+                h.edges = HashValue(EdgeDepths(cell), HashValue(EdgeBits(cell), h.edges));
+            }
+    }
+    for (const PieceRecord& piece : state.pieces)
+        h.edges = HashValue(piece.edgeBit, HashValue(piece.edgeSlot, h.edges));
+    return h;
+}
+
+struct Case {
+    int embossStyle;
+    int woodStyle;
+    int borderStyle;
+    Hashes expected;
+};
+
+std::string Name(const Case& c)
+{
+    return "emboss " + std::to_string(c.embossStyle) + " wood " + std::to_string(c.woodStyle) + " border " +
+           std::to_string(c.borderStyle);
+}
+
+TEST(EffectsPixels, EveryStyleGivesTheSameBytes)
+{
+    const Case cases[] = {
+        {kEmbossNone, kWoodNone, 0, {0x3b9fe11b2480514du, 0xffc1400d73dd0a8du, 0x9995e0d104c4f4ecu}},
+        {kEmbossPaper, kWoodNone, 0, {0x49d91f2ff5433967u, 0xffc1400d73dd0a8du, 0xbaf8c66e773e6868u}},
+        {kEmbossCardboard, kWoodNone, 0, {0xfec1c3303411e03du, 0xffc1400d73dd0a8du, 0xb6ae5b783fc8eeebu}},
+        {kEmbossFatCard, kWoodNone, 0, {0x8f5396b78a220127u, 0xffc1400d73dd0a8du, 0x9b8c8dcd1101ee37u}},
+        {kEmbossNone, kWoodEdge, 0, {0x3b9fe11b2480514du, 0x80198a39383d949du, 0xbdbeaa3c66d219edu}},
+        {kEmbossPaper, kWoodEdge, 0, {0x49d91f2ff5433967u, 0x80198a39383d949du, 0x852d081110670a2fu}},
+        {kEmbossCardboard, kWoodEdge, 0, {0xfec1c3303411e03du, 0x80198a39383d949du, 0xc40eb1aebc9d080du}},
+        {kEmbossFatCard, kWoodEdge, 0, {0x8f5396b78a220127u, 0x80198a39383d949du, 0x1cdb5a1579c84c41u}},
+        {kEmbossNone, kWoodShadow, 0, {0x3b9fe11b2480514du, 0x88b4a0e81b31ab8u, 0x347588982bc05ee0u}},
+        {kEmbossPaper, kWoodShadow, 0, {0x49d91f2ff5433967u, 0x88b4a0e81b31ab8u, 0x5024a22ddd567bfeu}},
+        {kEmbossCardboard, kWoodShadow, 0, {0xfec1c3303411e03du, 0x88b4a0e81b31ab8u, 0x6b4f31437ac4c4bu}},
+        {kEmbossFatCard, kWoodShadow, 0, {0x8f5396b78a220127u, 0x88b4a0e81b31ab8u, 0x2c77cc0764693bf7u}},
+        {kEmbossPaper, kWoodEdge, 1, {0xee66043c6bce9803u, 0xd0386b7715f9a952u, 0x2164406b27feab62u}},
+        {kEmbossFatCard, kWoodShadow, 1, {0xf37b36cfc7d275c1u, 0xe2f2d33303f32931u, 0x643926a61c91a820u}},
+    };
+    for (const Case& c : cases) {
+        Table table;
+        CutAndDeal(table, c.borderStyle);
+        table.state.look.embossStyle = c.embossStyle;
+        table.state.look.woodStyle = c.woodStyle;
+        ApplyEffects(table.state);
+        Compose(table.field, Layer::Field, FieldBox(table.windows), What::All, table.state, table.windows);
+        EXPECT_EQ(PicturesHash(table.state), 0xfd6b99b6d3a88505u) << Name(c);
+        EXPECT_EQ(HashesOf(table), c.expected) << Name(c);
+    }
+}
+
+// Drawing keeps to the runs and bands worked out with the effects only where nothing else can
+// change them; elsewhere it reads the mask and finds the band from the cells. Both ways must draw
+// the same, whatever the style.
+TEST(EffectsPixels, KeptRunsAndBandsDrawAsTheMaskAndCellsSay)
+{
+    const std::array<std::array<int, 2>, 3> looks {{{kEmbossPaper, kWoodShadow}, {kEmbossFatCard, kWoodEdge},
+                                                    {kEmbossCardboard, kWoodNone}}};
+    for (const auto& [emboss, wood] : looks) {
+        Table table;
+        CutAndDeal(table, 1);
+        GameState& state = table.state;
+        state.look.embossStyle = emboss;
+        state.look.woodStyle = wood;
+        ApplyEffects(state);
+        const TBox all = FieldBox(table.windows);
+        Compose(table.field, Layer::Field, all, What::All, state, table.windows);
+        const uint64_t kept = HashPixels(table.field.image, Hash(nullptr, 0));
+        for (int r = 0; r < 4; ++r)
+            for (int i = 0; i < PieceCount(state); ++i) {
+                state.pieceRuns[size_t(r)][size_t(i)].known = false;
+                FindBand(state, r, i);
+            }
+        Compose(table.field, Layer::Field, all, What::All, state, table.windows);
+        EXPECT_EQ(HashPixels(table.field.image, Hash(nullptr, 0)), kept) << "emboss " << emboss << " wood " << wood;
+    }
+}
+
+// A join hides bands and finds them afresh; its undo puts the cells back, and the bands drawn from
+// them must follow: the field then looks as before the join, and after a redo as after it.
+TEST(EffectsPixels, AnUndoneJoinDrawsAsBeforeIt)
+{
+    Table table;
+    CutAndDeal(table, 0);
+    GameState& state = table.state;
+    state.look.embossStyle = kEmbossPaper;
+    state.look.woodStyle = kWoodShadow;
+    ApplyEffects(state);
+    const TBox all = FieldBox(table.windows);
+    const auto fieldHash = [&] {
+        Compose(table.field, Layer::Field, all, What::All, state, table.windows);
+        return HashPixels(table.field.image, Hash(nullptr, 0));
+    };
+    const auto groups = [&] {
+        std::vector<int32_t> numbers;
+        for (int i = 0; i < PieceCount(state); ++i)
+            numbers.push_back(state.pieces[size_t(i)].group);
+        return numbers;
+    };
+    const uint64_t before = fieldHash();
+    UndoHistory history;
+    history.Reset(state);
+
+    // A piece that fits piece 0's group and lies turned as it is, so that it joins where it goes.
+    const int picked = 0;
+    Fit fit = FindFit(state, PickedPieces(state, picked), {true}, -1);
+    for (int tries = 0; fit.piece >= 0 && tries < PieceCount(state); ++tries) {
+        if (state.pieces[size_t(fit.piece)].rotation == state.pieces[size_t(fit.partner)].rotation)
+            break;
+        fit = FindFit(state, PickedPieces(state, picked), {true}, fit.piece);
+    }
+    ASSERT_GE(fit.piece, 0);
+    ASSERT_EQ(state.pieces[size_t(fit.piece)].rotation, state.pieces[size_t(fit.partner)].rotation);
+    const PieceBox place = PlaceOfFit(state, fit);
+    PieceRecord& moved = state.pieces[size_t(fit.piece)];
+    const int dx = place.x - moved.x;
+    const int dy = place.y - moved.y;
+    const int32_t group = moved.group;
+    for (int i = 0; i < PieceCount(state); ++i)
+        if (state.pieces[size_t(i)].group == group) {
+            state.pieces[size_t(i)].x += dx;
+            state.pieces[size_t(i)].y += dy;
+        }
+    BringGroupToTop(state, group);
+    ASSERT_GE(JoinDroppedGroup(state, fit.piece, MW_SIDE0, SnapTolerance(state.descriptor.snapDistance, 12),
+                               &history.EdgeLog()).joins, 1);
+    SortDrawOrder(state, SortOrder::Ascending);
+    history.Record(state);
+    const uint64_t joined = fieldHash();
+    ASSERT_NE(joined, before);
+
+    std::vector<int32_t> regrouped = groups();
+    ASSERT_TRUE(history.Undo(state));
+    RefindBandsAfterRegroup(state, regrouped);
+    EXPECT_EQ(fieldHash(), before);
+    regrouped = groups();
+    ASSERT_TRUE(history.Redo(state));
+    RefindBandsAfterRegroup(state, regrouped);
+    EXPECT_EQ(fieldHash(), joined);
+}
+
+}  // namespace
+}  // namespace kirvo
