@@ -244,19 +244,21 @@ void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup, EdgeCellLo
 
 void RefindBandsAfterRegroup(GameState& state, const std::vector<int32_t>& groupsBefore)
 {
+    // Renumbering keeps which neighbours share a group; only a join or its undoing changes that.
     const int count = std::min(PieceCount(state), int(groupsBefore.size()));
-    std::vector<bool> refind(size_t(PieceCount(state)), false);
-    for (int i = 0; i < count; ++i) {
-        if (state.pieces[size_t(i)].group == groupsBefore[size_t(i)])
-            continue;
-        refind[size_t(i)] = true;
-        for (const int16_t j : state.pieces[size_t(i)].neighbours)
-            if (j >= 0 && j < PieceCount(state))
-                refind[size_t(j)] = true;
-    }
+    std::vector<bool> refind(size_t(count), false);
+    for (int i = 0; i < count; ++i)
+        for (const int16_t j : state.pieces[size_t(i)].neighbours) {
+            if (j < 0 || j >= count)
+                continue;
+            const bool joinedNow = state.pieces[size_t(i)].group == state.pieces[size_t(j)].group;
+            const bool joinedBefore = groupsBefore[size_t(i)] == groupsBefore[size_t(j)];
+            if (joinedNow != joinedBefore)
+                refind[size_t(i)] = refind[size_t(j)] = true;
+        }
     for (int r = 0; r < 4; ++r)
         if (state.edgeBuffers[size_t(r)].width > 0)
-            for (int i = 0; i < PieceCount(state); ++i)
+            for (int i = 0; i < count; ++i)
                 if (refind[size_t(i)])
                     FindBand(state, r, i);
 }

@@ -35,8 +35,9 @@ void FindBand(GameState& state, int rotation, int piece);
 // of the other group are hidden in every edge buffer, and their bands found afresh. With a log, the
 // cells about to change are saved there first, so that the join can be undone.
 void HideBandsAtJoin(GameState& state, int piece, int32_t otherGroup, EdgeCellLog* log = nullptr);
-// After undo or redo put edge cells back: the bands of the pieces whose group changed from
-// groupsBefore, and of their neighbours, are found afresh from the cells.
+// After undo or redo put edge cells back: the bands of the pieces joined to or parted from a
+// neighbour since groupsBefore are found afresh from the cells. A mere renumbering of the groups
+// finds none.
 void RefindBandsAfterRegroup(GameState& state, const std::vector<int32_t>& groupsBefore);
 void ReleaseEdgeBuffers(GameState& state);
 
