@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Measures the peak resident memory of the game playing the finest cut of a 1920 x 1080 jigsaw
 # with rotation, relief and shadows on: the game runs in a private home folder under a virtual
-# 1920 x 1080 screen, opens the jigsaw through its file chooser, waits, and is asked to quit.
+# 1920 x 1080 screen, is given the jigsaw on its command line, starts it from the browser, waits,
+# and is asked to quit.
 #
-#   tools/measure_game_memory.sh [BUILD]      (needs xvfb, xauth and xdotool)
+#   tools/measure_game_memory.sh [BUILD [SCREENSHOT.png]]      (needs xvfb, xauth, xdotool, imagemagick)
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
+shot=${2:-}
 picture=$(dirname "$0")/../data/pictures/dandelion-meadow.jpg
 for tool in xvfb-run xdotool /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: apt-get install xvfb xauth xdotool time" >&2; exit 1; }
@@ -20,6 +22,8 @@ mkdir -p "$jigsaws" "$settings" "$home/runtime"
 chmod 700 "$home/runtime"
 "$build/tools/kirvo-pack" "$picture" --max-size 1920x1080 --info-text "Memory" -o "$jigsaws/wide.ast" >/dev/null
 cat >"$settings/kirvo.ini" <<'INI'
+[Lang]
+   <QuickHelp> 0
 [Main]
    <DefJigP>
       Rotate=1
@@ -35,12 +39,13 @@ INI
 
 # The game alone is timed, not the virtual screen.
 cat >"$home/play.sh" <<PLAY
-/usr/bin/time -v -o "$home/time.txt" "$build/kirvo" &
+/usr/bin/time -v -o "$home/time.txt" "$build/kirvo" "$jigsaws/wide.ast" &
 timer=\$!
 sleep 4
-xdotool type --delay 20 "wide.ast"
+xdotool key Return; sleep 1
 xdotool key Return
 sleep 8
+${shot:+import -window root "$shot"}
 kill -TERM "\$(pgrep -P "\$timer")"
 wait "\$timer"
 PLAY

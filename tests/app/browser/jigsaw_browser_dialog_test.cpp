@@ -29,14 +29,14 @@ bool SamePixels(const TPixelBuffer& a, const TPixelBuffer& b)
 class JigsawBrowserDialogTest : public testing::BrowserFolders {
 protected:
     // Shows the dialog in open mode, does what the player does, and closes it unless that did.
-    std::optional<std::string> Choose(std::function<void()> act)
+    std::optional<std::string> Choose(std::function<void()> act, const std::string& preselected = "")
     {
         QTimer::singleShot(0, [this, act] {
             act();
             if (dialog.isVisible())
                 dialog.reject();
         });
-        return dialog.Choose(BrowserMode::Open, "", {1000, 700});
+        return dialog.Choose(BrowserMode::Open, preselected, {1000, 700});
     }
 
     void Press(QWidget* widget, int key)
@@ -100,6 +100,32 @@ TEST_F(JigsawBrowserDialogTest, CtrlClickOnTheButtonBarShowsTheSeedBoxWhichGoesT
     EXPECT_EQ(Browser().SeedForNewGame(), "77");
     ASSERT_TRUE(session->Open(*chosen, {1000, 700}));
     EXPECT_EQ(session->State().descriptor.GameSeed, 77);
+}
+
+// A jigsaw chosen before the browser opens (a file the game was started with, a recent file) is
+// selected in the list. Before any game, Enter goes on to its pieces page; with a game in play the
+// browser opens on that page. Enter there starts the jigsaw rather than picking one of the choices.
+TEST_F(JigsawBrowserDialogTest, EnterOpensAPreselectedJigsawWithItsChoices)
+{
+    MakeJigsaw("alpine");
+    const std::string jigsaw = MakeJigsaw("cliffs");
+    for (const int presses : {2, 1}) {
+        if (presses == 1)
+            ASSERT_TRUE(session->Open(jigsaw, {1000, 700}));
+        PageChoices before;
+        std::optional<std::string> chosen = Choose(
+            [this, &before, presses] {
+                before = Browser().Choices();
+                for (int press = 0; press < presses; ++press) {
+                    QWidget* focused = dialog.focusWidget();
+                    ASSERT_NE(focused, nullptr);
+                    Press(focused, Qt::Key_Return);
+                }
+            },
+            jigsaw);
+        EXPECT_EQ(chosen, jigsaw) << presses;
+        EXPECT_EQ(Browser().Choices().shape, before.shape) << presses;
+    }
 }
 
 // Extra Jigsaws runs the download dialog and lists at once what it brought.
