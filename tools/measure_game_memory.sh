@@ -4,14 +4,17 @@
 # 1920 x 1080 screen, is given the jigsaw on its command line, starts it from the browser, waits,
 # and is asked to quit.
 #
-#   tools/measure_game_memory.sh [BUILD [SCREENSHOT.png]]      (needs xvfb, xauth, xdotool, imagemagick)
+#   tools/measure_game_memory.sh [BUILD [SIZE [SCREENSHOT.png]]]   (needs xvfb, xauth, xdotool, imagemagick)
+#
+# SIZE (default 1920x1080) is the picture's size: the sample photo is scaled to exactly that.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
-shot=${2:-}
+size=${2:-1920x1080}
+shot=${3:-}
 picture=$(dirname "$0")/../data/pictures/dandelion-meadow.jpg
-for tool in xvfb-run xdotool /usr/bin/time; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing: apt-get install xvfb xauth xdotool time" >&2; exit 1; }
+for tool in xvfb-run xdotool /usr/bin/time convert; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: apt-get install xvfb xauth xdotool time imagemagick" >&2; exit 1; }
 done
 
 home=$(mktemp -d)
@@ -20,7 +23,8 @@ jigsaws="$home/Documents/Moru Games/Kirvo Jigsaw Pleo III/Jigsaws"
 settings="$home/.local/share/Kirvo Jigsaw Pleo III"
 mkdir -p "$jigsaws" "$settings" "$home/runtime"
 chmod 700 "$home/runtime"
-"$build/tools/kirvo-pack" "$picture" --max-size 1920x1080 --info-text "Memory" -o "$jigsaws/wide.ast" >/dev/null
+convert "$picture" -resize "$size!" -quality 92 "$home/picture.jpg"
+"$build/tools/kirvo-pack" "$home/picture.jpg" --max-size "$size" --info-text "Memory" -o "$jigsaws/wide.ast" >/dev/null
 cat >"$settings/kirvo.ini" <<'INI'
 [Lang]
    <QuickHelp> 0
