@@ -48,9 +48,16 @@ timer=\$!
 sleep 4
 xdotool key Return; sleep 1
 xdotool key Return
-sleep 8
+# Opening is over when the game is idle: under a tenth of a second of processor time in a second.
+game=\$(pgrep -P "\$timer")
+cpu() { awk '{print \$14 + \$15}' "/proc/\$game/stat"; }
+sleep 2
+for i in \$(seq 60); do
+  before=\$(cpu); sleep 1
+  [ \$((\$(cpu) - before)) -lt \$((\$(getconf CLK_TCK) / 10)) ] && break
+done
 ${shot:+import -window root "$shot"}
-kill -TERM "\$(pgrep -P "\$timer")"
+kill -TERM "\$game"
 wait "\$timer"
 PLAY
 HOME="$home" XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-screen 0 1920x1080x24" bash "$home/play.sh"
