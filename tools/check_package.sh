@@ -5,7 +5,7 @@
 #   check_package.sh BUILD SAVED_GAME
 #
 # Checks that the package's dependencies were read from the shared libraries; that the desktop finds
-# its metainfo, menu entry and icon; that every file of
+# its metainfo, menu entry and icon; that it has its copyright file; that every file of
 # the program folder the game reads at start-up and in the browser on a sample jigsaw (as the
 # build folder's game reads them, under strace) is in the package; that the installed game comes
 # up in the browser on a sample jigsaw named on its command line and resumes SAVED_GAME; and that
@@ -41,6 +41,10 @@ for picture in scalable/apps/$icon.svg 48x48/apps/$icon.png; do
   fi
 done
 data=$root/usr/share/kirvo-jigsaw-pleo3
+if ! grep -q "^License: CC-BY-4.0" "$root/usr/share/doc/kirvo-jigsaw-pleo3/copyright"; then
+  echo "the package lacks its copyright file with the photos' licences" >&2
+  exit 1
+fi
 untouched=$scratch/untouched
 touch "$untouched"
 
