@@ -266,7 +266,8 @@ void MainWindow::BuildMenu()
 void MainWindow::ClockTick()
 {
     constexpr qint64 kIdleMilliseconds = 2 * 60 * 1000;
-    if (running_ && !isMinimized() && sinceInput_.elapsed() < kIdleMilliseconds)
+    const bool atTheGame = !isMinimized() && !QApplication::activeModalWidget() && sinceInput_.elapsed() < kIdleMilliseconds;
+    if (running_ && atTheGame)
         session_->ClockTick();
     ShowClock();
 }

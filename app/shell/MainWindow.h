@@ -65,7 +65,8 @@ public:
     // Starts the jigsaw file or resumes the saved game. On failure the player is told why and the
     // puzzle in play, if any, stays as it was.
     bool OpenFile(const std::string& name);
-    // A second passed: counted while the window is not minimised and the player is at the game.
+    // A second passed: counted while the player is at the game: the window not minimised, no dialog
+    // open, and input within the last two minutes.
     void ClockTick();
     void ShowClock();
     // The finish dialog's line of the time the puzzle took, the best time recorded.

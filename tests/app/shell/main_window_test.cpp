@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QTextBrowser>
 #include <QKeyEvent>
@@ -437,6 +438,24 @@ TEST_F(MainWindowTest, TheClockKeyAndButtonShowTheTimeOnTheToolbar)
     EXPECT_EQ(window.Toolbar()->Clock()->text(), "0:00");
     Click(BI_Clock);
     EXPECT_EQ(state(), std::tuple(false, false, false));
+}
+
+// The clock counts the seconds of play and stands still while a dialog waits for the player.
+TEST_F(MainWindowTest, TheClockStandsStillWhileADialogIsOpen)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    Tap(Qt::Key_K);
+    window.ClockTick();
+    EXPECT_EQ(window.Toolbar()->Clock()->text(), "0:01");
+    QDialog question(&window);
+    QTimer::singleShot(0, [&] {
+        window.ClockTick();
+        question.reject();
+    });
+    question.exec();
+    EXPECT_EQ(window.Toolbar()->Clock()->text(), "0:01");
+    window.ClockTick();
+    EXPECT_EQ(window.Toolbar()->Clock()->text(), "0:02");
 }
 
 TEST_F(MainWindowTest, CurrentWindowCaptionsNameTheWindowInView)
