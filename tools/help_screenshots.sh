@@ -113,7 +113,7 @@ xdotool key Escape; sleep 1
 # Options from the menu: the button lies beyond the right edge of a bar 1120 pixels wide.
 xdotool mousemove 560 690 key m; sleep 0.7; xdotool key Down Down Down Down Return; sleep 1.5
 for page in autosave sound play effects language download; do
-  dialog "options-$page" 500 340 500
+  dialog "options-$page" 0 0 500
   xdotool key ctrl+Tab; sleep 0.8
 done
 xdotool key Escape
