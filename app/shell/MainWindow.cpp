@@ -321,8 +321,10 @@ void MainWindow::SetItemCaption(MenuItem item, const std::string& caption)
         text += "\t" + QString::fromStdString(keys);
     actions_[size_t(item)]->setText(text);
     for (int i = 0; i < kToolbarButtonCount; ++i)
-        if (ToolbarButtons()[size_t(i)].item == item)
+        if (ToolbarButtons()[size_t(i)].item == item) {
             toolbar_->SetHint(i, QString::fromStdString(ToolbarHint(caption, keys)));
+            toolbar_->SetCaption(i, text);
+        }
 }
 
 void MainWindow::ApplyCurrentWindowCaptions()

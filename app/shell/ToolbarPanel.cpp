@@ -1,9 +1,12 @@
 #include "shell/ToolbarPanel.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QToolButton>
 
 #include "commands/ToolbarSkin.h"
 #include "raster/PixelImage.h"
@@ -27,7 +30,7 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
         image->setGeometry(0, 0, 29, 29);
         image->setMouseTracking(true);
         image->installEventFilter(this);
-        buttons_[size_t(i)] = {image, info.column, false, true};
+        buttons_[size_t(i)] = {image, info.column, false, true, {}};
         Paint(i, false);
     }
     clock_ = new QLabel(this);
@@ -37,6 +40,18 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
     // On narrow windows the time is drawn over the last buttons; clicks still reach them.
     clock_->setAttribute(Qt::WA_TransparentForMouseEvents);
     clock_->hide();
+    overflowMenu_ = new QMenu(this);
+    overflowMenu_->setObjectName("PM_Overflow");
+    connect(overflowMenu_, &QMenu::aboutToShow, this, &ToolbarPanel::FillOverflowMenu);
+    overflowButton_ = new QToolButton(this);
+    overflowButton_->setObjectName("B_Overflow");
+    overflowButton_->setText(QString(QChar(0x00BB)));  // »
+    overflowButton_->setMenu(overflowMenu_);
+    overflowButton_->setPopupMode(QToolButton::InstantPopup);
+    overflowButton_->setStyleSheet("QToolButton { color: #F2E6B8; font-weight: bold; font-size: 18px; border: none; }"
+                                   "QToolButton:hover { background: rgba(242, 230, 184, 48); border-radius: 3px; }"
+                                   "QToolButton::menu-indicator { image: none; }");
+    overflowButton_->hide();
 }
 
 void ToolbarPanel::Paint(int button, bool raised)
@@ -74,19 +89,43 @@ void ToolbarPanel::SetHint(int button, const QString& hint)
     buttons_[size_t(button)].image->setToolTip(hint);
 }
 
+void ToolbarPanel::SetCaption(int button, const QString& caption)
+{
+    buttons_[size_t(button)].caption = caption;
+}
+
 void ToolbarPanel::Layout(int width, bool fullScreen)
 {
     fullScreen_ = fullScreen;
-    auto places = ToolbarLayout(width, fullScreen);
+    const ToolbarRow row = ToolbarLayout(width, fullScreen);
     for (int i = 0; i < kToolbarButtonCount; ++i) {
-        const ButtonPlace& place = places[size_t(i)];
+        const ButtonPlace& place = row.buttons[size_t(i)];
         buttons_[size_t(i)].image->setGeometry(place.x, place.y, place.width, place.height);
         buttons_[size_t(i)].image->setVisible(place.visible);
         Paint(i, hot_ == i);
     }
+    const ButtonPlace& overflow = row.overflow;
+    overflowButton_->setGeometry(overflow.x, overflow.y, overflow.width, overflow.height);
+    overflowButton_->setVisible(overflow.visible);
+    overflowed_ = row.overflowed;
     // Left of the window buttons a full screen shows.
     const int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
     clock_->setGeometry(right - 120, 0, 120, kToolbarHeight);
+}
+
+void ToolbarPanel::FillOverflowMenu()
+{
+    overflowMenu_->clear();
+    for (int button : overflowed_) {
+        const ButtonState& state = buttons_[size_t(button)];
+        QAction* action = overflowMenu_->addAction(state.caption);
+        action->setObjectName(ToolbarButtons()[size_t(button)].name);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked);
+        action->setChecked(state.checked);
+        const MenuItem item = ToolbarButtons()[size_t(button)].item;
+        connect(action, &QAction::triggered, this, [this, item] { emit Clicked(item); });
+    }
 }
 
 void ToolbarPanel::ShowClock(const QString& text)

@@ -1,12 +1,18 @@
 // P_Toolbar: the skinned background and the 23 image buttons. A button stands for a menu item:
 // clicking it emits Clicked with that item. The panel keeps only how the buttons look (enabled,
-// checked, sheet column, hot); the main window decides them.
+// checked, sheet column, hot) and their captions; the main window decides them. Buttons that do
+// not fit the width are offered by the overflow button at the end of the row, in a menu of their
+// captions that is enabled and checked like the buttons.
 #pragma once
 
 #include <QLabel>
 #include <QWidget>
 
 #include <array>
+#include <vector>
+
+class QMenu;
+class QToolButton;
 
 #include "commands/Toolbar.h"
 #include "raster/PixelBuffer.h"
@@ -26,6 +32,8 @@ public:
     void SetChecked(int button, bool checked);
     void SetColumn(int button, int column);
     void SetHint(int button, const QString& hint);
+    // The text of the button's item in the overflow menu.
+    void SetCaption(int button, const QString& caption);
     void Layout(int width, bool fullScreen);
     void ReleaseHot();
     // The clock at the right end of the bar; an empty text hides it.
@@ -36,6 +44,8 @@ public:
     int HotButton() const { return hot_; }
     int Column(int button) const { return buttons_[size_t(button)].column; }
     bool Checked(int button) const { return buttons_[size_t(button)].checked; }
+    QToolButton* OverflowButton() const { return overflowButton_; }
+    QMenu* OverflowMenu() const { return overflowMenu_; }
 
 signals:
     void Clicked(MenuItem item);
@@ -54,6 +64,7 @@ private:
         int column = 0;
         bool checked = false;
         bool enabled = true;
+        QString caption;  // in the overflow menu
     };
 
     void Paint(int button, bool raised);
@@ -61,6 +72,8 @@ private:
     void Press();
     void Release();
     bool InCloseCorner(QPoint at) const;
+    // Fills the overflow menu with the buttons left out of the row, as they look now.
+    void FillOverflowMenu();
 
     const TPixelBuffer& buttonSheet_;
     const TPixelBuffer& skinSheet_;
@@ -69,6 +82,9 @@ private:
     int hot_ = -1;  // -1 = none
     bool fullScreen_ = false;
     QLabel* clock_ = nullptr;  // L_Clock
+    QToolButton* overflowButton_ = nullptr;  // B_Overflow
+    QMenu* overflowMenu_ = nullptr;
+    std::vector<int> overflowed_;  // the buttons left out of the row, left to right
 };
 
 }  // namespace kirvo

@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, TheMenuHoldsTheCommandTableInOrder)
 
 TEST_F(MainWindowTest, ToolbarButtonsAreLaidOutForTheWidthWithHintsFromTheMenu)
 {
-    auto places = ToolbarLayout(window.width(), false);
+    auto places = ToolbarLayout(window.width(), false).buttons;
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         QLabel* image = window.Toolbar()->Button(i);
         EXPECT_EQ(image->objectName(), ToolbarButtons()[size_t(i)].name);
