@@ -112,6 +112,18 @@ struct TWinControl {
     WindowPart command = WindowPart::None;
 };
 
+// Where the player put a pocket, the thumbnail window or the glass, and the field it was put in.
+// While the field is smaller than that, the frame shows the window moved into view (FitIntoField).
+struct WindowPlace {
+    int left = 0;
+    int top = 0;
+    int fieldWidth = 0;
+    int fieldHeight = 0;
+    // Where the last fitting left the frame: a frame found elsewhere has been moved since.
+    int shownLeft = 0;
+    int shownTop = 0;
+};
+
 struct TMyWin {
     uint8_t number = 0;  // MW_SIDE0 .. MW_THUMB; 0 for the glass
     WindowKind kind = WindowKind::Side;
@@ -165,6 +177,7 @@ struct TMyWin {
     const char* menuItem = "";  // component name of the menu item that toggles the window
     int toolbarButton = -1;
     int groupCount = 0;  // groups of pieces in the window
+    WindowPlace place;   // pockets, the thumbnail window and the glass
 };
 
 struct FieldSizes {
@@ -228,7 +241,8 @@ void InitialisePlayWindows(PlayWindows& windows, GameState& state, std::string_v
 void SetClientLimits(TMyWin& window, int minWidth, int minHeight, int maxWidth, int maxHeight);
 // Field sizing (start-up, full-screen and display changes): visible and start size.
 void SetStartField(PlayWindows& windows, int width, int height);
-// A resize of the main window: the sides fill the new field and windows outside are pulled back.
+// A resize of the main window: the sides fill the new field and the other windows are fitted into
+// it (FitIntoField).
 void ResizeField(PlayWindows& windows, int width, int height);
 // Virtual field for a picture: sides scroll over it, pockets may grow to it.
 void SetVirtualField(PlayWindows& windows, int imageWidth, int imageHeight);
@@ -307,6 +321,23 @@ void ResetPockets(PlayWindows& windows, GameState& state);
 // After a language change.
 void SetPocketCaptionFormat(PlayWindows& windows, std::string_view format);
 std::string PocketCaption(const PlayWindows& windows, int pocket);
+
+// --- Places the player chose (WindowPlaces.cpp) ---
+
+// Takes the frame of each pocket, the thumbnail window and the glass that has been moved since it
+// was last fitted (by the player, a pocket command or a restored game) as the place chosen for
+// it, in the field as it is now. Called before the field changes size.
+void KeepChosenPlaces(PlayWindows& windows);
+// Shows each of those windows at its chosen place, moved left and up by as much as it would stick
+// out past the field's right and bottom edges, but no further than the field has shrunk since the
+// place was chosen and never past the left and top edges; then pulls the visible ones back into
+// the field. A field grown back to its old size shows every window where the player put it.
+void FitIntoField(PlayWindows& windows);
+// The frame at the window's chosen place, whatever the field shows now.
+TBox ChosenFrame(const TMyWin& window);
+// Puts the window at a frame chosen in a field large enough to hold it whole (a saved game's
+// pocket); FitIntoField then brings it into view in a smaller one.
+void PlaceWindow(TMyWin& window, const TBox& frame, const FieldSizes& field);
 
 // --- Moving and resizing with the mouse (WindowMoves.cpp) ---
 
