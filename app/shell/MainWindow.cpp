@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -73,7 +74,11 @@ MainWindow::MainWindow(MessageSink messages)
 
     setObjectName("TF_Main");
     setWindowTitle(kApplicationTitle);
-    setMinimumSize(500, 500);
+    // Small enough for any screen, large enough that the field shows a new pocket, the thumbnail
+    // window and pieces, and the progress panel whole, and that the toolbar keeps its application
+    // and overflow buttons.
+    const WindowSize field = SmallestField();
+    setMinimumSize(std::max({field.width, kProgressPanelWidth, SmallestToolbarWidth()}), field.height + kToolbarHeight);
     setFocusPolicy(Qt::StrongFocus);
 
     toolbar_ = new ToolbarPanel(this, buttonSheet_, skinSheet_);

@@ -312,6 +312,9 @@ void ScrollToThumb(PlayWindows& windows, int number, WindowPart thumb, int thumb
 void ShowOrHidePocket(PlayWindows& windows, GameState& state, int pocket, Visibility visibility);
 // Where a newly shown empty pocket goes: the frame box it gets before lay-out.
 TBox NewPocketFrame(const PlayWindows& windows, int pocket);
+// The smallest field the main window leaves: a new pocket in it still has a pocket's smallest
+// frame, and the rest of the field holds the thumbnail window and pieces.
+WindowSize SmallestField();
 // Pocket commands; callers prepare the drag images again after a toggle.
 void TogglePocket(PlayWindows& windows, GameState& state, int pocket);
 void TilePockets(PlayWindows& windows, GameState& state);
