@@ -112,16 +112,14 @@ struct TWinControl {
     WindowPart command = WindowPart::None;
 };
 
-// Where the player put a pocket, the thumbnail window or the glass, and the field it was put in.
-// While the field is smaller than that, the frame shows the window moved into view (FitIntoField).
+// Where the player put a pocket, the thumbnail window or the glass, at the size given it, and the
+// field it was put in. While the field is smaller than that, the frame shows the window moved and
+// if need be narrowed into view (FitIntoField).
 struct WindowPlace {
-    int left = 0;
-    int top = 0;
+    TBox chosen;
     int fieldWidth = 0;
     int fieldHeight = 0;
-    // Where the last fitting left the frame: a frame found elsewhere has been moved since.
-    int shownLeft = 0;
-    int shownTop = 0;
+    TBox shown;  // the frame the last fitting left: a frame found otherwise was moved or resized since
 };
 
 struct TMyWin {
@@ -327,16 +325,17 @@ std::string PocketCaption(const PlayWindows& windows, int pocket);
 
 // --- Places the player chose (WindowPlaces.cpp) ---
 
-// Takes the frame of each pocket, the thumbnail window and the glass that has been moved since it
-// was last fitted (by the player, a pocket command or a restored game) as the place chosen for
-// it, in the field as it is now. Called before the field changes size.
+// Takes the frame of each pocket, the thumbnail window and the glass that has been moved or
+// resized since it was last fitted (by the player, a pocket command or a restored game) as the
+// place chosen for it, in the field as it is now. Called before the field changes size.
 void KeepChosenPlaces(PlayWindows& windows);
-// Shows each of those windows at its chosen place, moved left and up by as much as it would stick
-// out past the field's right and bottom edges, but no further than the field has shrunk since the
-// place was chosen and never past the left and top edges; then pulls the visible ones back into
-// the field. A field grown back to its old size shows every window where the player put it.
+// Shows each of those windows at its chosen place: narrowed by as much as it is longer than the
+// field and moved left and up by as much as it would stick out past the field's right and bottom
+// edges, but neither by more than the field has shrunk since the place was chosen, and never
+// moved past the left and top edges; then pulls the visible ones back into the field. A field
+// grown back to its old size shows every window as the player left it.
 void FitIntoField(PlayWindows& windows);
-// The frame at the window's chosen place, whatever the field shows now.
+// The frame at the window's chosen place and size, whatever the field shows now.
 TBox ChosenFrame(const TMyWin& window);
 // Puts the window at a frame chosen in a field large enough to hold it whole (a saved game's
 // pocket); FitIntoField then brings it into view in a smaller one.

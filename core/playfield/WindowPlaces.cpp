@@ -16,24 +16,21 @@ std::array<TMyWin*, 6> PlacedWindows(PlayWindows& windows)
             &windows.windows[MW_POCKET3],  &windows.windows[MW_THUMB],       &windows.glass};
 }
 
-bool MovedSinceFitted(const TMyWin& w)
-{
-    return w.frame.left != w.place.shownLeft || w.frame.top != w.place.shownTop;
-}
+bool ChangedSinceFitted(const TMyWin& w) { return w.frame != w.place.shown; }
 
-// Along one axis: where a window of this length starts that was put at `chosen` in a field of
-// `chosenField` pixels, in a field of `field` pixels.
-int FittedStart(int chosen, int length, int chosenField, int field)
+struct Span {
+    int start;
+    int length;
+};
+
+// Along one axis: where a window chosen at `chosen` in a field of `chosenField` pixels lies in a
+// field of `field` pixels.
+Span FittedSpan(Span chosen, int chosenField, int field)
 {
-    const int pastFarEdge = MaxInt(0, chosen + length - field);
     const int shrunkBy = MaxInt(0, chosenField - field);
-    return MaxInt(chosen - MinInt(pastFarEdge, shrunkBy), MinInt(chosen, 0));
-}
-
-void NoteShown(TMyWin& w)
-{
-    w.place.shownLeft = w.frame.left;
-    w.place.shownTop = w.frame.top;
+    const int length = chosen.length - MinInt(MaxInt(0, chosen.length - field), shrunkBy);
+    const int pastFarEdge = MaxInt(0, chosen.start + length - field);
+    return {MaxInt(chosen.start - MinInt(pastFarEdge, shrunkBy), MinInt(chosen.start, 0)), length};
 }
 
 }  // namespace
@@ -41,10 +38,8 @@ void NoteShown(TMyWin& w)
 void KeepChosenPlaces(PlayWindows& windows)
 {
     for (TMyWin* w : PlacedWindows(windows))
-        if (MovedSinceFitted(*w)) {
-            w->place = {w->frame.left, w->frame.top, windows.field.visibleWidth, windows.field.visibleHeight, 0, 0};
-            NoteShown(*w);
-        }
+        if (ChangedSinceFitted(*w))
+            w->place = {w->frame, windows.field.visibleWidth, windows.field.visibleHeight, w->frame};
 }
 
 void FitIntoField(PlayWindows& windows)
@@ -53,32 +48,26 @@ void FitIntoField(PlayWindows& windows)
     const FieldSizes& field = windows.field;
     for (TMyWin* w : PlacedWindows(windows)) {
         const WindowPlace& place = w->place;
-        const int left = FittedStart(place.left, w->frame.width, place.fieldWidth, field.visibleWidth);
-        const int top = FittedStart(place.top, w->frame.height, place.fieldHeight, field.visibleHeight);
-        if (left != w->frame.left || top != w->frame.top) {
-            BoxMoveTo(w->frame, left, top);
-            LayOut(*w, SizeSource::FromFrame);
-        }
+        const Span across = FittedSpan({place.chosen.left, place.chosen.width}, place.fieldWidth, field.visibleWidth);
+        const Span down = FittedSpan({place.chosen.top, place.chosen.height}, place.fieldHeight, field.visibleHeight);
+        if (BoxFromOrigin(across.start, down.start, across.length, down.length) == w->frame)
+            continue;
+        BoxMoveTo(w->frame, across.start, down.start);
+        LayOut(*w, SizeSource::Given, across.length - w->frameExtraWidth, down.length - w->frameExtraHeight);
     }
     PullBackIntoField(windows);
     for (TMyWin* w : PlacedWindows(windows))
-        NoteShown(*w);
+        w->place.shown = w->frame;
 }
 
-TBox ChosenFrame(const TMyWin& w)
-{
-    if (MovedSinceFitted(w))
-        return w.frame;
-    return BoxFromOrigin(w.place.left, w.place.top, w.frame.width, w.frame.height);
-}
+TBox ChosenFrame(const TMyWin& w) { return ChangedSinceFitted(w) ? w.frame : w.place.chosen; }
 
 void PlaceWindow(TMyWin& w, const TBox& frame, const FieldSizes& field)
 {
     w.frame = frame;
     LayOut(w, SizeSource::FromFrame);
-    w.place = {w.frame.left, w.frame.top, MaxInt(field.visibleWidth, w.frame.right + 1),
-               MaxInt(field.visibleHeight, w.frame.bottom + 1), 0, 0};
-    NoteShown(w);
+    w.place = {w.frame, MaxInt(field.visibleWidth, w.frame.right + 1), MaxInt(field.visibleHeight, w.frame.bottom + 1),
+               w.frame};
 }
 
 }  // namespace kirvo

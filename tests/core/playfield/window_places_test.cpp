@@ -28,31 +28,35 @@ protected:
     GameState state;
 };
 
-TEST_F(WindowPlacesTest, ShrinkingShowsWindowsInViewAndGrowingBackPutsThemWhereTheyWere)
+TEST_F(WindowPlacesTest, ShrinkingShowsAWindowInViewAndGrowingBackPutsItWhereItWas)
 {
     struct Case {
         int left;
         int fieldWidth;
         int shownLeft;
+        int shownWidth;
         const char* what;
     };
     const Case cases[] = {
-        {592, 500, 292, "at the right edge: stays at the right edge"},
-        {400, 500, 292, "would stick out: moved just into view"},
-        {100, 500, 100, "still in view: stays"},
-        {700, 500, 400, "put half outside: as far outside as it was"},
-        {592, 150, 0, "wider than the field: from the left edge"},
-        {-100, 500, -100, "put past the left edge: stays"},
-        {592, 900, 592, "a wider field: stays"},
+        {592, 500, 292, 208, "at the right edge: stays at the right edge"},
+        {400, 500, 292, 208, "would stick out: moved just into view"},
+        {100, 500, 100, 208, "still in view: stays"},
+        {700, 500, 400, 208, "put half outside: as far outside as it was"},
+        {592, 150, 0, 150, "wider than the field: narrowed to it"},
+        {592, 80, 0, 86, "but no narrower than a pocket can be"},
+        {-100, 500, -100, 208, "put past the left edge: stays"},
+        {592, 900, 592, 208, "a wider field: stays"},
     };
     for (const Case& c : cases) {
         SetUp();
         Put(kPocket, c.left, 400);
         ResizeField(windows, c.fieldWidth, 600);
-        EXPECT_EQ(windows.windows[kPocket].frame.left, c.shownLeft) << c.what;
-        EXPECT_EQ(ChosenFrame(windows.windows[kPocket]).left, c.left) << c.what;
+        const TMyWin& pocket = windows.windows[kPocket];
+        EXPECT_EQ(pocket.frame.left, c.shownLeft) << c.what;
+        EXPECT_EQ(pocket.frame.width, c.shownWidth) << c.what;
+        EXPECT_EQ(ChosenFrame(pocket), BoxFromOrigin(c.left, 400, 208, 176)) << c.what;
         ResizeField(windows, 800, 600);
-        EXPECT_EQ(windows.windows[kPocket].frame, BoxFromOrigin(c.left, 400, 208, 176)) << c.what;
+        EXPECT_EQ(pocket.frame, BoxFromOrigin(c.left, 400, 208, 176)) << c.what;
     }
 }
 
