@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "commands/ToolbarSkin.h"
 #include "raster/PixelImage.h"
 
@@ -108,8 +110,10 @@ void ToolbarPanel::Layout(int width, bool fullScreen)
     overflowButton_->setGeometry(overflow.x, overflow.y, overflow.width, overflow.height);
     overflowButton_->setVisible(overflow.visible);
     overflowed_ = row.overflowed;
-    // Left of the window buttons a full screen shows.
-    const int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
+    // Left of the window buttons a full screen shows, and of the overflow button.
+    int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
+    if (overflow.visible)
+        right = std::min(right, overflow.x - 4);
     clock_->setGeometry(right - 120, 0, 120, kToolbarHeight);
 }
 
