@@ -32,7 +32,7 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
         image->setGeometry(0, 0, 29, 29);
         image->setMouseTracking(true);
         image->installEventFilter(this);
-        buttons_[size_t(i)] = {image, info.column, false, true, {}};
+        buttons_[size_t(i)] = {image, info.column, false, true};
         Paint(i, false);
     }
     clock_ = new QLabel(this);
@@ -50,6 +50,7 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
     overflowButton_->setText(QString(QChar(0x00BB)));  // »
     overflowButton_->setMenu(overflowMenu_);
     overflowButton_->setPopupMode(QToolButton::InstantPopup);
+    overflowButton_->setFocusPolicy(Qt::NoFocus);  // the keys stay with the main window
     overflowButton_->setStyleSheet("QToolButton { color: #F2E6B8; font-weight: bold; font-size: 18px; border: none; }"
                                    "QToolButton:hover { background: rgba(242, 230, 184, 48); border-radius: 3px; }"
                                    "QToolButton::menu-indicator { image: none; }");
@@ -93,7 +94,7 @@ void ToolbarPanel::SetHint(int button, const QString& hint)
 
 void ToolbarPanel::SetCaption(int button, const QString& caption)
 {
-    buttons_[size_t(button)].caption = caption;
+    captions_[size_t(button)] = caption;
 }
 
 void ToolbarPanel::Layout(int width, bool fullScreen)
@@ -122,7 +123,7 @@ void ToolbarPanel::FillOverflowMenu()
     overflowMenu_->clear();
     for (int button : overflowed_) {
         const ButtonState& state = buttons_[size_t(button)];
-        QAction* action = overflowMenu_->addAction(state.caption);
+        QAction* action = overflowMenu_->addAction(captions_[size_t(button)]);
         action->setObjectName(ToolbarButtons()[size_t(button)].name);
         action->setEnabled(state.enabled);
         action->setCheckable(state.checked);

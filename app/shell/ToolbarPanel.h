@@ -11,11 +11,11 @@
 #include <array>
 #include <vector>
 
-class QMenu;
-class QToolButton;
-
 #include "commands/Toolbar.h"
 #include "raster/PixelBuffer.h"
+
+class QMenu;
+class QToolButton;
 
 namespace kirvo {
 
@@ -64,7 +64,6 @@ private:
         int column = 0;
         bool checked = false;
         bool enabled = true;
-        QString caption;  // in the overflow menu
     };
 
     void Paint(int button, bool raised);
@@ -79,6 +78,7 @@ private:
     const TPixelBuffer& skinSheet_;
     TPixelBuffer background_;
     std::array<ButtonState, kToolbarButtonCount> buttons_;
+    std::array<QString, kToolbarButtonCount> captions_;  // in the overflow menu
     int hot_ = -1;  // -1 = none
     bool fullScreen_ = false;
     QLabel* clock_ = nullptr;  // L_Clock
