@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -73,7 +74,11 @@ MainWindow::MainWindow(MessageSink messages)
 
     setObjectName("TF_Main");
     setWindowTitle(kApplicationTitle);
-    setMinimumSize(500, 500);
+    // Small enough for any screen, large enough that the field shows a new pocket, the thumbnail
+    // window and pieces, and the progress panel whole, and that the toolbar keeps its application
+    // and overflow buttons.
+    const WindowSize field = SmallestField();
+    setMinimumSize(std::max({field.width, kProgressPanelWidth, SmallestToolbarWidth()}), field.height + kToolbarHeight);
     setFocusPolicy(Qt::StrongFocus);
 
     toolbar_ = new ToolbarPanel(this, buttonSheet_, skinSheet_);
@@ -322,8 +327,10 @@ void MainWindow::SetItemCaption(MenuItem item, const std::string& caption)
         text += "\t" + QString::fromStdString(keys);
     actions_[size_t(item)]->setText(text);
     for (int i = 0; i < kToolbarButtonCount; ++i)
-        if (ToolbarButtons()[size_t(i)].item == item)
+        if (ToolbarButtons()[size_t(i)].item == item) {
             toolbar_->SetHint(i, QString::fromStdString(ToolbarHint(caption, keys)));
+            toolbar_->SetCaption(i, text);
+        }
 }
 
 void MainWindow::ApplyCurrentWindowCaptions()

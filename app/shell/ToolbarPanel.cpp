@@ -1,9 +1,14 @@
 #include "shell/ToolbarPanel.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QToolButton>
+
+#include <algorithm>
 
 #include "commands/ToolbarSkin.h"
 #include "raster/PixelImage.h"
@@ -37,6 +42,19 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
     // On narrow windows the time is drawn over the last buttons; clicks still reach them.
     clock_->setAttribute(Qt::WA_TransparentForMouseEvents);
     clock_->hide();
+    overflowMenu_ = new QMenu(this);
+    overflowMenu_->setObjectName("PM_Overflow");
+    connect(overflowMenu_, &QMenu::aboutToShow, this, &ToolbarPanel::FillOverflowMenu);
+    overflowButton_ = new QToolButton(this);
+    overflowButton_->setObjectName("B_Overflow");
+    overflowButton_->setText(QString(QChar(0x00BB)));  // »
+    overflowButton_->setMenu(overflowMenu_);
+    overflowButton_->setPopupMode(QToolButton::InstantPopup);
+    overflowButton_->setFocusPolicy(Qt::NoFocus);  // the keys stay with the main window
+    overflowButton_->setStyleSheet("QToolButton { color: #F2E6B8; font-weight: bold; font-size: 18px; border: none; }"
+                                   "QToolButton:hover { background: rgba(242, 230, 184, 48); border-radius: 3px; }"
+                                   "QToolButton::menu-indicator { image: none; }");
+    overflowButton_->hide();
 }
 
 void ToolbarPanel::Paint(int button, bool raised)
@@ -74,19 +92,45 @@ void ToolbarPanel::SetHint(int button, const QString& hint)
     buttons_[size_t(button)].image->setToolTip(hint);
 }
 
+void ToolbarPanel::SetCaption(int button, const QString& caption)
+{
+    captions_[size_t(button)] = caption;
+}
+
 void ToolbarPanel::Layout(int width, bool fullScreen)
 {
     fullScreen_ = fullScreen;
-    auto places = ToolbarLayout(width, fullScreen);
+    const ToolbarRow row = ToolbarLayout(width, fullScreen);
     for (int i = 0; i < kToolbarButtonCount; ++i) {
-        const ButtonPlace& place = places[size_t(i)];
+        const ButtonPlace& place = row.buttons[size_t(i)];
         buttons_[size_t(i)].image->setGeometry(place.x, place.y, place.width, place.height);
         buttons_[size_t(i)].image->setVisible(place.visible);
         Paint(i, hot_ == i);
     }
-    // Left of the window buttons a full screen shows.
-    const int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
+    const ButtonPlace& overflow = row.overflow;
+    overflowButton_->setGeometry(overflow.x, overflow.y, overflow.width, overflow.height);
+    overflowButton_->setVisible(overflow.visible);
+    overflowed_ = row.overflowed;
+    // Left of the window buttons a full screen shows, and of the overflow button.
+    int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
+    if (overflow.visible)
+        right = std::min(right, overflow.x - 4);
     clock_->setGeometry(right - 120, 0, 120, kToolbarHeight);
+}
+
+void ToolbarPanel::FillOverflowMenu()
+{
+    overflowMenu_->clear();
+    for (int button : overflowed_) {
+        const ButtonState& state = buttons_[size_t(button)];
+        QAction* action = overflowMenu_->addAction(captions_[size_t(button)]);
+        action->setObjectName(ToolbarButtons()[size_t(button)].name);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked);
+        action->setChecked(state.checked);
+        const MenuItem item = ToolbarButtons()[size_t(button)].item;
+        connect(action, &QAction::triggered, this, [this, item] { emit Clicked(item); });
+    }
 }
 
 void ToolbarPanel::ShowClock(const QString& text)

@@ -9,9 +9,10 @@ namespace {
 using enum MenuItem;
 
 constexpr int kButtonSize = 29;
-constexpr int kNarrowButtonWidth = 25;  // minimise and close
+constexpr int kNarrowButtonWidth = 25;  // minimise, close and the overflow button
 constexpr int kButtonTop = 2;
 constexpr int kFirstLeft = 4;
+constexpr int kRightMargin = 8;  // kept free at the right end of a window's row
 
 enum class Gap { Group, Inner };
 
@@ -87,19 +88,28 @@ ToolbarGaps ToolbarGapsFor(int width, bool fullScreen)
 
 namespace {
 
+int GapOf(Step step, const ToolbarGaps& gaps) { return step.gap == Gap::Group ? gaps.group : gaps.inner; }
+
 // The right edge of the row of buttons with these gaps.
 int RowEnd(const ToolbarGaps& gaps)
 {
     int right = kFirstLeft + kButtonSize;
     for (Step step : kOrder)
-        right += (step.gap == Gap::Group ? gaps.group : gaps.inner) + kButtonSize;
+        right += GapOf(step, gaps) + kButtonSize;
     return right;
+}
+
+// Where the row must end: short of the window's right edge, and in full screen short of Minimise
+// and Close.
+int RowRoom(int width, bool fullScreen)
+{
+    return fullScreen ? width - 30 - kNarrowButtonWidth - 16 : width - kRightMargin;
 }
 
 // The gaps of the width, or of a narrower width when the row would not fit with them.
 ToolbarGaps GapsThatFit(int width, bool fullScreen)
 {
-    const int room = fullScreen ? width - 30 - kNarrowButtonWidth - 16 : width - 8;
+    const int room = RowRoom(width, fullScreen);
     for (int asIf : {width, 1024, 800})
         if (const ToolbarGaps gaps = ToolbarGapsFor(std::min(width, asIf), fullScreen); RowEnd(gaps) <= room)
             return gaps;
@@ -108,26 +118,48 @@ ToolbarGaps GapsThatFit(int width, bool fullScreen)
 
 }  // namespace
 
-std::array<ButtonPlace, kToolbarButtonCount> ToolbarLayout(int width, bool fullScreen)
+ToolbarRow ToolbarLayout(int width, bool fullScreen)
 {
-    ToolbarGaps gaps = GapsThatFit(width, fullScreen);
-    std::array<ButtonPlace, kToolbarButtonCount> places;
+    const ToolbarGaps gaps = GapsThatFit(width, fullScreen);
+    const int room = RowRoom(width, fullScreen);
+    const bool overflowing = RowEnd(gaps) > room;
+    // With the overflow button at its end the row has that much less room.
+    const int buttonRoom = overflowing ? room - gaps.group - kNarrowButtonWidth : room;
+    ToolbarRow row;
+    std::array<ButtonPlace, kToolbarButtonCount>& places = row.buttons;
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         bool narrow = i == BI_Min || i == BI_Close;
         places[size_t(i)] = {0, kButtonTop, narrow ? kNarrowButtonWidth : kButtonSize, kButtonSize, !narrow};
     }
     places[BI_App].x = kFirstLeft;
     int right = kFirstLeft + kButtonSize;
+    int shownRight = right;
     for (Step step : kOrder) {
-        places[size_t(step.button)].x = right + (step.gap == Gap::Group ? gaps.group : gaps.inner);
-        right = places[size_t(step.button)].x + kButtonSize;
+        ButtonPlace& place = places[size_t(step.button)];
+        place.x = right + GapOf(step, gaps);
+        right = place.x + kButtonSize;
+        // Once one button is left out, so are all to its right. Those keep the place they would
+        // have in the row.
+        if (!row.overflowed.empty() || right > buttonRoom) {
+            place.visible = false;
+            row.overflowed.push_back(step.button);
+        } else {
+            shownRight = right;
+        }
     }
+    if (overflowing)
+        row.overflow = {shownRight + gaps.group, kButtonTop, kNarrowButtonWidth, kButtonSize, true};
     if (fullScreen) {
         places[BI_Close].x = width - 30;
         places[BI_Min].x = places[BI_Close].x - gaps.inner - kNarrowButtonWidth;
         places[BI_Close].visible = places[BI_Min].visible = true;
     }
-    return places;
+    return row;
+}
+
+int SmallestToolbarWidth()
+{
+    return kFirstLeft + kButtonSize + ToolbarGapsFor(0, false).group + kNarrowButtonWidth + kRightMargin;
 }
 
 std::string ToolbarHint(std::string caption, const std::string& shortcutText)

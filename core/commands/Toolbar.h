@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "commands/Commands.h"
 
@@ -45,10 +46,22 @@ struct ButtonPlace {
     bool visible = false;
 };
 
+// The toolbar's buttons for a width. When the row does not fit even with the tightest gaps, the
+// buttons on its right leave it and the overflow button ("»") at its end offers them in a menu.
+struct ToolbarRow {
+    std::array<ButtonPlace, kToolbarButtonCount> buttons;
+    ButtonPlace overflow;          // visible when buttons were left out
+    std::vector<int> overflowed;  // the buttons left out, left to right
+};
+
 // The buttons in a row with the gaps of the width; where the row would not fit with them, with the
 // tighter gaps of a narrower width, so that the buttons on the right stay in view as long as any
-// gaps let them.
-std::array<ButtonPlace, kToolbarButtonCount> ToolbarLayout(int width, bool fullScreen);
+// gaps let them; past that, into the overflow menu.
+ToolbarRow ToolbarLayout(int width, bool fullScreen);
+
+// The narrowest window whose toolbar still shows the application button and the overflow button,
+// which between them reach every command.
+int SmallestToolbarWidth();
 
 // The hint of a button: the caption without its first "..." and first "…", then " (shortcut)".
 std::string ToolbarHint(std::string caption, const std::string& shortcutText);

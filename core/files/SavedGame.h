@@ -52,7 +52,7 @@ inline constexpr int kFirstWindowBackground = 3;  // sides and pockets follow in
 struct PocketRecord {
     bool keepScroll = false;  // written false; a reader leaves the scroll position alone when set
     bool open = false;
-    TBox box;                 // the pocket's frame on the field, from its four edges
+    TBox box;                 // the pocket's frame where the player put it, from its four edges
     int32_t scrollX = 0;
     int32_t scrollY = 0;
 };

@@ -183,6 +183,7 @@ void SetClientLimits(TMyWin& w, int minWidth, int minHeight, int maxWidth, int m
 
 void SetStartField(PlayWindows& windows, int width, int height)
 {
+    KeepChosenPlaces(windows);
     windows.field.visibleWidth = width;
     windows.field.visibleHeight = height;
     windows.field.startWidth = width;
@@ -191,6 +192,7 @@ void SetStartField(PlayWindows& windows, int width, int height)
 
 void ResizeField(PlayWindows& windows, int width, int height)
 {
+    KeepChosenPlaces(windows);
     windows.field.visibleWidth = width;
     windows.field.visibleHeight = height;
     for (int n = MW_SIDE0; n <= MW_SIDE1; ++n) {
@@ -198,7 +200,7 @@ void ResizeField(PlayWindows& windows, int width, int height)
         side.frame = BoxFromOrigin(0, 0, width, height);
         LayOut(side, SizeSource::FromFrame);
     }
-    PullBackIntoField(windows);
+    FitIntoField(windows);
 }
 
 void SetVirtualField(PlayWindows& windows, int imageWidth, int imageHeight)

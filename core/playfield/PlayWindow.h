@@ -112,6 +112,16 @@ struct TWinControl {
     WindowPart command = WindowPart::None;
 };
 
+// Where the player put a pocket, the thumbnail window or the glass, at the size given it, and the
+// field it was put in. While the field is smaller than that, the frame shows the window moved and
+// if need be narrowed into view (FitIntoField).
+struct WindowPlace {
+    TBox chosen;
+    int fieldWidth = 0;
+    int fieldHeight = 0;
+    TBox shown;  // the frame the last fitting left: a frame found otherwise was moved or resized since
+};
+
 struct TMyWin {
     uint8_t number = 0;  // MW_SIDE0 .. MW_THUMB; 0 for the glass
     WindowKind kind = WindowKind::Side;
@@ -165,6 +175,7 @@ struct TMyWin {
     const char* menuItem = "";  // component name of the menu item that toggles the window
     int toolbarButton = -1;
     int groupCount = 0;  // groups of pieces in the window
+    WindowPlace place;   // pockets, the thumbnail window and the glass
 };
 
 struct FieldSizes {
@@ -228,7 +239,8 @@ void InitialisePlayWindows(PlayWindows& windows, GameState& state, std::string_v
 void SetClientLimits(TMyWin& window, int minWidth, int minHeight, int maxWidth, int maxHeight);
 // Field sizing (start-up, full-screen and display changes): visible and start size.
 void SetStartField(PlayWindows& windows, int width, int height);
-// A resize of the main window: the sides fill the new field and windows outside are pulled back.
+// A resize of the main window: the sides fill the new field and the other windows are fitted into
+// it (FitIntoField).
 void ResizeField(PlayWindows& windows, int width, int height);
 // Virtual field for a picture: sides scroll over it, pockets may grow to it.
 void SetVirtualField(PlayWindows& windows, int imageWidth, int imageHeight);
@@ -298,6 +310,9 @@ void ScrollToThumb(PlayWindows& windows, int number, WindowPart thumb, int thumb
 void ShowOrHidePocket(PlayWindows& windows, GameState& state, int pocket, Visibility visibility);
 // Where a newly shown empty pocket goes: the frame box it gets before lay-out.
 TBox NewPocketFrame(const PlayWindows& windows, int pocket);
+// The smallest field the main window leaves: a new pocket in it still has a pocket's smallest
+// frame, and the rest of the field holds the thumbnail window and pieces.
+WindowSize SmallestField();
 // Pocket commands; callers prepare the drag images again after a toggle.
 void TogglePocket(PlayWindows& windows, GameState& state, int pocket);
 void TilePockets(PlayWindows& windows, GameState& state);
@@ -307,6 +322,24 @@ void ResetPockets(PlayWindows& windows, GameState& state);
 // After a language change.
 void SetPocketCaptionFormat(PlayWindows& windows, std::string_view format);
 std::string PocketCaption(const PlayWindows& windows, int pocket);
+
+// --- Places the player chose (WindowPlaces.cpp) ---
+
+// Takes the frame of each pocket, the thumbnail window and the glass that has been moved or
+// resized since it was last fitted (by the player, a pocket command or a restored game) as the
+// place chosen for it, in the field as it is now. Called before the field changes size.
+void KeepChosenPlaces(PlayWindows& windows);
+// Shows each of those windows at its chosen place: narrowed by as much as it is longer than the
+// field and moved left and up by as much as it would stick out past the field's right and bottom
+// edges, but neither by more than the field has shrunk since the place was chosen, and never
+// moved past the left and top edges; then pulls the visible ones back into the field. A field
+// grown back to its old size shows every window as the player left it.
+void FitIntoField(PlayWindows& windows);
+// The frame at the window's chosen place and size, whatever the field shows now.
+TBox ChosenFrame(const TMyWin& window);
+// Puts the window at a frame chosen in a field large enough to hold it whole (a saved game's
+// pocket); FitIntoField then brings it into view in a smaller one.
+void PlaceWindow(TMyWin& window, const TBox& frame, const FieldSizes& field);
 
 // --- Moving and resizing with the mouse (WindowMoves.cpp) ---
 

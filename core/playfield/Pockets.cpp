@@ -5,6 +5,12 @@
 
 namespace kirvo {
 
+namespace {
+
+constexpr int kNewPocketShare = 4;  // a new pocket takes a quarter of the field each way
+
+}  // namespace
+
 void ShowOrHidePocket(PlayWindows& windows, GameState& state, int pocket, Visibility visibility)
 {
     SetVisible(windows, state, pocket, visibility);
@@ -27,8 +33,8 @@ TBox NewPocketFrame(const PlayWindows& windows, int pocket)
 {
     const int fieldWidth = windows.field.visibleWidth;
     const int fieldHeight = windows.field.visibleHeight;
-    const int width = fieldWidth / 4;
-    const int height = fieldHeight / 4;
+    const int width = fieldWidth / kNewPocketShare;
+    const int height = fieldHeight / kNewPocketShare;
     int bestLeft = 10000;
     int bestTop = -10000;
     bool found = false;
@@ -49,6 +55,13 @@ TBox NewPocketFrame(const PlayWindows& windows, int pocket)
         top = fieldHeight < height + bestTop + 40 ? fieldHeight - height : bestTop + 40;
     }
     return BoxFromOrigin(MaxInt(left, 0), MaxInt(top, 0), width, height);
+}
+
+WindowSize SmallestField()
+{
+    const int pocketWidth = kScrollableMinClient + 2 * kPocketBorder;
+    const int pocketHeight = kScrollableMinClient + 2 * kPocketBorder + kPocketCaption;
+    return {kNewPocketShare * pocketWidth, kNewPocketShare * pocketHeight};
 }
 
 void TogglePocket(PlayWindows& windows, GameState& state, int pocket)

@@ -29,8 +29,7 @@ void RestorePockets(PlayWindows& windows, GameState& state, const std::array<Poc
         const PocketRecord& record = pockets[size_t(k)];
         TMyWin& pocket = windows.windows[size_t(number)];
         SetVisible(windows, state, number, record.open ? Visibility::Shown : Visibility::Hidden);
-        pocket.frame = record.box;
-        LayOut(pocket, SizeSource::FromFrame);
+        PlaceWindow(pocket, record.box, windows.field);
         if (!record.keepScroll) {
             pocket.scrollX = record.scrollX;
             pocket.scrollY = record.scrollY;
@@ -38,6 +37,7 @@ void RestorePockets(PlayWindows& windows, GameState& state, const std::array<Poc
         Recount(windows, state, number);
         UpdateExtent(pocket, state);
     }
+    FitIntoField(windows);
 }
 
 int SideHoldingEveryPiece(const GameState& state)
@@ -69,7 +69,7 @@ SavedGame MakeSavedGame(const GameState& state, const PlayWindows& windows, cons
     game.pieces.assign(state.pieces.begin(), state.pieces.begin() + state.descriptor.TotalTileNum);
     for (int k = 0; k < 4; ++k) {
         const TMyWin& pocket = windows.windows[size_t(MW_POCKET0 + k)];
-        game.pockets[size_t(k)] = {.keepScroll = false, .open = pocket.visible, .box = pocket.frame,
+        game.pockets[size_t(k)] = {.keepScroll = false, .open = pocket.visible, .box = ChosenFrame(pocket),
                                    .scrollX = pocket.scrollX, .scrollY = pocket.scrollY};
     }
     game.weightedPiece = state.weightedPiece;

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -144,7 +145,7 @@ TEST_F(MainWindowTest, TheMenuHoldsTheCommandTableInOrder)
 
 TEST_F(MainWindowTest, ToolbarButtonsAreLaidOutForTheWidthWithHintsFromTheMenu)
 {
-    auto places = ToolbarLayout(window.width(), false);
+    auto places = ToolbarLayout(window.width(), false).buttons;
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         QLabel* image = window.Toolbar()->Button(i);
         EXPECT_EQ(image->objectName(), ToolbarButtons()[size_t(i)].name);
@@ -153,6 +154,47 @@ TEST_F(MainWindowTest, ToolbarButtonsAreLaidOutForTheWidthWithHintsFromTheMenu)
     }
     EXPECT_EQ(window.Toolbar()->Button(BI_Help)->toolTip(), "Contents (F1)");
     EXPECT_EQ(window.Toolbar()->Button(BI_Save)->toolTip(), "Save (S)");
+}
+
+// At its smallest the window shows a new pocket whole, and its toolbar offers the buttons that do
+// not fit in the overflow menu: with the popup menu's captions, enabled and checked like the
+// buttons, each running its command.
+TEST_F(MainWindowTest, ANarrowWindowOffersTheButtonsThatDoNotFitInTheOverflowMenu)
+{
+    window.RunCommand(MI_GameClock);
+    window.resize(window.minimumSize());
+    ASSERT_EQ(window.width(), window.minimumWidth());
+    EXPECT_LE(SmallestField().height, window.Windows().field.visibleHeight);
+    ToolbarPanel* toolbar = window.Toolbar();
+    ASSERT_TRUE(toolbar->OverflowButton()->isVisibleTo(toolbar));
+    EXPECT_LE(toolbar->OverflowButton()->geometry().right(), window.width());
+
+    emit toolbar->OverflowMenu()->aboutToShow();
+    const std::vector<int> hidden = ToolbarLayout(window.width(), false).overflowed;
+    const QList<QAction*> actions = toolbar->OverflowMenu()->actions();
+    ASSERT_EQ(size_t(actions.size()), hidden.size());
+    QAction* options = nullptr;
+    for (size_t i = 0; i < hidden.size(); ++i) {
+        const int button = hidden[i];
+        const MenuItem item = ToolbarButtons()[size_t(button)].item;
+        SCOPED_TRACE(ToolbarButtons()[size_t(button)].name);
+        EXPECT_FALSE(toolbar->Button(button)->isVisibleTo(toolbar));
+        EXPECT_EQ(actions[i]->text(), window.Action(item)->text());
+        EXPECT_EQ(actions[i]->isEnabled(), Enabled(button));
+        EXPECT_EQ(actions[i]->isChecked(), toolbar->Checked(button));
+        if (item == MI_Options)
+            options = actions[i];
+    }
+    // Among them a checked button and a disabled one.
+    EXPECT_NE(std::find(hidden.begin(), hidden.end(), BI_Clock), hidden.end());
+    EXPECT_TRUE(toolbar->Checked(BI_Clock));
+    EXPECT_NE(std::find(hidden.begin(), hidden.end(), BI_Win1), hidden.end());
+    EXPECT_FALSE(Enabled(BI_Win1));
+    ASSERT_NE(options, nullptr);
+    int optionsShown = 0;
+    WhenShown<OptionsDialog>([&optionsShown](OptionsDialog&) { ++optionsShown; });
+    options->trigger();
+    EXPECT_EQ(optionsShown, 1);
 }
 
 TEST_F(MainWindowTest, WithoutAPuzzlePlayCommandsAreOffAndTheProgressPanelStopsTheRest)

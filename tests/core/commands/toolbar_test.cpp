@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kirvo {
 namespace {
 
@@ -38,7 +40,7 @@ TEST(Toolbar, ButtonsFollowTheApplicationButtonInGroups)
         {1280, 59, 98, 247, 4 + 25 * 29 + 14 * 26 + 11 * 10},
     };
     for (const Case& c : cases) {
-        auto places = ToolbarLayout(c.width, false);
+        auto places = ToolbarLayout(c.width, false).buttons;
         EXPECT_EQ(places[BI_App].x, 4);
         EXPECT_EQ(places[BI_Open].x, c.open);
         EXPECT_EQ(places[BI_Save].x, c.save);
@@ -65,7 +67,7 @@ TEST(Toolbar, PlayAidsSitBesideTheButtonsOfTheirGroup)
         {BI_Edges, BI_Find, true}, {BI_Glass, BI_Edges, false},
     };
     const ToolbarGaps gaps = ToolbarGapsFor(1280, false);
-    auto places = ToolbarLayout(1280, false);
+    auto places = ToolbarLayout(1280, false).buttons;
     for (const Case& c : cases) {
         int gap = places[size_t(c.button)].x - places[size_t(c.after)].x - 29;
         EXPECT_EQ(gap, c.sameGroup ? gaps.inner : gaps.group) << ToolbarButtons()[size_t(c.button)].name;
@@ -75,7 +77,7 @@ TEST(Toolbar, PlayAidsSitBesideTheButtonsOfTheirGroup)
 
 TEST(Toolbar, FullScreenShowsMinimiseAndCloseAtTheRightEdge)
 {
-    auto places = ToolbarLayout(1280, true);
+    auto places = ToolbarLayout(1280, true).buttons;
     EXPECT_TRUE(places[BI_Min].visible && places[BI_Close].visible);
     EXPECT_EQ(places[BI_Close].x, 1250);
     EXPECT_EQ(places[BI_Close].width, 25);
@@ -84,6 +86,70 @@ TEST(Toolbar, FullScreenShowsMinimiseAndCloseAtTheRightEdge)
     EXPECT_LT(places[BI_Help].x + places[BI_Help].width, places[BI_Min].x);
     EXPECT_EQ(places[BI_Open].y, 2);
     EXPECT_EQ(places[BI_Open].height, 29);
+}
+
+TEST(Toolbar, ButtonsThatDoNotFitLeaveTheRowFromTheRightForTheOverflowButton)
+{
+    struct Case {
+        int width;
+        bool fullScreen;
+        int firstLeftOut;  // -1: the whole row fits
+        int overflowX;
+    };
+    // With the tightest gaps the row ends at 909; the overflow button takes a group gap and 25
+    // pixels after the last button that fits.
+    const Case cases[] = {
+        {1280, false, -1, 0},        {917, false, -1, 0},        {916, false, BI_Help, 880},
+        {500, false, BI_Pocket1, 466}, {800, true, BI_Edges, 694}, {SmallestToolbarWidth(), false, BI_Open, 43},
+    };
+    for (const Case& c : cases) {
+        const ToolbarRow row = ToolbarLayout(c.width, c.fullScreen);
+        SCOPED_TRACE(testing::Message() << c.width << " " << c.fullScreen);
+        EXPECT_EQ(row.overflow.visible, c.firstLeftOut >= 0);
+        if (c.firstLeftOut < 0) {
+            EXPECT_TRUE(row.overflowed.empty());
+            continue;
+        }
+        ASSERT_FALSE(row.overflowed.empty());
+        EXPECT_EQ(row.overflowed.front(), c.firstLeftOut);
+        EXPECT_EQ(row.overflow.x, c.overflowX);
+        // Left out are exactly the buttons from the first one left out to the end of the row.
+        const int from = row.buttons[size_t(c.firstLeftOut)].x;
+        int lastX = 0;
+        for (int button : row.overflowed) {
+            EXPECT_GT(row.buttons[size_t(button)].x, lastX) << "left to right";
+            lastX = row.buttons[size_t(button)].x;
+        }
+        for (int i = 0; i < kToolbarButtonCount; ++i) {
+            if (i == BI_Min || i == BI_Close)
+                continue;
+            const bool leftOut = std::find(row.overflowed.begin(), row.overflowed.end(), i) != row.overflowed.end();
+            EXPECT_EQ(leftOut, row.buttons[size_t(i)].x >= from) << ToolbarButtons()[size_t(i)].name;
+            EXPECT_EQ(row.buttons[size_t(i)].visible, !leftOut) << ToolbarButtons()[size_t(i)].name;
+        }
+    }
+}
+
+TEST(Toolbar, AtEveryWidthTheShownButtonsAndTheOverflowButtonStayInView)
+{
+    for (bool fullScreen : {false, true}) {
+        for (int width = fullScreen ? 320 : SmallestToolbarWidth(); width <= 1400; ++width) {
+            const ToolbarRow row = ToolbarLayout(width, fullScreen);
+            // The window's right margin, or Minimise in full screen.
+            const int end = fullScreen ? row.buttons[BI_Min].x : width - 8;
+            int right = 0;
+            for (int i = 0; i < kToolbarButtonCount; ++i)
+                if (row.buttons[size_t(i)].visible && i != BI_Min && i != BI_Close)
+                    right = std::max(right, row.buttons[size_t(i)].x + row.buttons[size_t(i)].width);
+            ASSERT_LE(right, end) << width << " " << fullScreen;
+            ASSERT_EQ(row.overflow.visible, !row.overflowed.empty()) << width << " " << fullScreen;
+            if (row.overflow.visible) {
+                ASSERT_GT(row.overflow.x, right) << width << " " << fullScreen;
+                ASSERT_LE(row.overflow.x + row.overflow.width, end) << width << " " << fullScreen;
+            }
+            ASSERT_TRUE(row.buttons[BI_App].visible);
+        }
+    }
 }
 
 TEST(Toolbar, HintDropsTheDotsAndAddsTheShortcut)

@@ -42,6 +42,18 @@ protected:
     GameState state;
 };
 
+TEST_F(PocketsTest, TheSmallestFieldStillGivesANewPocketItsSmallestFrame)
+{
+    const WindowSize smallest = SmallestField();
+    ResizeField(windows, smallest.width, smallest.height);
+    ShowOrHidePocket(windows, state, MW_POCKET0, Visibility::Shown);
+    const TMyWin& pocket = windows.windows[MW_POCKET0];
+    EXPECT_EQ(pocket.frame, NewPocketFrame(windows, MW_POCKET0)) << "not enlarged by the pocket's limits";
+    EXPECT_EQ(pocket.frame.width, pocket.minFrameWidth);
+    EXPECT_EQ(pocket.frame.height, pocket.minFrameHeight);
+    EXPECT_EQ(pocket.frame.right, smallest.width - 1);
+}
+
 TEST_F(PocketsTest, NewPocketPlacement)
 {
     struct Case {

@@ -216,9 +216,10 @@ TEST_F(WindowMovesTest, MovedWindowsArePulledBackIntoTheField)
 
 TEST_F(WindowMovesTest, MainWindowResizePullsPocketsBack)
 {
+    // Too small a field for the pocket: it shows its caption from the top-left corner.
     ResizeField(windows, 120, 150);
-    EXPECT_EQ(windows.windows[kPocket].frame.left, 120 - 44);
-    EXPECT_EQ(windows.windows[kPocket].frame.top, 50);
+    EXPECT_EQ(windows.windows[kPocket].frame.left, 0);
+    EXPECT_EQ(windows.windows[kPocket].frame.top, 0);
 }
 
 }  // namespace

@@ -139,6 +139,29 @@ TEST(ResumeGameTest, APocketCaptionCountsItsGroups)
     }
 }
 
+// A game saved while the window was small keeps where the player put the pocket; resumed in a
+// small window the pocket is in view, and a window grown to the old size shows it there.
+TEST(ResumeGameTest, APocketKeepsThePlaceThePlayerChose)
+{
+    Table played;
+    Play(played);
+    const TBox chosen = played.windows.windows[MW_POCKET0].frame;
+    ASSERT_EQ(chosen.right, 639) << "a new pocket lies at the right edge";
+    ResizeField(played.windows, 400, 300);
+    Result<SavedGame> read = SavedAndRead(played);
+    ASSERT_TRUE(read) << read.error();
+    EXPECT_EQ(read.value().pockets[0].box, chosen);
+
+    Table resumed;
+    ResizeField(resumed.windows, 400, 300);
+    ResumeGame(resumed.state, resumed.windows, std::move(read.value()));
+    const TMyWin& pocket = resumed.windows.windows[MW_POCKET0];
+    EXPECT_EQ(pocket.frame.right, 399);
+    EXPECT_EQ(pocket.frame.top, chosen.top);
+    ResizeField(resumed.windows, 640, 480);
+    EXPECT_EQ(pocket.frame, chosen);
+}
+
 TEST(ResumeGameTest, AGameWhollyOnTheSecondSideOpensThere)
 {
     Table played;
