@@ -1,4 +1,4 @@
-// P_Toolbar: the skinned background and the 23 image buttons. A button stands for a menu item:
+// P_Toolbar: the skinned background and the 28 image buttons. A button stands for a menu item:
 // clicking it emits Clicked with that item. The panel keeps only how the buttons look (enabled,
 // checked, sheet column, hot) and their captions; the main window decides them. Buttons that do
 // not fit the width are offered by the overflow button at the end of the row, in a menu of their
