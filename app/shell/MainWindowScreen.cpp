@@ -17,19 +17,20 @@ QRect MainWindow::WorkArea() const
 void MainWindow::SizeField()
 {
     // The field image always covers the whole screen so that any later window size fits it; the
-    // visible part is the client area below the toolbar.
+    // visible part is the client area below the toolbar. The game counts in the screen's pixels.
     QScreen* screen = QGuiApplication::primaryScreen();
     QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    int visibleWidth = width();
-    int visibleHeight = height() - kToolbarHeight;
+    const FieldScale scale = fieldWidget_->Scale();
+    const WindowSize visible = scale.Pixels(WindowSize {width(), height() - kToolbarHeight});
     if (!fullScreen_)
         setMaximumSize(WorkArea().size());
     else
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    session_->SizeField(visibleWidth, visibleHeight, screenSize.width(), screenSize.height());
+    session_->SizeField(visible.width, visible.height, scale.Pixels(screenSize.width()),
+                        scale.Pixels(screenSize.height()));
     // The largest field the window can show: the whole screen in full-screen mode, else the work
     // area less the frame and the toolbar.
-    session_->SetLargestField(fullScreen_ ? WindowSize {visibleWidth, visibleHeight} : FitArea());
+    session_->SetLargestField(fullScreen_ ? visible : FitArea());
     fieldWidget_->setGeometry(0, 0, screenSize.width(), screenSize.height());
 }
 
@@ -56,7 +57,8 @@ void MainWindow::ToggleFullScreen()
 void MainWindow::ResizeWithField()
 {
     toolbar_->Layout(width(), fullScreen_);
-    session_->ResizeField(field_->width(), field_->height());
+    const WindowSize field = fieldWidget_->Scale().Pixels(WindowSize {field_->width(), field_->height()});
+    session_->ResizeField(field.width, field.height);
     RedrawField();
 }
 
