@@ -1,0 +1,116 @@
+// The main window on a screen of two pixels a point, or one and a half (QT_SCALE_FACTOR): the field
+// is composed and shown in the screen's own pixels, and the mouse reaches the piece under it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QStandardPaths>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "raster/PixelImage.h"
+#include "shell/FieldWidget.h"
+#include "shell/MainWindow.h"
+#include "support/TempFolder.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kScreenWidth = 2560;  // pixels
+constexpr int kScreenHeight = 1600;
+
+class ScaledWindowTest : public ::testing::TestWithParam<double> {
+protected:
+    ScaledWindowTest()
+    {
+        window.SetRunning(true);
+        window.show();
+    }
+
+    FieldWidget* Field() { return window.findChild<FieldWidget*>(); }
+
+    void Mouse(QEvent::Type type, QPointF at)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, Field()->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          held, Qt::NoModifier);
+        QCoreApplication::sendEvent(Field(), &event);
+    }
+
+    // A pixel of the first side's field where piece k is on top.
+    std::optional<QPoint> PixelOnPiece(int k)
+    {
+        const PieceRecord& piece = window.State().pieces[size_t(k)];
+        const TBox& client = window.Windows().windows[MW_SIDE0].client;
+        for (int y = piece.y; y < piece.y + piece.height; ++y)
+            for (int x = piece.x; x < piece.x + piece.width; ++x)
+                if (PieceAtPoint(window.State(), window.Windows(), x + client.left, y + client.top) == k)
+                    return QPoint(x + client.left, y + client.top);
+        return std::nullopt;
+    }
+
+    testing::TempFolder home;
+    std::string screens = home.Write("screens.json", R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": )"
+                                                         + std::to_string(kScreenWidth) + R"(, "height": )"
+                                                         + std::to_string(kScreenHeight) + "}]}");
+    bool platform = qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString("offscreen:configfile=" + screens));
+    bool scaled = qputenv("QT_SCALE_FACTOR", QByteArray::number(GetParam()));
+    bool homeSet = qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[1] = {name};
+    QApplication application {argc, argv};
+    bool testMode = (QStandardPaths::setTestModeEnabled(true), true);
+    std::vector<std::string> shown;
+    MainWindow window {[this](const MessageRequest& request) {
+        shown.push_back(request.text);
+        return MessageAnswer::Ok;
+    }};
+};
+
+// The field image has the screen's pixels, the window shows it pixel for pixel, and a piece
+// carried by the mouse from a point on it is that piece, moved as far in pixels as the mouse went.
+TEST_P(ScaledWindowTest, TheFieldHasTheScreensPixelsAndTheMouseCarriesThePieceUnderIt)
+{
+    const double ratio = GetParam();
+    ASSERT_EQ(Field()->devicePixelRatio(), ratio);
+    ASSERT_TRUE(window.OpenFile(KIRVO_SAMPLE_JIGSAW));
+    // Qt rounds the screen to whole points: back in pixels it may come out one pixel larger.
+    EXPECT_NEAR(window.Field().image.width, kScreenWidth, 1);
+    EXPECT_NEAR(window.Field().image.height, kScreenHeight, 1);
+    EXPECT_GE(window.Field().image.width, kScreenWidth) << "the image covers the screen";
+    EXPECT_GE(window.Field().image.height, kScreenHeight);
+    EXPECT_EQ(window.Windows().field.visibleWidth, Field()->Scale().Pixels(window.width()));
+
+    const int k = window.State().drawOrder.back().piece;  // on top of the dealt heap
+    const std::optional<QPoint> pixel = PixelOnPiece(k);
+    ASSERT_TRUE(pixel);
+    const PieceRecord before = window.State().pieces[size_t(k)];
+    const QPointF from = Field()->Scale().PointOf(*pixel);
+    const QPointF to = from + QPointF(30, 20);
+    Mouse(QEvent::MouseButtonPress, from);
+    Mouse(QEvent::MouseMove, to);
+    Mouse(QEvent::MouseButtonRelease, to);
+    const PieceRecord& after = window.State().pieces[size_t(k)];
+    const QPoint went = Field()->Scale().PixelAt(to) - *pixel;
+    EXPECT_EQ(std::pair(after.x - before.x, after.y - before.y), std::pair(went.x(), went.y()))
+        << "the piece went as far as the mouse";
+    EXPECT_NEAR(went.x(), 30 * ratio, 1);
+
+    const QImage shown = Field()->grab().toImage();
+    const QImage image = PixImage(window.Field().image);
+    int wrong = 0;
+    for (int y = 0; y < window.Windows().field.visibleHeight; ++y)
+        for (int x = 0; x < window.Windows().field.visibleWidth; ++x)
+            wrong += shown.pixel(x, y) != image.pixel(x, y);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(this->shown, std::vector<std::string> {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ScaledWindowTest, ::testing::Values(2.0, 1.5));
+
+}  // namespace
+}  // namespace kirvo
