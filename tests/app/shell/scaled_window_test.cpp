@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "help/QuickHelpWindow.h"
 #include "raster/PixelImage.h"
 #include "shell/FieldWidget.h"
 #include "shell/MainWindow.h"
@@ -108,6 +109,18 @@ TEST_P(ScaledWindowTest, TheFieldHasTheScreensPixelsAndTheMouseCarriesThePieceUn
             wrong += shown.pixel(x, y) != image.pixel(x, y);
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(this->shown, std::vector<std::string> {});
+}
+
+// The quick help draws its mouse pictures in the screen's pixels rather than blowing them up.
+TEST_P(ScaledWindowTest, TheQuickHelpDrawsItsMiceInTheScreensPixels)
+{
+    window.RunCommand(MenuItem::MI_HelpQuick);
+    auto* quick = window.findChild<QuickHelpWindow*>();
+    ASSERT_NE(quick, nullptr);
+    for (const QImage& mouse : quick->MousePictures()) {
+        EXPECT_EQ(mouse.deviceIndependentSize(), QSizeF(64, 60));
+        EXPECT_EQ(mouse.size(), QSize(64, 60) * GetParam());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, ScaledWindowTest, ::testing::Values(2.0, 1.5));
