@@ -282,6 +282,8 @@ void SettingsPage::ShowSample(const JigsawBrowser& browser)
     const SampleSize size = PieceSampleSize(browser.SampleTileSize());
     if (size.enlarged)
         picture = picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The field is composed in the screen's pixels: the sample shows as large as the pieces will.
+    picture.setDevicePixelRatio(sample_->devicePixelRatio());
     sample_->setPixmap(picture);
 }
 
