@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
@@ -21,6 +22,7 @@ void MainWindow::SizeField()
     QScreen* screen = QGuiApplication::primaryScreen();
     QSize screenSize = screen ? screen->size() : QSize(1024, 768);
     const FieldScale scale = fieldWidget_->Scale();
+    fieldRatio_ = scale.Ratio();
     const WindowSize visible = scale.Pixels(WindowSize {width(), height() - kToolbarHeight});
     if (!fullScreen_)
         setMaximumSize(WorkArea().size());
@@ -67,6 +69,26 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (running_ && isVisible() && !changingFullScreen_)
         ResizeWithField();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::ScreenChanged, Qt::UniqueConnection);
+}
+
+void MainWindow::ScreenChanged()
+{
+    if (fieldWidget_->devicePixelRatio() == fieldRatio_)
+        return;
+    const int oldWidth = session_->Windows().field.visibleWidth;
+    const int oldHeight = session_->Windows().field.visibleHeight;
+    SizeField();
+    session_->RescaleField(oldWidth, oldHeight);
+    // The captions are drawn again for the new ratio.
+    for (TMyWin& window : session_->Windows().windows)
+        window.captionImage = {};
+    ResizeWithField();
 }
 
 void MainWindow::DisplayChanged()

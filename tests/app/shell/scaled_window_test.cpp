@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QStandardPaths>
+#include <QWindow>
 
 #include <optional>
 #include <string>
@@ -124,6 +125,48 @@ TEST_P(ScaledWindowTest, TheQuickHelpDrawsItsMiceInTheScreensPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, ScaledWindowTest, ::testing::Values(2.0, 1.5));
+
+// Moved from a screen of one pixel a point to one of two, the window composes its field in the new
+// screen's pixels: the field doubles, the pieces keep their place on it and the captions are drawn
+// again, larger.
+TEST(ScreenChange, TheFieldFollowsTheWindowOntoAScreenOfAnotherPixelRatio)
+{
+    testing::TempFolder home;
+    const std::string screens = home.Write(
+        "screens.json", R"({"screens": [{"name": "first", "x": 0, "y": 0, "width": 1600, "height": 1000, "dpr": 1},)"
+                        R"( {"name": "second", "x": 1600, "y": 0, "width": 1600, "height": 1000, "dpr": 2}]})");
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString("offscreen:configfile=" + screens));
+    qunsetenv("QT_SCALE_FACTOR");
+    qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[1] = {name};
+    QApplication application {argc, argv};
+    QStandardPaths::setTestModeEnabled(true);
+    std::vector<std::string> shown;
+    MainWindow window {[&shown](const MessageRequest& request) {
+        shown.push_back(request.text);
+        return MessageAnswer::Ok;
+    }};
+    window.SetRunning(true);
+    window.show();
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    ASSERT_EQ(window.devicePixelRatio(), 1);
+    ASSERT_TRUE(window.OpenFile(KIRVO_SAMPLE_JIGSAW));
+    window.RunCommand(MenuItem::MI_PocketsPocket1);
+    const int width = window.Windows().field.visibleWidth;
+    const int captionWidth = window.Windows().windows[MW_POCKET0].captionInk.width;
+    const PieceRecord before = window.State().pieces[0];
+
+    window.windowHandle()->setScreen(QGuiApplication::screens()[1]);
+    ASSERT_EQ(window.devicePixelRatio(), 2);
+    EXPECT_EQ(window.Windows().field.visibleWidth, 2 * width);
+    EXPECT_GE(window.Field().image.width, 2 * width);
+    const PieceRecord& after = window.State().pieces[0];
+    EXPECT_NEAR(after.x + after.width / 2, 2 * (before.x + before.width / 2), 2) << "the piece keeps its place";
+    EXPECT_GT(window.Windows().windows[MW_POCKET0].captionInk.width, captionWidth * 5 / 4);
+    EXPECT_EQ(shown, std::vector<std::string> {});
+}
 
 }  // namespace
 }  // namespace kirvo
