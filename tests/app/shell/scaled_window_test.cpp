@@ -24,14 +24,37 @@ namespace {
 constexpr int kScreenWidth = 2560;  // pixels
 constexpr int kScreenHeight = 1600;
 
-class ScaledWindowTest : public ::testing::TestWithParam<double> {
-protected:
-    ScaledWindowTest()
+// The main window, running and shown, on an offscreen desktop of the screens given (as the
+// offscreen platform's JSON) at QT_SCALE_FACTOR scale (none when empty), in a home of its own.
+struct WindowOnDesktop {
+    WindowOnDesktop(const std::string& screens, const QByteArray& scale)
+        : screensFile(home.Write("screens.json", R"({"screens": [)" + screens + "]}"))
+        , platform(qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString("offscreen:configfile=" + screensFile)))
+        , scaled(scale.isEmpty() ? qunsetenv("QT_SCALE_FACTOR") : qputenv("QT_SCALE_FACTOR", scale))
     {
         window.SetRunning(true);
         window.show();
     }
 
+    testing::TempFolder home;
+    std::string screensFile;
+    bool platform;
+    bool scaled;
+    bool homeSet = qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    int argc = 1;
+    char name[6] = "tests";
+    char* argv[1] = {name};
+    QApplication application {argc, argv};
+    bool testMode = (QStandardPaths::setTestModeEnabled(true), true);
+    std::vector<std::string> shown;  // the messages the player was given
+    MainWindow window {[this](const MessageRequest& request) {
+        shown.push_back(request.text);
+        return MessageAnswer::Ok;
+    }};
+};
+
+class ScaledWindowTest : public ::testing::TestWithParam<double> {
+protected:
     FieldWidget* Field() { return window.findChild<FieldWidget*>(); }
 
     void Mouse(QEvent::Type type, QPointF at)
@@ -54,23 +77,10 @@ protected:
         return std::nullopt;
     }
 
-    testing::TempFolder home;
-    std::string screens = home.Write("screens.json", R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": )"
-                                                         + std::to_string(kScreenWidth) + R"(, "height": )"
-                                                         + std::to_string(kScreenHeight) + "}]}");
-    bool platform = qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString("offscreen:configfile=" + screens));
-    bool scaled = qputenv("QT_SCALE_FACTOR", QByteArray::number(GetParam()));
-    bool homeSet = qputenv("HOME", QByteArray::fromStdString(home.Path()));
-    int argc = 1;
-    char name[6] = "tests";
-    char* argv[1] = {name};
-    QApplication application {argc, argv};
-    bool testMode = (QStandardPaths::setTestModeEnabled(true), true);
-    std::vector<std::string> shown;
-    MainWindow window {[this](const MessageRequest& request) {
-        shown.push_back(request.text);
-        return MessageAnswer::Ok;
-    }};
+    WindowOnDesktop desktop {R"({"name": "wide", "x": 0, "y": 0, "width": )" + std::to_string(kScreenWidth)
+                                 + R"(, "height": )" + std::to_string(kScreenHeight) + "}",
+                             QByteArray::number(GetParam())};
+    MainWindow& window = desktop.window;
 };
 
 // The field image has the screen's pixels, the window shows it pixel for pixel, and a piece
@@ -102,14 +112,14 @@ TEST_P(ScaledWindowTest, TheFieldHasTheScreensPixelsAndTheMouseCarriesThePieceUn
         << "the piece went as far as the mouse";
     EXPECT_NEAR(went.x(), 30 * ratio, 1);
 
-    const QImage shown = Field()->grab().toImage();
+    const QImage screen = Field()->grab().toImage();
     const QImage image = PixImage(window.Field().image);
     int wrong = 0;
     for (int y = 0; y < window.Windows().field.visibleHeight; ++y)
         for (int x = 0; x < window.Windows().field.visibleWidth; ++x)
-            wrong += shown.pixel(x, y) != image.pixel(x, y);
+            wrong += screen.pixel(x, y) != image.pixel(x, y);
     EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(this->shown, std::vector<std::string> {});
+    EXPECT_EQ(desktop.shown, std::vector<std::string> {});
 }
 
 // The quick help draws its mouse pictures in the screen's pixels rather than blowing them up.
@@ -131,25 +141,10 @@ INSTANTIATE_TEST_SUITE_P(Ratios, ScaledWindowTest, ::testing::Values(2.0, 1.5));
 // again, larger.
 TEST(ScreenChange, TheFieldFollowsTheWindowOntoAScreenOfAnotherPixelRatio)
 {
-    testing::TempFolder home;
-    const std::string screens = home.Write(
-        "screens.json", R"({"screens": [{"name": "first", "x": 0, "y": 0, "width": 1600, "height": 1000, "dpr": 1},)"
-                        R"( {"name": "second", "x": 1600, "y": 0, "width": 1600, "height": 1000, "dpr": 2}]})");
-    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString("offscreen:configfile=" + screens));
-    qunsetenv("QT_SCALE_FACTOR");
-    qputenv("HOME", QByteArray::fromStdString(home.Path()));
-    int argc = 1;
-    char name[6] = "tests";
-    char* argv[1] = {name};
-    QApplication application {argc, argv};
-    QStandardPaths::setTestModeEnabled(true);
-    std::vector<std::string> shown;
-    MainWindow window {[&shown](const MessageRequest& request) {
-        shown.push_back(request.text);
-        return MessageAnswer::Ok;
-    }};
-    window.SetRunning(true);
-    window.show();
+    WindowOnDesktop desktop {R"({"name": "first", "x": 0, "y": 0, "width": 1600, "height": 1000, "dpr": 1},)"
+                             R"({"name": "second", "x": 1600, "y": 0, "width": 1600, "height": 1000, "dpr": 2})",
+                             {}};
+    MainWindow& window = desktop.window;
     ASSERT_EQ(QGuiApplication::screens().size(), 2);
     ASSERT_EQ(window.devicePixelRatio(), 1);
     ASSERT_TRUE(window.OpenFile(KIRVO_SAMPLE_JIGSAW));
@@ -165,7 +160,7 @@ TEST(ScreenChange, TheFieldFollowsTheWindowOntoAScreenOfAnotherPixelRatio)
     const PieceRecord& after = window.State().pieces[0];
     EXPECT_NEAR(after.x + after.width / 2, 2 * (before.x + before.width / 2), 2) << "the piece keeps its place";
     EXPECT_GT(window.Windows().windows[MW_POCKET0].captionInk.width, captionWidth * 5 / 4);
-    EXPECT_EQ(shown, std::vector<std::string> {});
+    EXPECT_EQ(desktop.shown, std::vector<std::string> {});
 }
 
 }  // namespace
