@@ -12,8 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "browser/ChoiceButton.h"
 #include "help/QuickHelpWindow.h"
 #include "raster/PixelImage.h"
+#include "session/PieceSample.h"
 #include "shell/FieldWidget.h"
 #include "shell/MainWindow.h"
 #include "support/TempFolder.h"
@@ -131,6 +133,19 @@ TEST_P(ScaledWindowTest, TheQuickHelpDrawsItsMiceInTheScreensPixels)
     for (const QImage& mouse : quick->MousePictures()) {
         EXPECT_EQ(mouse.deviceIndependentSize(), QSizeF(64, 60));
         EXPECT_EQ(mouse.size(), QSize(64, 60) * GetParam());
+    }
+}
+
+// The shape choices of the jigsaw settings are drawn in the screen's pixels from the shape masks.
+TEST_P(ScaledWindowTest, TheShapeChoicesAreDrawnInTheScreensPixels)
+{
+    const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
+    for (int shape = 0; shape < kShapeStyleCount; ++shape) {
+        auto* choice = window.findChild<ChoiceButton*>("B_Shapes" + QString::number(shape));
+        ASSERT_NE(choice, nullptr);
+        EXPECT_EQ(choice->Picture().devicePixelRatio(), GetParam());
+        EXPECT_NEAR(choice->Picture().width(), size.width * GetParam(), 1);
+        EXPECT_NEAR(choice->Picture().height(), size.height * GetParam(), 1);
     }
 }
 
