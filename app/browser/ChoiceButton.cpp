@@ -24,10 +24,12 @@ ChoiceButton::ChoiceButton(const QString& name, QSize pictureSize, QWidget* pare
     setFixedSize(sizeHint());
 }
 
-void ChoiceButton::SetPicture(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour)
+void ChoiceButton::SetPicture(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour, double pixelRatio)
 {
     picture_ = PixKeyedPixmap(picture, keyColour);
     greyed_ = PixKeyedPixmap(GreyedCopy(picture, keyColour, faceColour), keyColour);
+    picture_.setDevicePixelRatio(pixelRatio);
+    greyed_.setDevicePixelRatio(pixelRatio);
     update();
 }
 

@@ -24,14 +24,17 @@ public:
 
     // The picture, drawn at its own size from the top left of its room; pixels of keyColour are
     // transparent. The greyed copy shown while disabled blends the others half and half with
-    // faceColour. An empty picture shows nothing.
-    void SetPicture(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour);
+    // faceColour. An empty picture shows nothing. A picture drawn for a screen of pixelRatio pixels
+    // a point shows at its size in points, with every pixel.
+    void SetPicture(const TPixelBuffer& picture, uint32_t keyColour, uint32_t faceColour, double pixelRatio = 1);
     // The tooltip, and the name a screen reader says.
     void SetHint(const QString& hint);
     void SetChosen(bool chosen);
     bool Chosen() const { return chosen_; }
 
     QSize sizeHint() const override;
+    // For tests: the picture shown while enabled.
+    const QPixmap& Picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

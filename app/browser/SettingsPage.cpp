@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "base/TextFormat.h"
@@ -52,12 +54,14 @@ TPixelBuffer Cut(const TPixelBuffer& sheet, int x, int y, int w, int h)
 }
 
 // The choice picture of a shape: the sample piece at the choices' tile size, cut out of the
-// sample picture, on the transparent colour.
-TPixelBuffer ShapePicture(const BrowserArt& art, int shape)
+// sample picture, on the transparent colour. On a screen of pixelRatio pixels a point the piece
+// is drawn with that many times the pixels, sharp from the masks.
+TPixelBuffer ShapePicture(const BrowserArt& art, int shape, double pixelRatio)
 {
+    const int tileSize = int(std::lround(kShapeChoiceTileSize * pixelRatio));
     TPixelBuffer sample;
-    DrawPieceSample(sample, kShapeChoiceTileSize, shape, art.shapeMasks, art.sampleTexture, kShapeChoiceKey);
-    const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
+    DrawPieceSample(sample, tileSize, shape, art.shapeMasks, art.sampleTexture, kShapeChoiceKey);
+    const SampleSize size = PieceSampleSize(tileSize);
     return Cut(sample, (kSampleWidth - size.width) / 2, (kSampleHeight - size.height) / 2, size.width, size.height);
 }
 
@@ -192,10 +196,13 @@ QWidget* SettingsPage::BuildShapes()
 {
     shapes_.panel = Panel(center_, "P_Shapes");
     const SampleSize size = PieceSampleSize(kShapeChoiceTileSize);
+    // The masks hold pieces of a little over twice the choices' tile size: on denser screens Qt
+    // enlarges the pictures the rest of the way.
+    const double ratio = std::min(devicePixelRatio(), 2.0);
     auto* grid = new QGridLayout;
     for (int i = 0; i < kShapeStyleCount; ++i) {
         shapes_.buttons[i] = new ChoiceButton("B_Shapes" + QString::number(i), QSize(size.width, size.height), shapes_.panel);
-        shapes_.buttons[i]->SetPicture(ShapePicture(art_, i), kShapeChoiceKey, face_);
+        shapes_.buttons[i]->SetPicture(ShapePicture(art_, i, ratio), kShapeChoiceKey, face_, ratio);
         grid->addWidget(shapes_.buttons[i], i % kShapeRows, i / kShapeRows);
         connect(shapes_.buttons[i], &ChoiceButton::clicked, this, [this, i] { emit shapeChosen(i); });
     }
@@ -282,6 +289,8 @@ void SettingsPage::ShowSample(const JigsawBrowser& browser)
     const SampleSize size = PieceSampleSize(browser.SampleTileSize());
     if (size.enlarged)
         picture = picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The field is composed in the screen's pixels: the sample shows as large as the pieces will.
+    picture.setDevicePixelRatio(sample_->devicePixelRatio());
     sample_->setPixmap(picture);
 }
 

@@ -15,10 +15,22 @@
 
 namespace kirvo {
 
-QImage MousePicture(int button, int shift)
+namespace {
+
+// A transparent picture of width x height points.
+QImage Canvas(int width, int height, double pixelRatio)
 {
-    QImage image(64, 60, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(width, height) * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::transparent);
+    return image;
+}
+
+}  // namespace
+
+QImage MousePicture(int button, int shift, double pixelRatio)
+{
+    QImage image = Canvas(64, 60, pixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF body(20, 2, 24, 36);
@@ -50,10 +62,9 @@ QImage MousePicture(int button, int shift)
     return image;
 }
 
-QImage WheelPicture(bool down)
+QImage WheelPicture(bool down, double pixelRatio)
 {
-    QImage image(40, 60, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = Canvas(40, 60, pixelRatio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF body(8, 2, 24, 36);
@@ -92,7 +103,7 @@ QuickHelpWindow::QuickHelpWindow(const Translator& translator, std::function<voi
             turnLayout->setContentsMargins(0, 0, 0, 0);
             auto* wheel = new QLabel;
             wheel->setObjectName(row == 5 ? "I_Wheel" : "I_Wheel1");
-            wheel->setPixmap(QPixmap::fromImage(WheelPicture(row == 5)));
+            wheel->setPixmap(QPixmap::fromImage(WheelPicture(row == 5, devicePixelRatio())));
             turnLayout->addWidget(picture);
             turnLayout->addWidget(wheel);
             grid->addWidget(turn, row, 0);
@@ -146,7 +157,7 @@ void QuickHelpWindow::Refresh(const MouseBindings& keys, bool showAtStart)
                                         {keys.RotCCW_Button, keys.RotCCW_Shift},
                                         {keys.MoveOW_Button, keys.MoveOW_Shift}};
     for (int i = 0; i < 3; ++i)
-        mice_[i]->setPixmap(QPixmap::fromImage(MousePicture(mice[i].first, mice[i].second)));
+        mice_[i]->setPixmap(QPixmap::fromImage(MousePicture(mice[i].first, mice[i].second, devicePixelRatio())));
     const QSignalBlocker quiet(show_);
     show_->setText(text("CB_Show", "Show this box at start"));
     show_->setChecked(showAtStart);

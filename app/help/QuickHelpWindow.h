@@ -17,11 +17,13 @@ class QLabel;
 
 namespace kirvo {
 
+// The pictures are drawn with pixelRatio pixels a point (the screen's), so they stay sharp where
+// the desktop is scaled.
 // A small mouse with the button (0 left, 1 right, 2 middle) filled in and the modifier keys
 // (1 Shift, 2 Alt, 4 Ctrl) written below it.
-QImage MousePicture(int button, int shift);
+QImage MousePicture(int button, int shift, double pixelRatio = 1);
 // A mouse with its wheel filled in and an arrow the way it turns: down or up.
-QImage WheelPicture(bool down);
+QImage WheelPicture(bool down, double pixelRatio = 1);
 
 class QuickHelpWindow : public QWidget {
     Q_OBJECT

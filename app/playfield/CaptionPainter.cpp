@@ -14,7 +14,11 @@ void CaptionPainter::DrawCaptionText(TPixelBuffer& image, std::string_view text)
     if (view.isNull())
         return;
     QFont font(QStringLiteral("Tahoma"), 8, QFont::Bold);
-    const QString line = QFontMetrics(font).elidedText(
+    font.setPointSizeF(font.pointSizeF() * pixelsPerPoint_);
+    const int lineHeight = QFontMetrics(font, &view).height();
+    if (lineHeight > view.height())
+        font.setPointSizeF(font.pointSizeF() * view.height() / lineHeight);
+    const QString line = QFontMetrics(font, &view).elidedText(
         QString::fromUtf8(text.data(), qsizetype(text.size())), Qt::ElideRight, view.width());
 
     // Opaque black underneath, so anti-aliased edges come out as grey levels equal to their

@@ -18,13 +18,15 @@ FieldWidget::FieldWidget(QWidget* parent)
 
 void PaintFieldPart(QPainter& painter, const TPixelBuffer& image, const QRect& part)
 {
-    const QRect inside = part.intersected(QRect(0, 0, image.width, image.height));
+    const FieldScale scale(painter.device()->devicePixelRatio());
+    const QRect inside = scale.PixelsCovering(part).intersected(QRect(0, 0, image.width, image.height));
     if (inside.isEmpty())
         return;
     // A view of the part alone: the whole image is never converted for a small change.
-    const QImage view(PixAddress(image, inside.left(), inside.top()), inside.width(), inside.height(), image.stride,
-                      QImage::Format_BGR888);
-    painter.drawImage(inside.topLeft(), view);
+    QImage view(PixAddress(image, inside.left(), inside.top()), inside.width(), inside.height(), image.stride,
+                QImage::Format_BGR888);
+    view.setDevicePixelRatio(scale.Ratio());
+    painter.drawImage(scale.PointOf(inside.topLeft()), view);
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event)
@@ -38,24 +40,24 @@ void FieldWidget::paintEvent(QPaintEvent* event)
 
 void FieldWidget::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseEvent(FieldMouse::Press, event->button(), event->modifiers(), event->position().toPoint());
+    emit MouseEvent(FieldMouse::Press, event->button(), event->modifiers(), Scale().PixelAt(event->position()));
 }
 
 void FieldWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    emit MouseEvent(FieldMouse::Move, Qt::NoButton, event->modifiers(), event->position().toPoint());
+    emit MouseEvent(FieldMouse::Move, Qt::NoButton, event->modifiers(), Scale().PixelAt(event->position()));
 }
 
 void FieldWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit MouseEvent(FieldMouse::Release, event->button(), event->modifiers(), event->position().toPoint());
+    emit MouseEvent(FieldMouse::Release, event->button(), event->modifiers(), Scale().PixelAt(event->position()));
 }
 
 void FieldWidget::wheelEvent(QWheelEvent* event)
 {
     // The window takes the wheel whether or not it acts on it.
     event->accept();
-    emit WheelEvent(event->angleDelta().y(), event->modifiers(), event->position().toPoint());
+    emit WheelEvent(event->angleDelta().y(), event->modifiers(), Scale().PixelAt(event->position()));
 }
 
 }  // namespace kirvo

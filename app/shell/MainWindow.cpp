@@ -312,7 +312,7 @@ void MainWindow::ApplyCaptions()
 
 void MainWindow::RenderCaptions()
 {
-    CaptionPainter painter;
+    CaptionPainter painter(fieldWidget_->Scale().Ratio());
     for (TMyWin& window : session_->Windows().windows)
         RenderCaption(window, painter);
 }

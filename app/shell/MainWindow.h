@@ -101,6 +101,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // SessionHost
@@ -163,6 +164,8 @@ private:
     void ToggleFullScreen();
     void ResizeWithField();
     void DisplayChanged();
+    // On a screen of another pixel ratio the field is composed afresh in its pixels.
+    void ScreenChanged();
     QRect WorkArea() const;
 
     MessageSink messages_;
@@ -197,6 +200,7 @@ private:
     bool running_ = false;
     bool fullScreen_ = false;
     bool changingFullScreen_ = false;
+    double fieldRatio_ = 1;  // the screen pixels a point the field was sized for
     bool quitting_ = false;  // closing for a quit signal: nothing is asked
     int languageListener_ = 0;
 };

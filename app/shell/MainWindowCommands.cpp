@@ -67,8 +67,9 @@ void MainWindow::RunCommand(MenuItem item)
         return;
     case MI_GameWeight: {
         // The weight is picked up where the mouse is, or out of sight when it is off the field.
-        const QPoint at = fieldWidget_->mapFromGlobal(QCursor::pos());
-        const bool offField = at.x() < 0 || at.y() < 0;
+        const QPoint point = fieldWidget_->mapFromGlobal(QCursor::pos());
+        const bool offField = point.x() < 0 || point.y() < 0;
+        const QPoint at = fieldWidget_->Scale().PixelAt(point);
         session_->Weight(offField ? -100 : at.x(), offField ? -100 : at.y());
         RefreshCommands();
         RedrawField();

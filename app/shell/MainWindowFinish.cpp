@@ -42,7 +42,8 @@ void MainWindow::RedrawField()
     RenderCaptions();
     TBox changed = session_->Redraw();
     if (changed.width > 0 && changed.height > 0)
-        fieldWidget_->repaint(changed.left, changed.top, changed.width, changed.height);
+        fieldWidget_->repaint(
+            fieldWidget_->Scale().PointsCovering(QRect(changed.left, changed.top, changed.width, changed.height)));
 }
 
 void MainWindow::ApplyOutcome(const SessionOutcome& outcome)
@@ -53,8 +54,10 @@ void MainWindow::ApplyOutcome(const SessionOutcome& outcome)
     case PlayCursor::HandScroll: fieldWidget_->setCursor(dragCursors_[1]); break;
     case PlayCursor::Sizing: fieldWidget_->setCursor(SizingShape(outcome.sizing)); break;
     }
-    if (outcome.mainWindowSize && !fullScreen_)
-        resize(outcome.mainWindowSize->width, outcome.mainWindowSize->height);
+    if (outcome.mainWindowSize && !fullScreen_) {
+        const WindowSize size = fieldWidget_->Scale().Points(*outcome.mainWindowSize);
+        resize(size.width, size.height);
+    }
     RedrawField();
     if (outcome.sound)
         sounds_->Play(outcome.sound);

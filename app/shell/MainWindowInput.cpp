@@ -75,7 +75,7 @@ void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::Ke
     if (!running_)
         return;
     const SessionOutcome outcome = session_->Mouse(kind, PlayButton(button), PlayModifiers(modifiers), at.x(), at.y(),
-                                                   {width(), height()});
+                                                   fieldWidget_->Scale().Pixels(WindowSize {width(), height()}));
     if (kind != FieldMouse::Move)
         RefreshCommands();  // a press or release may join, select or solve
     ApplyOutcome(outcome);
@@ -84,9 +84,10 @@ void MainWindow::FieldMouseEvent(FieldMouse kind, Qt::MouseButton button, Qt::Ke
 void MainWindow::FieldWheelEvent(int delta, Qt::KeyboardModifiers, QPoint at)
 {
     sinceInput_.restart();
-    if (!running_ || !fieldWidget_->rect().contains(at))
+    const FieldScale scale = fieldWidget_->Scale();
+    if (!running_ || !scale.PixelsCovering(fieldWidget_->rect()).contains(at))
         return;
-    const SessionOutcome outcome = session_->Wheel(delta, at.x(), at.y(), {width(), height()});
+    const SessionOutcome outcome = session_->Wheel(delta, at.x(), at.y(), scale.Pixels(WindowSize {width(), height()}));
     RefreshCommands();
     ApplyOutcome(outcome);
 }

@@ -54,10 +54,12 @@ std::optional<std::string> MainWindow::ChooseJigsaw(const std::string& preselect
 
 WindowSize MainWindow::FitArea() const
 {
-    // A fitted picture takes the work area less the window's frame and the toolbar.
+    // A fitted picture takes the work area less the window's frame and the toolbar, in the
+    // screen's pixels.
     const int frameWidth = frameGeometry().width() - width();
     const int frameHeight = frameGeometry().height() - height();
-    return {WorkArea().width() - frameWidth, WorkArea().height() - frameHeight - kToolbarHeight};
+    return fieldWidget_->Scale().Pixels(
+        WindowSize {WorkArea().width() - frameWidth, WorkArea().height() - frameHeight - kToolbarHeight});
 }
 
 bool MainWindow::OpenFile(const std::string& name)

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "shell/MainWindow.h"
 #include "shell/ToolbarPanel.h"
@@ -17,19 +18,21 @@ QRect MainWindow::WorkArea() const
 void MainWindow::SizeField()
 {
     // The field image always covers the whole screen so that any later window size fits it; the
-    // visible part is the client area below the toolbar.
+    // visible part is the client area below the toolbar. The game counts in the screen's pixels.
     QScreen* screen = QGuiApplication::primaryScreen();
     QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    int visibleWidth = width();
-    int visibleHeight = height() - kToolbarHeight;
+    const FieldScale scale = fieldWidget_->Scale();
+    fieldRatio_ = scale.Ratio();
+    const WindowSize visible = scale.Pixels(WindowSize {width(), height() - kToolbarHeight});
     if (!fullScreen_)
         setMaximumSize(WorkArea().size());
     else
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    session_->SizeField(visibleWidth, visibleHeight, screenSize.width(), screenSize.height());
+    session_->SizeField(visible.width, visible.height, scale.Pixels(screenSize.width()),
+                        scale.Pixels(screenSize.height()));
     // The largest field the window can show: the whole screen in full-screen mode, else the work
     // area less the frame and the toolbar.
-    session_->SetLargestField(fullScreen_ ? WindowSize {visibleWidth, visibleHeight} : FitArea());
+    session_->SetLargestField(fullScreen_ ? visible : FitArea());
     fieldWidget_->setGeometry(0, 0, screenSize.width(), screenSize.height());
 }
 
@@ -56,7 +59,8 @@ void MainWindow::ToggleFullScreen()
 void MainWindow::ResizeWithField()
 {
     toolbar_->Layout(width(), fullScreen_);
-    session_->ResizeField(field_->width(), field_->height());
+    const WindowSize field = fieldWidget_->Scale().Pixels(WindowSize {field_->width(), field_->height()});
+    session_->ResizeField(field.width, field.height);
     RedrawField();
 }
 
@@ -65,6 +69,26 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (running_ && isVisible() && !changingFullScreen_)
         ResizeWithField();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::ScreenChanged, Qt::UniqueConnection);
+}
+
+void MainWindow::ScreenChanged()
+{
+    if (fieldWidget_->devicePixelRatio() == fieldRatio_)
+        return;
+    const int oldWidth = session_->Windows().field.visibleWidth;
+    const int oldHeight = session_->Windows().field.visibleHeight;
+    SizeField();
+    session_->RescaleField(oldWidth, oldHeight);
+    // The captions are drawn again for the new ratio.
+    for (TMyWin& window : session_->Windows().windows)
+        window.captionImage = {};
+    ResizeWithField();
 }
 
 void MainWindow::DisplayChanged()

@@ -65,5 +65,24 @@ TEST_F(CaptionPainterTest, TooLongTextEndsInAnEllipsis)
             EXPECT_EQ(PixGetAlpha(image, x, y), 0) << x << ", " << y;
 }
 
+// On a screen of two pixels a point (or one and a half) the text grows, but the bar keeps its
+// height in pixels: the line stays whole inside it.
+TEST_F(CaptionPainterTest, TheTextGrowsWithThePixelRatioAsFarAsTheBarHoldsIt)
+{
+    Render("Pocket 1: 12");
+    const int plain = pocket.captionInk.height;
+    for (double ratio : {1.5, 2.0}) {
+        TMyWin scaled;
+        InitialiseWindow(scaled, 0, 0, WindowKind::Pocket, 100, 100);
+        SetCaption(scaled, "Pocket 1: 12");
+        CaptionPainter larger(ratio);
+        RenderCaption(scaled, larger);
+        const TBox& ink = scaled.captionInk;
+        EXPECT_GE(ink.height, plain * 5 / 4) << ratio;
+        EXPECT_GT(ink.top, 0) << ratio;
+        EXPECT_LT(ink.bottom, kPocketCaption - 1) << ratio;
+    }
+}
+
 }  // namespace
 }  // namespace kirvo
