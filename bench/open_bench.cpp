@@ -2,12 +2,14 @@
 // shadows: reading the file, decoding the picture, cutting, turning the buffers, dealing, the
 // effects and the first compose of the whole field; the same without effects; and the parts the
 // effects add: the effects alone, the compose with and without them, and a memcpy of the field
-// image (F) that those are compared with in the same run.
+// image (F) that those are compared with in the same run. The opened game's buffers are counted
+// too, in bytes per picture pixel, each kind on its own.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "cutting/EdgeBands.h"
 #include "cutting/PieceEffects.h"
@@ -98,6 +100,39 @@ void FieldMemcpy(benchmark::State& run)
     }
 }
 BENCHMARK(FieldMemcpy)->Unit(benchmark::kMicrosecond);
+
+size_t Held(const CellSpans& cells) { return cells.spans.capacity() * sizeof(CellSpan) + cells.bytes.capacity(); }
+
+// What the game holds after opening with effects, per picture pixel; the time is that of counting.
+void HeldBytes(benchmark::State& run)
+{
+    const GameState& state = Opened(true).table.state;
+    std::map<std::string, double> held;
+    for (auto _ : run) {
+        held.clear();
+        for (int r = 0; r < 4; ++r) {
+            held["picture"] += double(state.buffers[size_t(kPictureBuffer + r)].size);
+            held["mask"] += double(state.buffers[size_t(kMaskBuffer + r)].size);
+            const EdgeBuffer& edges = state.edgeBuffers[size_t(r)];
+            held["edges"] += double(edges.cells.capacity());
+            for (const CellSpans& band : edges.bands)
+                held["bands"] += double(Held(band));
+            for (const PieceRuns& runs : state.pieceRuns[size_t(r)]) {
+                held["runs"] += double(Held(runs.own) + Held(runs.relief));
+                held["lit"] += double(runs.lit.capacity());
+            }
+        }
+        benchmark::DoNotOptimize(held);
+    }
+    const double pixels = double(state.descriptor.ImageW) * double(state.descriptor.ImageH);
+    double total = 0;
+    for (const auto& [name, bytes] : held) {
+        run.counters[name] = bytes / pixels;
+        total += bytes;
+    }
+    run.counters["total"] = total / pixels;
+}
+BENCHMARK(HeldBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kirvo
