@@ -95,7 +95,7 @@ void DropHiddenCells(GameState& state, int rotation, int index)
         for (int k = 0; k < span.count; ++k)
             if (EdgeDepth(EdgeCell(edges, span.x + k, span.y), slot) > 0)
                 shown.Add(span.x + k, span.y, band.bytes[span.first + uint32_t(k)]);
-    band = std::move(shown);
+    band = shown.Fitted();
 }
 
 }  // namespace
@@ -112,16 +112,10 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits,
     const int edgeWidth = state.look.edgeWidth;
     const PieceArea& box = bits.box;
     const PieceArea grown = ClippedPieceArea(state, index, rotation, edgeWidth, edges.width, edges.height);
-    CellSpans& band = edges.bands[size_t(index)];
+    // Found in a band that grows once per thread, kept in a copy just large enough.
+    thread_local CellSpans band;
     band.Clear();
     const int cells = grown.right - grown.left + 1;
-    const int rows = grown.bottom - grown.top + 1;
-    // The band runs down the piece's right and along its foot: room for that, so that a new
-    // buffer's bands grow once.
-    if (cells > 0 && rows > 0) {
-        band.spans.reserve(2 * size_t(rows));
-        band.bytes.reserve(size_t(rows + cells) * size_t(edgeWidth));
-    }
     for (int y = grown.top; y <= grown.bottom; ++y) {
         // The cells are seldom in the cache: those of the row after next are asked for ahead.
         if (y + 2 <= grown.bottom) {
@@ -158,6 +152,7 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits,
             }
         }
     }
+    edges.bands[size_t(index)] = band.Fitted();
 }
 
 void FindBand(GameState& state, int rotation, int index)
@@ -169,7 +164,7 @@ void FindBand(GameState& state, int rotation, int index)
         edges.bands.resize(size_t(PieceCount(state)));
     const PieceRecord& piece = state.pieces[size_t(index)];
     const uint16_t bit = uint16_t(piece.edgeBit);
-    CellSpans& band = edges.bands[size_t(index)];
+    thread_local CellSpans band;
     band.Clear();
     const PieceArea grown = ClippedPieceArea(state, index, rotation, state.look.edgeWidth, edges.width, edges.height);
     for (int y = grown.top; y <= grown.bottom; ++y) {
@@ -182,6 +177,7 @@ void FindBand(GameState& state, int rotation, int index)
                 band.Add(x, y, uint8_t(depth));
         }
     }
+    edges.bands[size_t(index)] = band.Fitted();
 }
 
 // The bands between pieces of one group are hidden, each pair of neighbours once from the lower

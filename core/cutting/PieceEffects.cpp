@@ -90,7 +90,9 @@ void EmbossPieces(GameState& state, int rotation)
     const std::vector<bool> meeting =
         MeetingBoxes(state, rotation, 256, [&](int i) { return int(state.pieces[size_t(i)].maskValue); });
     const std::vector<bool> slotsMeeting = bands ? SlotsMeeting(state, rotation) : std::vector<bool>();
+    // Runs are found in these, which grow once, and kept in copies just large enough.
     PieceBits bits;
+    CellSpans own, raised;
     for (int i = 0; i < PieceCount(state); ++i) {
         const PieceRecord& piece = state.pieces[size_t(i)];
         PieceRuns& drawn = runs[size_t(i)];
@@ -99,21 +101,18 @@ void EmbossPieces(GameState& state, int rotation)
         if (bands && edges.width > 0)
             StampBand(state, rotation, i, bits, !slotsMeeting[size_t(i)]);
         drawn.known = !meeting[size_t(i)];
-        drawn.own.Clear();
-        drawn.relief.Clear();
-        // Room for a run or two a row and the rim's relief, so that new runs grow once.
-        const size_t rows = size_t(MaxInt(bits.box.bottom - bits.box.top + 1, 0));
-        const size_t columns = size_t(MaxInt(bits.box.right - bits.box.left + 1, 0));
-        drawn.own.spans.reserve(2 * rows);
-        if (relief) {
-            drawn.relief.spans.reserve(4 * rows);
-            drawn.relief.bytes.reserve(2 * (rows + columns) * size_t(ReliefOf(state.look.embossStyle).reach));
-        }
+        own.Clear();
+        raised.Clear();
         if (drawn.known)
-            AddRuns(bits, drawn.own);
+            AddRuns(bits, own);
+        drawn.own = own.Fitted();
         if (relief) {
-            EmbossPiece(mask, bits, pass, drawn.relief);
+            EmbossPiece(mask, bits, pass, raised);
+            drawn.relief = raised.Fitted();
             LightRelief(drawn, state.buffers[size_t(kPictureBuffer + rotation)]);
+        } else {
+            drawn.relief = CellSpans();
+            drawn.lit = {};
         }
     }
     if (bands && edges.width > 0)

@@ -39,6 +39,11 @@ struct CellSpans {
         spans.clear();
         bytes.clear();
     }
+    // A copy in vectors no larger than its cells need, for spans kept long after they are found.
+    CellSpans Fitted() const
+    {
+        return {std::vector<CellSpan>(spans.begin(), spans.end()), std::vector<uint8_t>(bytes.begin(), bytes.end())};
+    }
 };
 
 }  // namespace kirvo
