@@ -75,7 +75,7 @@ void Effects(benchmark::State& run)
             ResetRelief(state.buffers[size_t(kMaskBuffer + r)]);
         run.ResumeTiming();
         ApplyEffects(state);
-        benchmark::DoNotOptimize(state.edgeBuffers[3].cells.data());
+        benchmark::DoNotOptimize(state.edgeBuffers[3].pieces.data());
     }
 }
 BENCHMARK(Effects)->Unit(benchmark::kMillisecond);
@@ -114,7 +114,8 @@ void HeldBytes(benchmark::State& run)
             held["picture"] += double(state.buffers[size_t(kPictureBuffer + r)].size);
             held["mask"] += double(state.buffers[size_t(kMaskBuffer + r)].size);
             const EdgeBuffer& edges = state.edgeBuffers[size_t(r)];
-            held["edges"] += double(edges.cells.capacity());
+            for (const PieceCells& cells : edges.pieces)
+                held["edges"] += double(sizeof(PieceCells) + cells.cells.capacity() + 4 * cells.mates.capacity());
             for (const CellSpans& band : edges.bands)
                 held["bands"] += double(Held(band));
             for (const PieceRuns& runs : state.pieceRuns[size_t(r)]) {

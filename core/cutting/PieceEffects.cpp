@@ -14,20 +14,24 @@ namespace {
 uint8_t Clamp(int value) { return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value); }
 
 // The picture's pixels where the relief raises or lowers them, each channel moved by E and held to
-// 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn.
-void LightRelief(PieceRuns& runs, const TPixelBuffer& picture)
+// 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn. The relief's
+// bytes are not kept: drawing needs only these.
+void LightRelief(PieceRuns& runs, const CellSpans& raised, const TPixelBuffer& picture)
 {
-    runs.lit.assign(3 * runs.relief.bytes.size(), 0);
-    for (const CellSpan& span : runs.relief.spans) {
-        if (span.y >= picture.height)
-            continue;
-        const uint8_t* in = PixAddress(picture, span.x, span.y);
-        uint8_t* out = runs.lit.data() + 3 * size_t(span.first);
-        for (int i = 0; i < span.count && span.x + i < picture.width; ++i) {
-            const int d = runs.relief.bytes[span.first + uint32_t(i)] - 128;
+    runs.relief = {std::vector<CellSpan>(raised.spans.begin(), raised.spans.end()), {}};
+    runs.lit = std::vector<uint8_t>(3 * raised.bytes.size(), 0);
+    uint8_t* out = runs.lit.data();
+    const uint8_t* relief = raised.bytes.data();
+    for (const CellSpan& span : raised.spans) {
+        const int inside = span.y < picture.height ? MinInt(span.count, picture.width - span.x) : 0;
+        const uint8_t* in = inside > 0 ? PixAddress(picture, span.x, span.y) : nullptr;
+        for (int i = 0; i < inside; ++i) {
+            const int d = relief[i] - 128;
             for (int c = 0; c < 3; ++c)
                 out[3 * i + c] = Clamp(in[3 * i + c] + d);
         }
+        out += 3 * size_t(span.count);
+        relief += span.count;
     }
 }
 
@@ -75,12 +79,10 @@ void EmbossPieces(GameState& state, int rotation)
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     const bool bands = state.look.woodStyle != kWoodNone;
     const bool relief = HasRelief(state.look.embossStyle);
-    if (bands) {
-        MakeEdgeBuffer(edges, mask.width, mask.height);
-        edges.bands.resize(size_t(PieceCount(state)));
-    } else {
+    if (bands)
+        MakeEdgeCells(state, rotation);
+    else
         FreeEdgeBuffer(edges);
-    }
     const int edgeWidth = bands ? state.look.edgeWidth : 0;
     const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
     // The runs and relief of a piece are all drawing needs unless another piece of its mask value
@@ -89,7 +91,6 @@ void EmbossPieces(GameState& state, int rotation)
     runs.resize(size_t(PieceCount(state)));
     const std::vector<bool> meeting =
         MeetingBoxes(state, rotation, 256, [&](int i) { return int(state.pieces[size_t(i)].maskValue); });
-    const std::vector<bool> slotsMeeting = bands ? SlotsMeeting(state, rotation) : std::vector<bool>();
     // Runs are found in these, which grow once, and kept in copies just large enough.
     PieceBits bits;
     CellSpans own, raised;
@@ -99,7 +100,7 @@ void EmbossPieces(GameState& state, int rotation)
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
                       edgeWidth);
         if (bands && edges.width > 0)
-            StampBand(state, rotation, i, bits, !slotsMeeting[size_t(i)]);
+            StampBand(state, rotation, i, bits);
         drawn.known = !meeting[size_t(i)];
         own.Clear();
         raised.Clear();
@@ -108,15 +109,14 @@ void EmbossPieces(GameState& state, int rotation)
         drawn.own = own.Fitted();
         if (relief) {
             EmbossPiece(mask, bits, pass, raised);
-            drawn.relief = raised.Fitted();
-            LightRelief(drawn, state.buffers[size_t(kPictureBuffer + rotation)]);
+            LightRelief(drawn, raised, state.buffers[size_t(kPictureBuffer + rotation)]);
         } else {
             drawn.relief = CellSpans();
             drawn.lit = {};
         }
     }
     if (bands && edges.width > 0)
-        FinishBands(state, rotation, slotsMeeting);
+        FinishBands(state, rotation);
 }
 
 }  // namespace kirvo
