@@ -52,7 +52,7 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
     const PieceCells& own = edges.pieces[size_t(piece)];
     for (int y = own.top; y <= own.bottom; ++y)
         for (int x = own.left; x <= own.right; ++x) {
-            const int a = *CellAt(own, x, y) - 1;
+            const int a = CellValue(own, CellIndex(own, x, y)) - 1;
             if (a < 0)
                 continue;
             for (int k = 0; k < count; ++k) {
@@ -113,7 +113,7 @@ void MakeEdgeCells(GameState& state, int rotation)
         const size_t count = area.right < area.left || area.bottom < area.top
                                  ? 0
                                  : size_t(area.right - area.left + 1) * size_t(area.bottom - area.top + 1);
-        cells.cells.assign(count, 0);
+        cells.cells.assign((count + 1) / 2, 0);
     }
     ForMeetingBoxes(state, rotation, kBorderEdgeSlot + 1, [&](int i) { return state.pieces[size_t(i)].edgeSlot; },
                     [&](int a, int b) {
@@ -138,7 +138,7 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
     band.Clear();
     const int width = cells.right - cells.left + 1;
     for (int y = cells.top; y <= cells.bottom; ++y) {
-        uint8_t* row = CellAt(cells, cells.left, y);
+        const size_t row = CellIndex(cells, cells.left, y);
         for (int w = 0; 64 * w < width; ++w) {
             const int left = width - 64 * w;  // cells of the row from this word on
             const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
@@ -151,9 +151,9 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                 for (; fresh != 0; fresh &= fresh - 1) {
                     const int i = std::countr_zero(fresh);
                     if (alone)
-                        row[64 * w + i] = uint8_t(1 + a);
+                        SetCellValue(cells, row + size_t(64 * w + i), 1 + a);
                     else
-                        SetEdgeCell(edges, index, cells.left + 64 * w + i, y, uint8_t(1 + a));
+                        SetEdgeCell(edges, index, cells.left + 64 * w + i, y, 1 + a);
                     depths[size_t(i)] = uint8_t(a);
                 }
             }
@@ -182,10 +182,10 @@ void FindBand(GameState& state, int rotation, int index)
     thread_local CellSpans band;
     band.Clear();
     for (int y = cells.top; y <= cells.bottom; ++y) {
-        const uint8_t* cell = CellAt(cells, cells.left, y);
+        size_t cell = CellIndex(cells, cells.left, y);
         for (int x = cells.left; x <= cells.right; ++x, ++cell)
-            if (*cell > 1 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
-                band.Add(x, y, uint8_t(*cell - 1));
+            if (const int value = CellValue(cells, cell); value > 1 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                band.Add(x, y, uint8_t(value - 1));
     }
     edges.bands[size_t(index)] = band.Fitted();
 }

@@ -1,7 +1,7 @@
 // Edge buffer: for one rotation, which pieces' thickness bands cover each pixel of the mask buffer
 // and how far from the piece. Each piece keeps the cells of its box grown by the edge width (and
-// clipped to the buffer), a byte a cell for its edge slot (0 to 9): 0 where no piece of the slot
-// covers the cell, else 1 + the slot's depth there. Depth 0 marks the piece's own pixels, 1 the
+// clipped to the buffer), four bits a cell for its edge slot (0 to 9): 0 where no piece of the
+// slot covers the cell, else 1 + the slot's depth there. Depth 0 marks the piece's own pixels, 1 the
 // band next to it. Pieces of one slot whose grown boxes meet share the slot's cells where they
 // overlap: each lists the others as mates, and a write reaches all of them. It exists only while
 // pieces have a wooden edge or shadow.
@@ -28,7 +28,7 @@ struct PieceCells {
     int top = 0;
     int right = -1;
     int bottom = -1;
-    std::vector<uint8_t> cells;  // rows of right - left + 1, each 0 or 1 + depth
+    std::vector<uint8_t> cells;  // rows of right - left + 1 cells, two a byte, the first in the low bits
     std::vector<int32_t> mates;  // the other pieces of the slot whose boxes meet this one
 
     friend bool operator==(const PieceCells&, const PieceCells&) = default;
@@ -50,29 +50,32 @@ inline bool Covers(const PieceCells& piece, int x, int y)
 {
     return x >= piece.left && x <= piece.right && y >= piece.top && y <= piece.bottom;
 }
-// The piece's cell at (x, y), which must lie in its box.
-inline uint8_t* CellAt(PieceCells& piece, int x, int y)
+// The index of the piece's cell at (x, y), which must lie in its box.
+inline size_t CellIndex(const PieceCells& piece, int x, int y)
 {
-    return piece.cells.data() + size_t(y - piece.top) * size_t(piece.right - piece.left + 1) + size_t(x - piece.left);
+    return size_t(y - piece.top) * size_t(piece.right - piece.left + 1) + size_t(x - piece.left);
 }
-inline const uint8_t* CellAt(const PieceCells& piece, int x, int y)
+inline int CellValue(const PieceCells& piece, size_t index) { return piece.cells[index >> 1] >> (4 * (index & 1)) & 15; }
+inline void SetCellValue(PieceCells& piece, size_t index, int value)
 {
-    return piece.cells.data() + size_t(y - piece.top) * size_t(piece.right - piece.left + 1) + size_t(x - piece.left);
+    uint8_t& pair = piece.cells[index >> 1];
+    const int shift = 4 * int(index & 1);
+    pair = uint8_t((pair & ~(15 << shift)) | value << shift);
 }
 // 0 when the piece has no cell there.
 inline int EdgeCellValue(const EdgeBuffer& buffer, int piece, int x, int y)
 {
     const PieceCells& cells = buffer.pieces[size_t(piece)];
-    return Covers(cells, x, y) ? *CellAt(cells, x, y) : 0;
+    return Covers(cells, x, y) ? CellValue(cells, CellIndex(cells, x, y)) : 0;
 }
 // Writes the cell of the piece, which must lie in its box, and of every mate whose box has it.
-inline void SetEdgeCell(EdgeBuffer& buffer, int piece, int x, int y, uint8_t value)
+inline void SetEdgeCell(EdgeBuffer& buffer, int piece, int x, int y, int value)
 {
     PieceCells& cells = buffer.pieces[size_t(piece)];
-    *CellAt(cells, x, y) = value;
+    SetCellValue(cells, CellIndex(cells, x, y), value);
     for (const int32_t mate : cells.mates)
-        if (Covers(buffer.pieces[size_t(mate)], x, y))
-            *CellAt(buffer.pieces[size_t(mate)], x, y) = value;
+        if (PieceCells& other = buffer.pieces[size_t(mate)]; Covers(other, x, y))
+            SetCellValue(other, CellIndex(other, x, y), value);
 }
 
 }  // namespace kirvo

@@ -20,14 +20,15 @@ std::vector<EdgeCellChange> TakeEdgeCellChanges(EdgeCellLog& log, const GameStat
         const SavedPieceCells& saved = log[i];
         if (i > 0 && saved.rotation == log[i - 1].rotation && saved.piece == log[i - 1].piece)
             continue;
-        const std::vector<uint8_t>& now = state.edgeBuffers[size_t(saved.rotation)].pieces[size_t(saved.piece)].cells;
-        for (size_t k = 0; k < saved.cells.size() && k < now.size(); ++k)
-            if (saved.cells[k] != now[k])
+        const PieceCells& now = state.edgeBuffers[size_t(saved.rotation)].pieces[size_t(saved.piece)];
+        const PieceCells before {.cells = saved.cells};
+        for (size_t k = 0; k < 2 * saved.cells.size() && k < 2 * now.cells.size(); ++k)
+            if (CellValue(before, k) != CellValue(now, k))
                 changes.push_back({.rotation = uint8_t(saved.rotation),
                                    .piece = saved.piece,
                                    .cell = uint32_t(k),
-                                   .before = saved.cells[k],
-                                   .after = now[k]});
+                                   .before = uint8_t(CellValue(before, k)),
+                                   .after = uint8_t(CellValue(now, k))});
     }
     log.clear();
     return changes;
@@ -38,8 +39,9 @@ void WriteEdgeCells(GameState& state, const std::vector<EdgeCellChange>& changes
     // Cells of buffers made afresh since, with other boxes, are left alone.
     for (const EdgeCellChange& change : changes) {
         std::vector<PieceCells>& pieces = state.edgeBuffers[change.rotation].pieces;
-        if (size_t(change.piece) < pieces.size() && change.cell < pieces[size_t(change.piece)].cells.size())
-            pieces[size_t(change.piece)].cells[change.cell] = side == ChangeSide::Before ? change.before : change.after;
+        if (size_t(change.piece) < pieces.size() && change.cell < 2 * pieces[size_t(change.piece)].cells.size())
+            SetCellValue(pieces[size_t(change.piece)], change.cell,
+                         side == ChangeSide::Before ? change.before : change.after);
     }
 }
 

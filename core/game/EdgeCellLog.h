@@ -23,7 +23,7 @@ using EdgeCellLog = std::vector<SavedPieceCells>;
 struct EdgeCellChange {
     uint8_t rotation = 0;
     int32_t piece = 0;
-    uint32_t cell = 0;  // index into the piece's cells
+    uint32_t cell = 0;  // index of the cell in the piece's box (CellIndex)
     uint8_t before = 0;
     uint8_t after = 0;
 

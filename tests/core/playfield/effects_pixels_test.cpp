@@ -146,7 +146,7 @@ Hashes HashesOf(const Table& table)
             const int slot = state.pieces[i].edgeSlot;
             for (int y = own.top; y <= own.bottom; ++y)
                 for (int x = own.left; x <= own.right; ++x)
-                    if (const uint8_t value = *CellAt(own, x, y); value > 0) {
+                    if (const int value = CellValue(own, CellIndex(own, x, y)); value > 0) {
                         const size_t at = size_t(y) * size_t(edges.width) + size_t(x);
                         bits[at] = uint16_t(bits[at] | 1 << slot);
                         depths[at] = (depths[at] & ~(7u << (3 * slot))) | uint32_t(value - 1) << (3 * slot);

@@ -26,7 +26,7 @@ protected:
 
     void Stamp(int piece, int x, int y, int depth)
     {
-        SetEdgeCell(state.edgeBuffers[0], piece, x, y, uint8_t(1 + depth));
+        SetEdgeCell(state.edgeBuffers[0], piece, x, y, 1 + depth);
     }
 
     // The bands as the cells now hold them, found as the effects find them, then the field.
