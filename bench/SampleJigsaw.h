@@ -1,10 +1,13 @@
-// The sample jigsaw the game benchmarks open: a photo of the sample set scaled to 1920 x 1080,
+// The sample jigsaw the game benchmarks open: a photo of the sample set scaled to 1920 x 1080 (or
+// another size),
 // so its JPEG decode costs what a real jigsaw's does, cut at the finest level with rotation on.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Folders.h"
@@ -27,33 +30,35 @@ inline const KnobAtlas& SampleAtlas()
     return atlas;
 }
 
-// Written once per run into the temporary folder.
-inline const std::string& SampleJigsawPath()
+// Written once per run and size into the temporary folder.
+inline const std::string& SampleJigsawPath(int width = kSampleWidth, int height = kSampleHeight)
 {
-    static const std::string path = [] {
+    static std::map<std::pair<int, int>, std::string> paths;
+    std::string& path = paths[{width, height}];
+    if (path.empty()) {
         TPixelBuffer photo, picture;
         Result<std::vector<uint8_t>> bytes = ReadFileBytes(KIRVO_SAMPLE_PHOTO);
         if (!bytes || !PixLoadPicture(photo, bytes.value()))
             std::abort();
-        PixCreate24(picture, kSampleWidth, kSampleHeight);
+        PixCreate24(picture, width, height);
         PixScale(picture, photo);
         std::vector<uint8_t> jpeg = PixEncodeJpeg(picture, 92);
-        std::string file = (std::filesystem::temp_directory_path() / "kirvo-new-game-bench.ast").string();
-        if (!WriteJigsawFile(file,
-                             {.ImageW = kSampleWidth, .ImageH = kSampleHeight, .preview = jpeg, .picture = jpeg}))
+        const std::string name = "kirvo-new-game-bench-" + std::to_string(width) + "x" + std::to_string(height) + ".ast";
+        std::string file = (std::filesystem::temp_directory_path() / name).string();
+        if (!WriteJigsawFile(file, {.ImageW = width, .ImageH = height, .preview = jpeg, .picture = jpeg}))
             std::abort();
-        return file;
-    }();
+        path = file;
+    }
     return path;
 }
 
-inline NewGameChoices FinestWithRotation()
+inline NewGameChoices FinestWithRotation(int width = kSampleWidth, int height = kSampleHeight)
 {
     NewGameChoices choices;
-    choices.pending.ImageW = kSampleWidth;
-    choices.pending.ImageH = kSampleHeight;
+    choices.pending.ImageW = width;
+    choices.pending.ImageH = height;
     TakeChoices(choices.pending, {.Rotate = true, .BorderStyle = 0, .ShapeStyle = 0, .Level = 0, .FitToScreen = false});
-    ComputeFitSize(choices.pending, kSampleWidth, kSampleHeight);
+    ComputeFitSize(choices.pending, width, height);
     ApplyChosenLevel(choices.pending);
     choices.seedText = std::to_string(kSampleSeed);
     return choices;
@@ -71,11 +76,12 @@ struct SampleTable {
     }
 };
 
-// Reads the sample jigsaw and starts a new game of it on the table, with the effects of the
+// Reads the sample jigsaw of the choices' size and starts a new game of it on the table, with the effects of the
 // table's look; false when it cannot.
 inline bool OpenSample(SampleTable& table, const NewGameChoices& choices, Random& random)
 {
-    Result<JigsawFile> jigsaw = ReadJigsawFile(SampleJigsawPath(), JigsawReadMode::Start);
+    Result<JigsawFile> jigsaw =
+        ReadJigsawFile(SampleJigsawPath(choices.pending.ImageW, choices.pending.ImageH), JigsawReadMode::Start);
     return jigsaw && StartNewGame(table.state, table.windows, choices, std::move(jigsaw.value().picture), random,
                                   SampleAtlas());
 }

@@ -45,7 +45,7 @@ void ApplyEffectsTurned(benchmark::State& state)
             ResetRelief(game.buffers[size_t(kMaskBuffer + r)]);
         state.ResumeTiming();
         ApplyEffects(game);
-        benchmark::DoNotOptimize(game.edgeBuffers[3].cells.data());
+        benchmark::DoNotOptimize(game.edgeBuffers[3].pieces.data());
     }
     state.counters["pieces"] = double(game.descriptor.TotalTileNum);
 }
@@ -71,7 +71,7 @@ void ApplyEffectsTurnedSolved(benchmark::State& state)
     ApplyEffects(game);
     for (auto _ : state) {
         ApplyEffects(game);
-        benchmark::DoNotOptimize(game.edgeBuffers[3].cells.data());
+        benchmark::DoNotOptimize(game.edgeBuffers[3].pieces.data());
     }
 }
 BENCHMARK(ApplyEffectsTurnedSolved)->Unit(benchmark::kMillisecond);

@@ -2,12 +2,14 @@
 // shadows: reading the file, decoding the picture, cutting, turning the buffers, dealing, the
 // effects and the first compose of the whole field; the same without effects; and the parts the
 // effects add: the effects alone, the compose with and without them, and a memcpy of the field
-// image (F) that those are compared with in the same run.
+// image (F) that those are compared with in the same run. The opened game's buffers are counted
+// too, in bytes per picture pixel, each kind on its own.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "cutting/EdgeBands.h"
 #include "cutting/PieceEffects.h"
@@ -73,7 +75,7 @@ void Effects(benchmark::State& run)
             ResetRelief(state.buffers[size_t(kMaskBuffer + r)]);
         run.ResumeTiming();
         ApplyEffects(state);
-        benchmark::DoNotOptimize(state.edgeBuffers[3].cells.data());
+        benchmark::DoNotOptimize(state.edgeBuffers[3].pieces.data());
     }
 }
 BENCHMARK(Effects)->Unit(benchmark::kMillisecond);
@@ -98,6 +100,64 @@ void FieldMemcpy(benchmark::State& run)
     }
 }
 BENCHMARK(FieldMemcpy)->Unit(benchmark::kMicrosecond);
+
+size_t Held(const CellSpans& cells) { return cells.spans.capacity() * sizeof(CellSpan) + cells.bytes.capacity(); }
+
+// What the game holds in its buffers, by kind, in bytes per picture pixel, and in all.
+void CountHeld(benchmark::State& run, const GameState& state)
+{
+    std::map<std::string, double> held;
+    for (int r = 0; r < 4; ++r) {
+        held["picture"] += double(state.buffers[size_t(kPictureBuffer + r)].size);
+        held["mask"] += double(state.buffers[size_t(kMaskBuffer + r)].size);
+        const EdgeBuffer& edges = state.edgeBuffers[size_t(r)];
+        for (const PieceCells& cells : edges.pieces)
+            held["edges"] += double(sizeof(PieceCells) + cells.cells.capacity() + 4 * cells.mates.capacity());
+        for (const CellSpans& band : edges.bands)
+            held["bands"] += double(Held(band));
+        for (const PieceRuns& runs : state.pieceRuns[size_t(r)]) {
+            held["runs"] += double(Held(runs.own) + Held(runs.relief));
+            held["lit"] += double(runs.lit.capacity());
+        }
+    }
+    const double pixels = double(state.descriptor.ImageW) * double(state.descriptor.ImageH);
+    double total = 0;
+    for (const auto& [name, bytes] : held) {
+        run.counters[name] = bytes / pixels;
+        total += bytes;
+    }
+    run.counters["total"] = total / pixels;
+}
+
+// What the game holds after opening with effects; the time is that of counting.
+void HeldBytes(benchmark::State& run)
+{
+    const GameState& state = Opened(true).table.state;
+    for (auto _ : run)
+        CountHeld(run, state);
+}
+BENCHMARK(HeldBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A 4000 x 3000 picture opened with the usual effects and composed, once: run alone, the peak
+// memory of the process is that of such a game.
+void OpenLarge(benchmark::State& run)
+{
+    for (auto _ : run) {
+        SampleTable table;
+        FieldImage field;
+        Random random;
+        table.state.look = kUsualLook;
+        if (!OpenSample(table, FinestWithRotation(4000, 3000), random)) {
+            run.SkipWithError("the jigsaw did not open");
+            return;
+        }
+        SizeFieldImages(field, kSampleWidth, kSampleHeight, kDefaultBackground);
+        Compose(field, Layer::Field, FieldBox(table.windows), What::All, table.state, table.windows);
+        CountHeld(run, table.state);
+        run.counters["pieces"] = table.state.descriptor.TotalTileNum;
+    }
+}
+BENCHMARK(OpenLarge)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kirvo

@@ -25,53 +25,47 @@ int EdgeSlot(const GameState& state, int piece)
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
 // depth is cleared there, so a piece's own pixels (depth 0) hide a neighbour's band and of two
 // bands the nearer one shows. Neighbours are joined when joined(j) says so; each is compared over
-// the cells of both grown boxes. With a log, the piece's cells are saved there before any changes.
+// the cells of both grown boxes. With a log, the cells of the piece, its joined neighbours and
+// their mates are saved there before any changes.
 template <typename Joined>
 void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCellLog* log = nullptr)
 {
-    struct Neighbour {
-        int slot = 0;
-        uint16_t bit = 0;
-        PieceArea box;
-    };
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const int width = state.look.edgeWidth;
-    std::array<Neighbour, 9> neighbours;
+    std::array<int, 9> neighbours;
     int count = 0;
-    for (const int16_t j : state.pieces[size_t(piece)].neighbours) {
-        if (j < 0 || j >= PieceCount(state) || !joined(j))
-            continue;
-        const int slot = EdgeSlot(state, j);
-        const PieceArea box = ClippedPieceArea(state, j, rotation, width, edges.width, edges.height);
-        neighbours[size_t(count++)] = {slot, uint16_t(1 << slot), box};
-    }
+    for (const int16_t j : state.pieces[size_t(piece)].neighbours)
+        if (j >= 0 && j < PieceCount(state) && joined(j))
+            neighbours[size_t(count++)] = j;
     if (count == 0)
         return;
 
-    const int slot = EdgeSlot(state, piece);
-    const uint16_t bit = uint16_t(1 << slot);
-    const PieceArea area = ClippedPieceArea(state, piece, rotation, width, edges.width, edges.height);
-    if (log)
-        SaveEdgeArea(*log, edges, rotation, area.left, area.top, area.right, area.bottom);
-    for (int y = area.top; y <= area.bottom; ++y) {
-        uint8_t* cell = EdgeCell(edges, area.left, y);
-        for (int x = area.left; x <= area.right; ++x, cell += kEdgeCellSize) {
-            const uint16_t bits = EdgeBits(cell);
-            if ((bits & bit) == 0 || bits == bit)
+    if (log) {
+        const auto save = [&](int i) {
+            SavePieceCells(*log, edges, rotation, i);
+            for (const int32_t mate : edges.pieces[size_t(i)].mates)
+                SavePieceCells(*log, edges, rotation, mate);
+        };
+        save(piece);
+        for (int k = 0; k < count; ++k)
+            save(neighbours[size_t(k)]);
+    }
+    const PieceCells& own = edges.pieces[size_t(piece)];
+    for (int y = own.top; y <= own.bottom; ++y)
+        for (int x = own.left; x <= own.right; ++x) {
+            const int a = CellValue(own, CellIndex(own, x, y)) - 1;
+            if (a < 0)
                 continue;
-            const int a = EdgeDepth(cell, slot);
             for (int k = 0; k < count; ++k) {
-                const Neighbour& n = neighbours[size_t(k)];
-                if ((bits & n.bit) == 0 || !Contains(n.box, x, y))
+                const int n = neighbours[size_t(k)];
+                const int b = EdgeCellValue(edges, n, x, y) - 1;
+                if (b < 0)
                     continue;
-                const int b = EdgeDepth(cell, n.slot);
                 if (b < a)
-                    SetEdgeDepth(cell, slot, 0);
+                    SetEdgeCell(edges, piece, x, y, 1);
                 else if (b > a)
-                    SetEdgeDepth(cell, n.slot, 0);
+                    SetEdgeCell(edges, n, x, y, 1);
             }
         }
-    }
 }
 
 // Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
@@ -83,55 +77,70 @@ bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t va
            && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
 }
 
-// A piece alone in its slot keeps the band its stamp recorded, less the cells whose depth the
-// hiding cleared.
+// A piece without mates keeps the band its stamp recorded, less the cells whose depth the hiding
+// cleared.
 void DropHiddenCells(GameState& state, int rotation, int index)
 {
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    const int slot = state.pieces[size_t(index)].edgeSlot;
     CellSpans& band = edges.bands[size_t(index)];
     CellSpans shown;
+    const uint8_t* depth = band.bytes.data();
     for (const CellSpan& span : band.spans)
-        for (int k = 0; k < span.count; ++k)
-            if (EdgeDepth(EdgeCell(edges, span.x + k, span.y), slot) > 0)
-                shown.Add(span.x + k, span.y, band.bytes[span.first + uint32_t(k)]);
-    band = std::move(shown);
+        for (int k = 0; k < span.count; ++k, ++depth)
+            if (EdgeCellValue(edges, index, span.x + k, span.y) > 1)
+                shown.Add(span.x + k, span.y, *depth);
+    band = shown.Fitted();
 }
 
 }  // namespace
 
+void MakeEdgeCells(GameState& state, int rotation)
+{
+    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    MakeEdgeBuffer(edges, mask.width, mask.height);
+    if (edges.width == 0)
+        return;
+    edges.pieces.resize(size_t(PieceCount(state)));
+    edges.bands.resize(size_t(PieceCount(state)));
+    for (int i = 0; i < PieceCount(state); ++i) {
+        const PieceArea area = ClippedPieceArea(state, i, rotation, state.look.edgeWidth, edges.width, edges.height);
+        PieceCells& cells = edges.pieces[size_t(i)];
+        cells.left = area.left;
+        cells.top = area.top;
+        cells.right = area.right;
+        cells.bottom = area.bottom;
+        const size_t count = area.right < area.left || area.bottom < area.top
+                                 ? 0
+                                 : size_t(area.right - area.left + 1) * size_t(area.bottom - area.top + 1);
+        cells.cells.assign((count + 1) / 2, 0);
+    }
+    ForMeetingBoxes(state, rotation, kBorderEdgeSlot + 1, [&](int i) { return state.pieces[size_t(i)].edgeSlot; },
+                    [&](int a, int b) {
+                        edges.pieces[size_t(a)].mates.push_back(b);
+                        edges.pieces[size_t(b)].mates.push_back(a);
+                    });
+}
+
 // Diagonal by diagonal: the cells whose nearest pixel of the piece up-left of them lies a steps
 // away are the piece's pixels a steps up-left, less the cells found nearer. The cells of depth 1
-// and more are the piece's band as long as no other piece writes its slot there.
-void StampBand(GameState& state, int rotation, int index, const PieceBits& bits, bool alone)
+// and more are the piece's band as long as no mate writes the slot there.
+void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
 {
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     const PieceRecord& piece = state.pieces[size_t(index)];
-    const int slot = piece.edgeSlot;
-    const int bit = piece.edgeBit;
     const int edgeWidth = state.look.edgeWidth;
     const PieceArea& box = bits.box;
-    const PieceArea grown = ClippedPieceArea(state, index, rotation, edgeWidth, edges.width, edges.height);
-    CellSpans& band = edges.bands[size_t(index)];
+    PieceCells& cells = edges.pieces[size_t(index)];
+    const bool alone = cells.mates.empty();
+    // Found in a band that grows once per thread, kept in a copy just large enough.
+    thread_local CellSpans band;
     band.Clear();
-    const int cells = grown.right - grown.left + 1;
-    const int rows = grown.bottom - grown.top + 1;
-    // The band runs down the piece's right and along its foot: room for that, so that a new
-    // buffer's bands grow once.
-    if (cells > 0 && rows > 0) {
-        band.spans.reserve(2 * size_t(rows));
-        band.bytes.reserve(size_t(rows + cells) * size_t(edgeWidth));
-    }
-    for (int y = grown.top; y <= grown.bottom; ++y) {
-        // The cells are seldom in the cache: those of the row after next are asked for ahead.
-        if (y + 2 <= grown.bottom) {
-            const uint8_t* ahead = EdgeCell(edges, grown.left, y + 2);
-            for (int offset = 0; offset < cells * kEdgeCellSize; offset += 64)
-                __builtin_prefetch(ahead + offset, 1);
-        }
-        uint8_t* row = EdgeCell(edges, grown.left, y);
-        for (int w = 0; 64 * w < cells; ++w) {
-            const int left = cells - 64 * w;  // cells of the row from this word on
+    const int width = cells.right - cells.left + 1;
+    for (int y = cells.top; y <= cells.bottom; ++y) {
+        const size_t row = CellIndex(cells, cells.left, y);
+        for (int w = 0; 64 * w < width; ++w) {
+            const int left = width - 64 * w;  // cells of the row from this word on
             const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
             const uint64_t own = PieceBits::Word(bits.Row(y), w, 0) & inside;
             std::array<uint8_t, 64> depths;
@@ -141,16 +150,16 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits,
                 seen |= fresh;
                 for (; fresh != 0; fresh &= fresh - 1) {
                     const int i = std::countr_zero(fresh);
-                    uint8_t* cell = row + kEdgeCellSize * (64 * w + i);
-                    AddEdgeBit(cell, bit);
-                    if (a > 0 || !alone)
-                        SetEdgeDepth(cell, slot, a);
+                    if (alone)
+                        SetCellValue(cells, row + size_t(64 * w + i), 1 + a);
+                    else
+                        SetEdgeCell(edges, index, cells.left + 64 * w + i, y, 1 + a);
                     depths[size_t(i)] = uint8_t(a);
                 }
             }
             for (uint64_t banded = seen & ~own; banded != 0; banded &= banded - 1) {
                 const int i = std::countr_zero(banded);
-                const int x = grown.left + 64 * w + i;
+                const int x = cells.left + 64 * w + i;
                 // Beyond the box the mask may give the pixel to the piece all the same.
                 if ((x > box.right || y > box.bottom) && DrawnAsPiece(state, rotation, x, y, piece.maskValue))
                     continue;
@@ -158,36 +167,33 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits,
             }
         }
     }
+    edges.bands[size_t(index)] = band.Fitted();
 }
 
 void FindBand(GameState& state, int rotation, int index)
 {
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
-    if (edges.width <= 0)
+    if (edges.width <= 0 || size_t(index) >= edges.pieces.size())
         return;
     if (edges.bands.size() < size_t(PieceCount(state)))
         edges.bands.resize(size_t(PieceCount(state)));
     const PieceRecord& piece = state.pieces[size_t(index)];
-    const uint16_t bit = uint16_t(piece.edgeBit);
-    CellSpans& band = edges.bands[size_t(index)];
+    const PieceCells& cells = edges.pieces[size_t(index)];
+    thread_local CellSpans band;
     band.Clear();
-    const PieceArea grown = ClippedPieceArea(state, index, rotation, state.look.edgeWidth, edges.width, edges.height);
-    for (int y = grown.top; y <= grown.bottom; ++y) {
-        const uint8_t* cell = EdgeCell(edges, grown.left, y);
-        for (int x = grown.left; x <= grown.right; ++x, cell += kEdgeCellSize) {
-            if ((EdgeBits(cell) & bit) != bit)
-                continue;
-            const int depth = EdgeDepth(cell, piece.edgeSlot);
-            if (depth > 0 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
-                band.Add(x, y, uint8_t(depth));
-        }
+    for (int y = cells.top; y <= cells.bottom; ++y) {
+        size_t cell = CellIndex(cells, cells.left, y);
+        for (int x = cells.left; x <= cells.right; ++x, ++cell)
+            if (const int value = CellValue(cells, cell); value > 1 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                band.Add(x, y, uint8_t(value - 1));
     }
+    edges.bands[size_t(index)] = band.Fitted();
 }
 
 // The bands between pieces of one group are hidden, each pair of neighbours once from the lower
 // index; then the bands of every piece that may differ from what its stamp recorded are found
 // afresh from the cells.
-void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsMeeting)
+void FinishBands(GameState& state, int rotation)
 {
     for (int i = 0; i < PieceCount(state); ++i) {
         const int32_t group = state.pieces[size_t(i)].group;
@@ -198,18 +204,13 @@ void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsM
         for (const int16_t j : state.pieces[size_t(i)].neighbours)
             if (j >= 0 && j < PieceCount(state) && state.pieces[size_t(j)].group == state.pieces[size_t(i)].group)
                 joined[size_t(i)] = joined[size_t(j)] = true;
+    const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     for (int i = 0; i < PieceCount(state); ++i) {
-        if (slotsMeeting[size_t(i)])
+        if (!edges.pieces[size_t(i)].mates.empty())
             FindBand(state, rotation, i);
         else if (joined[size_t(i)])
             DropHiddenCells(state, rotation, i);
     }
-}
-
-std::vector<bool> SlotsMeeting(const GameState& state, int rotation)
-{
-    return MeetingBoxes(state, rotation, kBorderEdgeSlot + 1,
-                        [&](int i) { return state.pieces[size_t(i)].edgeSlot; });
 }
 
 void AssignEdgeSlots(GameState& state)

@@ -15,20 +15,19 @@ namespace kirvo {
 
 // Writes every piece's edge slot and bit, which the bands of all rotations share.
 void AssignEdgeSlots(GameState& state);
-// Pieces whose box grown by the edge width meets that of another piece of the same edge slot in
-// the rotation, which may then write depths of the slot there.
-std::vector<bool> SlotsMeeting(const GameState& state, int rotation);
-// Marks the cells of the piece's box grown by the edge width, clipped to the rotation's edge
-// buffer, that the piece's band covers: every cell whose nearest pixel of the piece diagonally
-// up-left of it lies A steps away, A up to the edge width (A = 0: the piece's own pixel), takes
-// the piece's edge bit and depth A; other cells keep what earlier pieces left. Records the cells
-// of depth 1 and more as the piece's band. The edge slots must be assigned and the buffer's bands
-// sized to the pieces. A piece alone in its slot (not SlotsMeeting) finds depth 0 of its slot in
-// its cells still, and does not write it again.
-void StampBand(GameState& state, int rotation, int piece, const PieceBits& bits, bool alone);
+// Sizes the rotation's edge buffer to its mask buffer and gives every piece its cells, all 0: those
+// of its box grown by the edge width, clipped to the buffer, with the pieces of its edge slot whose
+// boxes meet it as mates. The edge slots must be assigned.
+void MakeEdgeCells(GameState& state, int rotation);
+// Marks the piece's cells that its band covers: every cell whose nearest pixel of the piece
+// diagonally up-left of it lies A steps away, A up to the edge width (A = 0: the piece's own
+// pixel), takes depth A, for the piece and its mates; other cells keep what earlier pieces left.
+// Records the cells of depth 1 and more as the piece's band. The cells must be made
+// (MakeEdgeCells).
+void StampBand(GameState& state, int rotation, int piece, const PieceBits& bits);
 // Once every piece is stamped: the bands between the pieces of each group are hidden; the bands
-// of the pieces in slotsMeeting are found afresh and those of the others lose the cells hidden.
-void FinishBands(GameState& state, int rotation, const std::vector<bool>& slotsMeeting);
+// of the pieces with mates are found afresh and those of the others lose the cells hidden.
+void FinishBands(GameState& state, int rotation);
 // The piece's band in the rotation's edge buffer, from its cells (see game/EdgeBuffer.h).
 void FindBand(GameState& state, int rotation, int piece);
 // At a join in play, before the group numbers change: the bands between the piece and the pieces

@@ -9,23 +9,21 @@
 
 namespace kirvo {
 
-// keyOf(i) is in 0 .. keys - 1, or outside for a piece that counts as meeting others anyway.
-// By key, the boxes in order of their left edge, each against those that start before it ends.
-template <typename KeyOf>
-std::vector<bool> MeetingBoxes(const GameState& state, int rotation, int keys, KeyOf keyOf)
+// Calls meet(a, b) once for every two pieces of one key whose boxes meet; keyOf(i) is in
+// 0 .. keys - 1, or outside for a piece left out. By key, the boxes in order of their left edge,
+// each against those that start before it ends.
+template <typename KeyOf, typename Meet>
+void ForMeetingBoxes(const GameState& state, int rotation, int keys, KeyOf keyOf, Meet meet)
 {
     const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
     const int grow = state.look.edgeWidth;
-    std::vector<bool> meeting(size_t(PieceCount(state)), false);
-    std::vector<PieceArea> areas(meeting.size());
+    std::vector<PieceArea> areas(size_t(PieceCount(state)));
     std::vector<std::vector<int>> byKey(static_cast<size_t>(keys));
     for (int i = 0; i < PieceCount(state); ++i) {
         areas[size_t(i)] = ClippedPieceArea(state, i, rotation, grow, mask.width, mask.height);
         const int key = keyOf(i);
         if (key >= 0 && key < keys)
             byKey[size_t(key)].push_back(i);
-        else
-            meeting[size_t(i)] = true;
     }
     for (std::vector<int>& pieces : byKey) {
         std::sort(pieces.begin(), pieces.end(),
@@ -37,10 +35,22 @@ std::vector<bool> MeetingBoxes(const GameState& state, int rotation, int keys, K
             for (size_t l = k + 1; l < pieces.size() && areas[size_t(pieces[l])].left <= a.right; ++l) {
                 const PieceArea& b = areas[size_t(pieces[l])];
                 if (b.right >= b.left && b.top <= a.bottom && a.top <= b.bottom)
-                    meeting[size_t(pieces[k])] = meeting[size_t(pieces[l])] = true;
+                    meet(pieces[k], pieces[l]);
             }
         }
     }
+}
+
+// Whether each piece's box meets another of its key; a piece whose key lies outside
+// 0 .. keys - 1 counts as meeting others anyway.
+template <typename KeyOf>
+std::vector<bool> MeetingBoxes(const GameState& state, int rotation, int keys, KeyOf keyOf)
+{
+    std::vector<bool> meeting(size_t(PieceCount(state)), false);
+    for (int i = 0; i < PieceCount(state); ++i)
+        if (const int key = keyOf(i); key < 0 || key >= keys)
+            meeting[size_t(i)] = true;
+    ForMeetingBoxes(state, rotation, keys, keyOf, [&](int a, int b) { meeting[size_t(a)] = meeting[size_t(b)] = true; });
     return meeting;
 }
 

@@ -14,20 +14,29 @@ namespace {
 uint8_t Clamp(int value) { return uint8_t(value < 0 ? 0 : value > 255 ? 255 : value); }
 
 // The picture's pixels where the relief raises or lowers them, each channel moved by E and held to
-// 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn.
-void LightRelief(PieceRuns& runs, const TPixelBuffer& picture)
+// 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn. The relief's
+// bytes are not kept: drawing needs only these.
+void LightRelief(PieceRuns& runs, const CellSpans& raised, const TPixelBuffer& picture)
 {
-    runs.lit.assign(3 * runs.relief.bytes.size(), 0);
-    for (const CellSpan& span : runs.relief.spans) {
-        if (span.y >= picture.height)
-            continue;
-        const uint8_t* in = PixAddress(picture, span.x, span.y);
-        uint8_t* out = runs.lit.data() + 3 * size_t(span.first);
-        for (int i = 0; i < span.count && span.x + i < picture.width; ++i) {
-            const int d = runs.relief.bytes[span.first + uint32_t(i)] - 128;
+    runs.relief = {std::vector<CellSpan>(raised.spans.begin(), raised.spans.end()), {}};
+    runs.lit = std::vector<uint8_t>(3 * raised.bytes.size(), 0);
+    uint8_t* out = runs.lit.data();
+    const uint8_t* relief = raised.bytes.data();
+    for (size_t k = 0; k < raised.spans.size(); ++k) {
+        // The rim's rows lie a picture row apart, too far for the cache to guess: the pixels of
+        // the span after next are asked for ahead.
+        if (k + 2 < raised.spans.size() && raised.spans[k + 2].y < picture.height)
+            __builtin_prefetch(PixAddress(picture, raised.spans[k + 2].x, raised.spans[k + 2].y));
+        const CellSpan& span = raised.spans[k];
+        const int inside = span.y < picture.height ? MinInt(span.count, picture.width - span.x) : 0;
+        const uint8_t* in = inside > 0 ? PixAddress(picture, span.x, span.y) : nullptr;
+        for (int i = 0; i < inside; ++i) {
+            const int d = relief[i] - 128;
             for (int c = 0; c < 3; ++c)
                 out[3 * i + c] = Clamp(in[3 * i + c] + d);
         }
+        out += 3 * size_t(span.count);
+        relief += span.count;
     }
 }
 
@@ -75,12 +84,10 @@ void EmbossPieces(GameState& state, int rotation)
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     const bool bands = state.look.woodStyle != kWoodNone;
     const bool relief = HasRelief(state.look.embossStyle);
-    if (bands) {
-        MakeEdgeBuffer(edges, mask.width, mask.height);
-        edges.bands.resize(size_t(PieceCount(state)));
-    } else {
+    if (bands)
+        MakeEdgeCells(state, rotation);
+    else
         FreeEdgeBuffer(edges);
-    }
     const int edgeWidth = bands ? state.look.edgeWidth : 0;
     const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
     // The runs and relief of a piece are all drawing needs unless another piece of its mask value
@@ -89,35 +96,32 @@ void EmbossPieces(GameState& state, int rotation)
     runs.resize(size_t(PieceCount(state)));
     const std::vector<bool> meeting =
         MeetingBoxes(state, rotation, 256, [&](int i) { return int(state.pieces[size_t(i)].maskValue); });
-    const std::vector<bool> slotsMeeting = bands ? SlotsMeeting(state, rotation) : std::vector<bool>();
+    // Runs are found in these, which grow once, and kept in copies just large enough.
     PieceBits bits;
+    CellSpans own, raised;
     for (int i = 0; i < PieceCount(state); ++i) {
         const PieceRecord& piece = state.pieces[size_t(i)];
         PieceRuns& drawn = runs[size_t(i)];
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
                       edgeWidth);
         if (bands && edges.width > 0)
-            StampBand(state, rotation, i, bits, !slotsMeeting[size_t(i)]);
+            StampBand(state, rotation, i, bits);
         drawn.known = !meeting[size_t(i)];
-        drawn.own.Clear();
-        drawn.relief.Clear();
-        // Room for a run or two a row and the rim's relief, so that new runs grow once.
-        const size_t rows = size_t(MaxInt(bits.box.bottom - bits.box.top + 1, 0));
-        const size_t columns = size_t(MaxInt(bits.box.right - bits.box.left + 1, 0));
-        drawn.own.spans.reserve(2 * rows);
-        if (relief) {
-            drawn.relief.spans.reserve(4 * rows);
-            drawn.relief.bytes.reserve(2 * (rows + columns) * size_t(ReliefOf(state.look.embossStyle).reach));
-        }
+        own.Clear();
+        raised.Clear();
         if (drawn.known)
-            AddRuns(bits, drawn.own);
+            AddRuns(bits, own);
+        drawn.own = own.Fitted();
         if (relief) {
-            EmbossPiece(mask, bits, pass, drawn.relief);
-            LightRelief(drawn, state.buffers[size_t(kPictureBuffer + rotation)]);
+            EmbossPiece(mask, bits, pass, raised);
+            LightRelief(drawn, raised, state.buffers[size_t(kPictureBuffer + rotation)]);
+        } else {
+            drawn.relief = CellSpans();
+            drawn.lit = {};
         }
     }
     if (bands && edges.width > 0)
-        FinishBands(state, rotation, slotsMeeting);
+        FinishBands(state, rotation);
 }
 
 }  // namespace kirvo

@@ -10,7 +10,7 @@ void MakeEdgeBuffer(EdgeBuffer& buffer, int width, int height)
     }
     buffer.width = width;
     buffer.height = height;
-    buffer.cells.assign(size_t(width) * size_t(height) * kEdgeCellSize, 0);
+    buffer.pieces.clear();
     for (CellSpans& band : buffer.bands)
         band.Clear();
 }

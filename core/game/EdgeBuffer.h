@@ -1,74 +1,81 @@
-// Edge buffer: for every pixel of a mask buffer (one per rotation), which pieces' thickness bands
-// cover it and how far from the piece: 6 bytes a cell, a 16-bit set of edge bits (one per edge
-// slot, 0 to 9) and ten 3-bit depth fields in a 32-bit word (slot p at bits 3p to 3p + 2). Depth 0
-// marks the piece's own pixels, 1 the band next to it. Rows are 6 x width bytes, no padding; the
-// cells start zero. It exists only while pieces have a wooden edge or shadow.
+// Edge buffer: for one rotation, which pieces' thickness bands cover each pixel of the mask buffer
+// and how far from the piece. Each piece keeps the cells of its box grown by the edge width (and
+// clipped to the buffer), four bits a cell for its edge slot (0 to 9): 0 where no piece of the
+// slot covers the cell, else 1 + the slot's depth there. Depth 0 marks the piece's own pixels, 1 the
+// band next to it. Pieces of one slot whose grown boxes meet share the slot's cells where they
+// overlap: each lists the others as mates, and a write reaches all of them. It exists only while
+// pieces have a wooden edge or shadow.
 //
 // Beside the cells it keeps, for each piece, the cells where drawing the piece paints its band:
-// those of its box grown by the edge width with its edge bit and a depth above 0 for its slot,
-// less the piece's own pixels of the picture. Drawing reads these alone.
+// those of its grown box covered with a depth above 0 for its slot, less the piece's own pixels of
+// the picture. Drawing reads these alone.
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "game/CellSpans.h"
 
 namespace kirvo {
 
-inline constexpr int kEdgeCellSize = 6;
 inline constexpr int kBorderEdgeSlot = 9;
-inline constexpr int kMaxEdgeDepth = 7;  // the most a 3-bit depth field holds
+inline constexpr int kMaxEdgeDepth = 7;  // the most a cell's depth goes to
+
+// A piece's cells: the box has inclusive edges and is empty when right < left or bottom < top.
+struct PieceCells {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+    std::vector<uint8_t> cells;  // rows of right - left + 1 cells, two a byte, the first in the low bits
+    std::vector<int32_t> mates;  // the other pieces of the slot whose boxes meet this one
+
+    friend bool operator==(const PieceCells&, const PieceCells&) = default;
+};
 
 struct EdgeBuffer {
     int width = 0;  // 0 = no buffer
     int height = 0;
-    std::vector<uint8_t> cells;    // width * height * kEdgeCellSize
-    std::vector<CellSpans> bands;  // by piece, each cell with its depth
+    std::vector<PieceCells> pieces;  // by piece
+    std::vector<CellSpans> bands;    // by piece, each cell with its depth
 };
 
-// Zero-filled and without bands, whatever the buffer held before; a size below 1 leaves no buffer.
+// The size of the rotation's mask buffer, without pieces or bands, whatever the buffer held
+// before; a size below 1 leaves no buffer.
 void MakeEdgeBuffer(EdgeBuffer& buffer, int width, int height);
 void FreeEdgeBuffer(EdgeBuffer& buffer);
 
-inline uint8_t* EdgeCell(EdgeBuffer& buffer, int x, int y)
+inline bool Covers(const PieceCells& piece, int x, int y)
 {
-    return buffer.cells.data() + (size_t(y) * size_t(buffer.width) + size_t(x)) * kEdgeCellSize;
+    return x >= piece.left && x <= piece.right && y >= piece.top && y <= piece.bottom;
 }
-inline const uint8_t* EdgeCell(const EdgeBuffer& buffer, int x, int y)
+// The index of the piece's cell at (x, y), which must lie in its box.
+inline size_t CellIndex(const PieceCells& piece, int x, int y)
 {
-    return buffer.cells.data() + (size_t(y) * size_t(buffer.width) + size_t(x)) * kEdgeCellSize;
+    return size_t(y - piece.top) * size_t(piece.right - piece.left + 1) + size_t(x - piece.left);
 }
-// A cell's words are read and written whole; in memory they are little-endian, as the bytes
-// above describe them.
-static_assert(std::endian::native == std::endian::little);
-
-inline uint16_t EdgeBits(const uint8_t* cell)
+inline int CellValue(const PieceCells& piece, size_t index) { return piece.cells[index >> 1] >> (4 * (index & 1)) & 15; }
+inline void SetCellValue(PieceCells& piece, size_t index, int value)
 {
-    uint16_t bits;
-    std::memcpy(&bits, cell, sizeof bits);
-    return bits;
+    uint8_t& pair = piece.cells[index >> 1];
+    const int shift = 4 * int(index & 1);
+    pair = uint8_t((pair & ~(15 << shift)) | value << shift);
 }
-inline uint32_t EdgeDepths(const uint8_t* cell)
+// 0 when the piece has no cell there.
+inline int EdgeCellValue(const EdgeBuffer& buffer, int piece, int x, int y)
 {
-    uint32_t depths;
-    std::memcpy(&depths, cell + 2, sizeof depths);
-    return depths;
+    const PieceCells& cells = buffer.pieces[size_t(piece)];
+    return Covers(cells, x, y) ? CellValue(cells, CellIndex(cells, x, y)) : 0;
 }
-inline int EdgeDepth(const uint8_t* cell, int slot) { return int(EdgeDepths(cell) >> (3 * slot)) & 7; }
-inline void AddEdgeBit(uint8_t* cell, int bit)
+// Writes the cell of the piece, which must lie in its box, and of every mate whose box has it.
+inline void SetEdgeCell(EdgeBuffer& buffer, int piece, int x, int y, int value)
 {
-    const uint16_t bits = uint16_t(EdgeBits(cell) | bit);
-    std::memcpy(cell, &bits, sizeof bits);
-}
-// Depth 0 with the edge bit set hides the band there: the piece draws no band over that cell.
-inline void SetEdgeDepth(uint8_t* cell, int slot, int depth)
-{
-    const uint32_t depths = (EdgeDepths(cell) & ~(7u << (3 * slot))) | uint32_t(depth & 7) << (3 * slot);
-    std::memcpy(cell + 2, &depths, sizeof depths);
+    PieceCells& cells = buffer.pieces[size_t(piece)];
+    SetCellValue(cells, CellIndex(cells, x, y), value);
+    for (const int32_t mate : cells.mates)
+        if (PieceCells& other = buffer.pieces[size_t(mate)]; Covers(other, x, y))
+            SetCellValue(other, CellIndex(other, x, y), value);
 }
 
 }  // namespace kirvo

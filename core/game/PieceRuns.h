@@ -12,7 +12,7 @@ namespace kirvo {
 struct PieceRuns {
     bool known = false;          // false: drawing reads the mask
     CellSpans own;               // the piece's pixels of the picture
-    CellSpans relief;            // those with relief, each with its red byte (128 + E)
+    CellSpans relief;            // those with relief, without bytes
     std::vector<uint8_t> lit;    // the picture raised or lowered there: 3 bytes a relief cell, in order
 };
 

@@ -70,7 +70,9 @@ void MergeWhole(std::vector<T>& before, std::vector<T>& after, std::vector<T>& l
 void Merge(UndoStep& step, UndoStep& later)
 {
     MergeChanges(step.pieces, later.pieces, [](const PieceChange& c) { return c.piece; });
-    MergeChanges(step.edges, later.edges, [](const EdgeCellChange& c) { return uint64_t(c.rotation) << 32 | c.cell; });
+    MergeChanges(step.edges, later.edges, [](const EdgeCellChange& c) {
+        return uint64_t(c.rotation) << 56 | uint64_t(uint32_t(c.piece)) << 32 | c.cell;
+    });
     MergeWhole(step.groupsBefore, step.groupsAfter, later.groupsBefore, later.groupsAfter);
     MergeWhole(step.drawBefore, step.drawAfter, later.drawBefore, later.drawAfter);
 }

@@ -39,7 +39,7 @@ struct UndoStep {
     std::vector<int32_t> groupsAfter;
     std::vector<DrawOrderEntry> drawBefore;             // empty when the draw order did not change
     std::vector<DrawOrderEntry> drawAfter;
-    std::vector<EdgeCellChange> edges;                  // by rotation and cell
+    std::vector<EdgeCellChange> edges;                  // by rotation, piece and cell
 };
 
 class UndoHistory {

@@ -114,7 +114,10 @@ struct Band {
 template <typename Paint>
 void ForSpansIn(const CellSpans& cells, int srcX, int srcY, int width, int height, Paint paint)
 {
+    uint32_t first = 0;
     for (const CellSpan& span : cells.spans) {
+        const uint32_t at = first;
+        first += span.count;
         if (span.y >= srcY + height)
             break;
         if (span.y < srcY)
@@ -122,7 +125,7 @@ void ForSpansIn(const CellSpans& cells, int srcX, int srcY, int width, int heigh
         const int from = MaxInt(span.x, srcX);
         const int to = MinInt(span.x + span.count, srcX + width);
         if (from < to)
-            paint(from, span.y, to - from, span.first + uint32_t(from - span.x));
+            paint(from, span.y, to - from, at + uint32_t(from - span.x));
     }
 }
 

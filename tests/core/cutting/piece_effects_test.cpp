@@ -83,9 +83,7 @@ protected:
     // The piece's depth in the cell of the rotation's edge buffer; -1 without its edge bit.
     int Depth(int rotation, int piece, int x, int y) const
     {
-        const uint8_t* cell = EdgeCell(state.edgeBuffers[size_t(rotation)], x, y);
-        const PieceRecord& p = state.pieces[size_t(piece)];
-        return (EdgeBits(cell) & p.edgeBit) != 0 ? EdgeDepth(cell, p.edgeSlot) : -1;
+        return EdgeCellValue(state.edgeBuffers[size_t(rotation)], piece, x, y) - 1;
     }
 
     // Pixels of piece under, in the rotation, over which piece over would draw its band.
@@ -193,7 +191,8 @@ TEST_F(PieceEffectsTest, EdgeSlotsFollowTheCellsAndTheFrameTakesSlotNine)
         EXPECT_EQ(state.pieces[size_t(i)].edgeBit, 1 << expected[i]) << i;
     }
     EXPECT_EQ(state.pieces[13].edgeBit, 512);
-    EXPECT_EQ(EdgeBits(EdgeCell(state.edgeBuffers[0], 30, 20)), 512);
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(Depth(0, i, 30, 20) >= 0, i == 13) << "only the frame covers a cell far inside it: " << i;
 }
 
 TEST_F(PieceEffectsTest, ChangingOnlyTheWoodKeepsTheReliefAndRestampsEveryRotation)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/Random.h"
 #include "cutting/Cut.h"
@@ -135,11 +136,24 @@ Hashes HashesOf(const Table& table)
         h.masks = HashPixels(state.buffers[size_t(kMaskBuffer + r)], h.masks);
         const EdgeBuffer& edges = state.edgeBuffers[size_t(r)];
         h.edges = HashValue(edges.width, HashValue(edges.height, h.edges));
-        for (int y = 0; y < edges.height; ++y)
-            for (int x = 0; x < edges.width; ++x) {
-                const uint8_t* cell = EdgeCell(edges, x, y);
-                h.edges = HashValue(EdgeDepths(cell), HashValue(EdgeBits(cell), h.edges));
-            }
+        // Each cell as the pieces' cells hold it: a bit for every slot covering it and a 3-bit
+        // depth field per slot, slot p at bits 3p to 3p + 2.
+        const size_t cells = size_t(edges.width) * size_t(edges.height);
+        std::vector<uint16_t> bits(cells, 0);
+        std::vector<uint32_t> depths(cells, 0);
+        for (size_t i = 0; i < edges.pieces.size(); ++i) {
+            const PieceCells& own = edges.pieces[i];
+            const int slot = state.pieces[i].edgeSlot;
+            for (int y = own.top; y <= own.bottom; ++y)
+                for (int x = own.left; x <= own.right; ++x)
+                    if (const int value = CellValue(own, CellIndex(own, x, y)); value > 0) {
+                        const size_t at = size_t(y) * size_t(edges.width) + size_t(x);
+                        bits[at] = uint16_t(bits[at] | 1 << slot);
+                        depths[at] = (depths[at] & ~(7u << (3 * slot))) | uint32_t(value - 1) << (3 * slot);
+                    }
+        }
+        for (size_t at = 0; at < cells; ++at)
+            h.edges = HashValue(depths[at], HashValue(bits[at], h.edges));
     }
     for (const PieceRecord& piece : state.pieces)
         h.edges = HashValue(piece.edgeBit, HashValue(piece.edgeSlot, h.edges));

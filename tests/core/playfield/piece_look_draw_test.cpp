@@ -18,19 +18,15 @@ protected:
         state.pieces[size_t(piece)].edgeSlot = 2;
         state.pieces[size_t(piece)].edgeBit = 4;
         state.look.edgeWidth = edgeWidth;
-        MakeEdgeBuffer(state.edgeBuffers[0], state.buffers[kMaskBuffer].width, state.buffers[kMaskBuffer].height);
+        MakeEdgeCells(state, 0);
         for (int k = 1; k <= edgeWidth; ++k)
-            Stamp(13 + k, 13 + k, 2, k);
+            Stamp(piece, 13 + k, 13 + k, k);
         return piece;
     }
 
-    void Stamp(int x, int y, int slot, int depth)
+    void Stamp(int piece, int x, int y, int depth)
     {
-        uint8_t* cell = EdgeCell(state.edgeBuffers[0], x, y);
-        cell[0] |= uint8_t(1 << slot);
-        const uint32_t depths = EdgeDepths(cell) | uint32_t(depth) << (3 * slot);
-        for (int b = 0; b < 4; ++b)
-            cell[2 + b] = uint8_t(depths >> (8 * b));
+        SetEdgeCell(state.edgeBuffers[0], piece, x, y, 1 + depth);
     }
 
     // The bands as the cells now hold them, found as the effects find them, then the field.
@@ -94,15 +90,22 @@ TEST_F(PieceLookDrawTest, TheShadowFadesOutwards)
     EXPECT_NEAR((At(FieldX(17), FieldY(17)) & 0xFF) / double(grey), 0.83, 0.01);
 }
 
-// Another piece's band in the same cell is not this piece's: only its own edge bit draws.
+// Another piece's band over the piece's box, lying elsewhere on the field, is not this piece's:
+// only the piece's own cells draw where it lies.
 TEST_F(PieceLookDrawTest, OnlyThePiecesOwnBandIsDrawn)
 {
-    Piece(3);
+    state.look.edgeWidth = 3;
+    const int other = AddPiece(15, 12, 2, 2, 7, MW_SIDE0, 200, 200);
+    state.pieces[size_t(other)].edgeSlot = 5;
+    state.pieces[size_t(other)].edgeBit = 32;
+    const int piece = Piece(3);
+    Stamp(other, 16, 15, 1);
     state.look.woodStyle = kWoodEdge;
     state.look.woodColor = MakeColour(100, 80, 5);
-    Stamp(20, 20, 5, 1);
     Draw();
-    EXPECT_EQ(At(FieldX(20), FieldY(20)), kDefaultBackground);
+    EXPECT_EQ(At(FieldX(16), FieldY(15)), kDefaultBackground);
+    EXPECT_EQ(At(FieldX(16), FieldY(16)), MakeColour(80, 60, 0)) << "the piece's own band still draws";
+    EXPECT_EQ(EdgeCellValue(state.edgeBuffers[0], piece, 16, 15), 0);
 }
 
 }  // namespace

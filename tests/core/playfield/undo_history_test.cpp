@@ -40,7 +40,7 @@ void ExpectSame(const GameState& state, const Snapshot& snapshot, const char* wh
     EXPECT_EQ(state.pieces, snapshot.pieces) << when;
     EXPECT_EQ(state.drawOrder, snapshot.drawOrder) << when;
     for (size_t r = 0; r < 4; ++r)
-        EXPECT_TRUE(state.edgeBuffers[r].cells == snapshot.edges[r].cells) << when << ", edges of rotation " << r;
+        EXPECT_TRUE(state.edgeBuffers[r].pieces == snapshot.edges[r].pieces) << when << ", edges of rotation " << r;
     for (size_t b = 0; b < 8; ++b)
         EXPECT_TRUE(Snapshot::Bytes(state.buffers[b]) == snapshot.buffers[b]) << when << ", buffer " << b;
 }
@@ -136,7 +136,7 @@ TEST_F(UndoHistoryTest, UndoingEveryStepGivesTheStartAndRedoingThemTheEnd)
         joins += Act(random);
     const Snapshot end(state);
     ASSERT_GT(joins, 20);
-    ASSERT_FALSE(state.edgeBuffers[0].cells == start.edges[0].cells) << "the joins must have hidden bands";
+    ASSERT_FALSE(state.edgeBuffers[0].pieces == start.edges[0].pieces) << "the joins must have hidden bands";
     EXPECT_LT(history.StepCount(), 500u) << "a click takes no step of its own";
 
     while (history.Undo(state)) {
