@@ -2,7 +2,8 @@
 # Measures the peak resident memory of the game playing the finest cut of a 1920 x 1080 jigsaw
 # with rotation, relief and shadows on: the game runs in a private home folder under a virtual
 # 1920 x 1080 screen, is given the jigsaw on its command line, starts it from the browser, waits,
-# and is asked to quit.
+# and is asked to quit. Prints the peak and the present resident memory once the game is idle, and
+# the peak again as time(1) measured it.
 #
 #   tools/measure_game_memory.sh [BUILD [SIZE [SCREENSHOT.png]]]   (needs xvfb, xauth, xdotool, imagemagick)
 #
@@ -57,6 +58,7 @@ for i in \$(seq 60); do
   [ \$((\$(cpu) - before)) -lt \$((\$(getconf CLK_TCK) / 10)) ] && break
 done
 ${shot:+import -window root "$shot"}
+grep -E "VmHWM|VmRSS" "/proc/\$game/status"
 kill -TERM "\$game"
 wait "\$timer"
 PLAY
