@@ -99,8 +99,11 @@ void ToolbarPanel::SetCaption(int button, const QString& caption)
 
 void ToolbarPanel::Layout(int width, bool fullScreen)
 {
+    width_ = width;
     fullScreen_ = fullScreen;
-    const ToolbarRow row = ToolbarLayout(width, fullScreen);
+    // A shown clock keeps the room of its longest time free of buttons.
+    const int clockWidth = clock_->isVisibleTo(this) ? clock_->fontMetrics().horizontalAdvance("00:00:00") + 8 : 0;
+    const ToolbarRow row = ToolbarLayout(width, fullScreen, clockWidth);
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         const ButtonPlace& place = row.buttons[size_t(i)];
         buttons_[size_t(i)].image->setGeometry(place.x, place.y, place.width, place.height);
@@ -111,10 +114,8 @@ void ToolbarPanel::Layout(int width, bool fullScreen)
     overflowButton_->setGeometry(overflow.x, overflow.y, overflow.width, overflow.height);
     overflowButton_->setVisible(overflow.visible);
     overflowed_ = row.overflowed;
-    // Left of the window buttons a full screen shows, and of the overflow button.
-    int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
-    if (overflow.visible)
-        right = std::min(right, overflow.x - 4);
+    // At the row's end: left of the window buttons a full screen shows.
+    const int right = fullScreen ? buttons_[BI_Min].image->x() - 8 : width - 12;
     clock_->setGeometry(right - 120, 0, 120, kToolbarHeight);
 }
 
@@ -136,7 +137,10 @@ void ToolbarPanel::FillOverflowMenu()
 void ToolbarPanel::ShowClock(const QString& text)
 {
     clock_->setText(text);
-    clock_->setVisible(!text.isEmpty());
+    if (clock_->isVisibleTo(this) != !text.isEmpty()) {
+        clock_->setVisible(!text.isEmpty());
+        Layout(width_, fullScreen_);
+    }
 }
 
 void ToolbarPanel::ReleaseHot()

@@ -80,6 +80,7 @@ private:
     std::array<ButtonState, kToolbarButtonCount> buttons_;
     std::array<QString, kToolbarButtonCount> captions_;  // in the overflow menu
     int hot_ = -1;  // -1 = none
+    int width_ = 0;  // of the last layout
     bool fullScreen_ = false;
     QLabel* clock_ = nullptr;  // L_Clock
     QToolButton* overflowButton_ = nullptr;  // B_Overflow

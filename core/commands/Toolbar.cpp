@@ -107,9 +107,9 @@ int RowRoom(int width, bool fullScreen)
 }
 
 // The gaps of the width, or of a narrower width when the row would not fit with them.
-ToolbarGaps GapsThatFit(int width, bool fullScreen)
+ToolbarGaps GapsThatFit(int width, bool fullScreen, int clockWidth)
 {
-    const int room = RowRoom(width, fullScreen);
+    const int room = RowRoom(width, fullScreen) - clockWidth;
     for (int asIf : {width, 1024, 800})
         if (const ToolbarGaps gaps = ToolbarGapsFor(std::min(width, asIf), fullScreen); RowEnd(gaps) <= room)
             return gaps;
@@ -118,10 +118,10 @@ ToolbarGaps GapsThatFit(int width, bool fullScreen)
 
 }  // namespace
 
-ToolbarRow ToolbarLayout(int width, bool fullScreen)
+ToolbarRow ToolbarLayout(int width, bool fullScreen, int clockWidth)
 {
-    const ToolbarGaps gaps = GapsThatFit(width, fullScreen);
-    const int room = RowRoom(width, fullScreen);
+    const ToolbarGaps gaps = GapsThatFit(width, fullScreen, clockWidth);
+    const int room = RowRoom(width, fullScreen) - clockWidth;
     const bool overflowing = RowEnd(gaps) > room;
     // With the overflow button at its end the row has that much less room.
     const int buttonRoom = overflowing ? room - gaps.group - kNarrowButtonWidth : room;

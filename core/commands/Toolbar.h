@@ -56,8 +56,9 @@ struct ToolbarRow {
 
 // The buttons in a row with the gaps of the width; where the row would not fit with them, with the
 // tighter gaps of a narrower width, so that the buttons on the right stay in view as long as any
-// gaps let them; past that, into the overflow menu.
-ToolbarRow ToolbarLayout(int width, bool fullScreen);
+// gaps let them; past that, into the overflow menu. A clock shown at the row's right end takes
+// clockWidth pixels there, which the buttons and the overflow button keep clear of.
+ToolbarRow ToolbarLayout(int width, bool fullScreen, int clockWidth = 0);
 
 // The narrowest window whose toolbar still shows the application button and the overflow button,
 // which between them reach every command.

@@ -500,6 +500,26 @@ TEST_F(MainWindowTest, TheClockStandsStillWhileADialogIsOpen)
     EXPECT_EQ(window.Toolbar()->Clock()->text(), "0:02");
 }
 
+// The clock at the toolbar's right end never covers a button: those it would cover go into the
+// overflow menu while it is shown, and come back when it is hidden.
+TEST_F(MainWindowTest, TheClockKeepsClearOfTheButtons)
+{
+    ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));
+    ToolbarPanel* toolbar = window.Toolbar();
+    for (int width : {700, 1000, 1280}) {
+        window.resize(width, 600);
+        const bool overflowing = toolbar->OverflowButton()->isVisibleTo(toolbar);
+        Tap(Qt::Key_K);
+        QLabel* clock = toolbar->Clock();
+        const int textLeft = clock->geometry().right() - clock->fontMetrics().horizontalAdvance(clock->text());
+        for (QWidget* shown : toolbar->findChildren<QWidget*>())
+            if (shown != clock && shown->parentWidget() == toolbar && shown->isVisibleTo(toolbar))
+                EXPECT_LT(shown->geometry().right(), textLeft) << width << " " << shown->objectName().toStdString();
+        Tap(Qt::Key_K);
+        EXPECT_EQ(toolbar->OverflowButton()->isVisibleTo(toolbar), overflowing) << width;
+    }
+}
+
 TEST_F(MainWindowTest, CurrentWindowCaptionsNameTheWindowInView)
 {
     ASSERT_TRUE(window.OpenFile(MakeJigsaw(window, "good.ast", 200, 150)));

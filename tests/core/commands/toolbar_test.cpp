@@ -130,24 +130,28 @@ TEST(Toolbar, ButtonsThatDoNotFitLeaveTheRowFromTheRightForTheOverflowButton)
     }
 }
 
+// With the clock shown, they also keep clear of the clock at the row's right end.
 TEST(Toolbar, AtEveryWidthTheShownButtonsAndTheOverflowButtonStayInView)
 {
-    for (bool fullScreen : {false, true}) {
-        for (int width = fullScreen ? 320 : SmallestToolbarWidth(); width <= 1400; ++width) {
-            const ToolbarRow row = ToolbarLayout(width, fullScreen);
-            // The window's right margin, or Minimise in full screen.
-            const int end = fullScreen ? row.buttons[BI_Min].x : width - 8;
-            int right = 0;
-            for (int i = 0; i < kToolbarButtonCount; ++i)
-                if (row.buttons[size_t(i)].visible && i != BI_Min && i != BI_Close)
-                    right = std::max(right, row.buttons[size_t(i)].x + row.buttons[size_t(i)].width);
-            ASSERT_LE(right, end) << width << " " << fullScreen;
-            ASSERT_EQ(row.overflow.visible, !row.overflowed.empty()) << width << " " << fullScreen;
-            if (row.overflow.visible) {
-                ASSERT_GT(row.overflow.x, right) << width << " " << fullScreen;
-                ASSERT_LE(row.overflow.x + row.overflow.width, end) << width << " " << fullScreen;
+    for (int clock : {0, 60}) {
+        for (bool fullScreen : {false, true}) {
+            for (int width = (fullScreen ? 320 : SmallestToolbarWidth()) + clock; width <= 1400; ++width) {
+                const ToolbarRow row = ToolbarLayout(width, fullScreen, clock);
+                SCOPED_TRACE(testing::Message() << width << " " << fullScreen << " " << clock);
+                // The window's right margin, or Minimise in full screen, less the clock.
+                const int end = (fullScreen ? row.buttons[BI_Min].x : width - 8) - clock;
+                int right = 0;
+                for (int i = 0; i < kToolbarButtonCount; ++i)
+                    if (row.buttons[size_t(i)].visible && i != BI_Min && i != BI_Close)
+                        right = std::max(right, row.buttons[size_t(i)].x + row.buttons[size_t(i)].width);
+                ASSERT_LE(right, end);
+                ASSERT_EQ(row.overflow.visible, !row.overflowed.empty());
+                if (row.overflow.visible) {
+                    ASSERT_GT(row.overflow.x, right);
+                    ASSERT_LE(row.overflow.x + row.overflow.width, end);
+                }
+                ASSERT_TRUE(row.buttons[BI_App].visible);
             }
-            ASSERT_TRUE(row.buttons[BI_App].visible);
         }
     }
 }
