@@ -27,8 +27,8 @@ xdotool mousemove 1360 86 click 1; sleep 0.5; xdotool mousemove 800 990; sleep 0
 window=$(xdotool search --onlyvisible --name "Kirvo" | tail -1)
 xdotool windowsize "$window" 700 520; sleep 1.5; shot 2-small
 xdotool windowsize "$window" 520 600; sleep 1; xdotool key k; sleep 1
-# The "»" button follows Win 2, the last button that fits 520 pixels.
-xdotool mousemove 478 16 click 1; sleep 1; shot 3-overflow
+# The "»" button follows the clock button, the last button that fits 520 pixels beside the clock.
+xdotool mousemove 409 16 click 1; sleep 1; shot 3-overflow
 xdotool key Escape; sleep 0.5; xdotool key k; sleep 0.5
 xdotool mousemove 511 591 mousedown 1; sleep 0.3
 xdotool mousemove 400 500; sleep 0.3; xdotool mousemove 100 100; sleep 0.3; xdotool mouseup 1; sleep 1.5
