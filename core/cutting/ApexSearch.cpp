@@ -15,17 +15,37 @@ constexpr int kPointsPerBucket = 2;
 // the margin argument in Find.
 constexpr double kFlatCircle = 4096;
 
-// The one angle expression of both searches, so that equal angles compare equal. The products
-// and sums are of whole numbers below 2^53 and therefore exact; the clamp only matters if the
-// quotient were to round past +-1.
-double ApexAngle(SeedPoint u, SeedPoint v, SeedPoint k)
+// Cosines further apart than this belong to angles further apart than acos can round together:
+// acos falls at least as steeply as the cosine rises, and its results lie within a few units of
+// rounding (below 1e-15 at pi) of the exact angles.
+constexpr double kSameAngleBand = 1e-14;
+
+// The cosine of the angle under which k sees u and v: the one expression of both searches, so
+// that equal angles compare equal. The products and sums are of whole numbers below 2^53 and
+// therefore exact; the clamp only matters if the quotient were to round past +-1.
+double ApexCosine(SeedPoint u, SeedPoint v, SeedPoint k)
 {
     double ux = u.x - k.x;
     double uy = u.y - k.y;
     double vx = v.x - k.x;
     double vy = v.y - k.y;
     double cosine = (ux * vx + uy * vy) / (std::sqrt(ux * ux + uy * uy) * std::sqrt(vx * vx + vy * vy));
-    return std::acos(std::clamp(cosine, -1.0, 1.0));
+    return std::clamp(cosine, -1.0, 1.0);
+}
+
+// Compares the angles of two cosines as acos gives them: +1 when the first is wider, 0 when the
+// computed angles are equal, -1 when it is narrower. A smaller cosine is a wider angle; acos is
+// only worked out for cosines so close that their angles may round to one value, and those ties
+// keep deciding which point wins exactly as they always did.
+int CompareAngles(double cosine, double other)
+{
+    if (cosine == other)
+        return 0;
+    if (std::abs(cosine - other) > kSameAngleBand)
+        return cosine < other ? 1 : -1;
+    double angle = std::acos(cosine);
+    double otherAngle = std::acos(other);
+    return (angle > otherAngle) - (angle < otherAngle);
 }
 
 }  // namespace
@@ -53,14 +73,14 @@ int FindApexByScan(std::span<const SeedPoint> points, int u, int v, int side)
 {
     if (side == 0)
         return -1;
-    double bestAngle = -1000;
+    double bestCosine = kNoCosine;
     int best = -1;
     for (int k = 0; k < int(points.size()); ++k) {
         if (Orientation(points[u], points[v], points[k]) != side)
             continue;
-        double angle = ApexAngle(points[u], points[v], points[k]);
-        if (angle > bestAngle) {
-            bestAngle = angle;
+        double cosine = ApexCosine(points[u], points[v], points[k]);
+        if (CompareAngles(cosine, bestCosine) > 0) {
+            bestCosine = cosine;
             best = k;
         }
     }
@@ -119,9 +139,10 @@ void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, double left, double to
             if (Orientation(u, v, k) != side)
                 continue;
             // Equal angles go to the lowest index: the scan keeps the first of them.
-            double angle = ApexAngle(u, v, k);
-            if (angle > best.angle || (angle == best.angle && entry.index < best.index))
-                best = {angle, entry.index};
+            double cosine = ApexCosine(u, v, k);
+            int order = CompareAngles(cosine, best.cosine);
+            if (order > 0 || (order == 0 && entry.index < best.index))
+                best = {cosine, entry.index};
         }
     }
 }

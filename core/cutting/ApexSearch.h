@@ -19,6 +19,9 @@ struct SeedPoint {
     int y = 0;
 };
 
+// Above every cosine: any angle is wider than none.
+inline constexpr double kNoCosine = 2;
+
 struct RealPoint {
     double x = 0;
     double y = 0;
@@ -49,7 +52,7 @@ private:
         int index;
     };
     struct Best {
-        double angle = -1000;
+        double cosine = kNoCosine;
         int index = -1;
     };
 
