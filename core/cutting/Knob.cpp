@@ -87,13 +87,13 @@ Apex PlaceApex(const Descriptor& d, PixelPoint s, PixelPoint t, double h, int si
     return {h, false};
 }
 
-void DrawPath(TPixelBuffer& canvas, const std::vector<PathPoint>& path, uint32_t colour)
+// The path's lines and its first point, which is also its first sample.
+void DrawPath(TPixelBuffer& canvas, const BezierSamples& samples, uint32_t colour)
 {
-    DrawBezierPath(canvas, path, colour);
-    int x = RoundHalfEven(path.front().x);
-    int y = RoundHalfEven(path.front().y);
-    if (x >= 0 && y >= 0 && x < canvas.width && y < canvas.height)
-        PixSetPixel(canvas, x, y, colour);
+    DrawBezierSamples(canvas, samples, colour);
+    const PixelPoint first = samples.points.front();
+    if (first.x >= 0 && first.y >= 0 && first.x < canvas.width && first.y < canvas.height)
+        PixSetPixel(canvas, first.x, first.y, colour);
 }
 
 bool InZone(PixelPoint p, PixelPoint end, int zone) { return std::abs(p.x - end.x) < zone && std::abs(p.y - end.y) < zone; }
@@ -221,7 +221,7 @@ bool DrawKnob(const KnobContext& context, const KnobRequest& request, KnobBox& b
     }
     for (PixelPoint p : samples.points)
         boxOut.Add(p);
-    DrawPath(context.canvas, path, request.colour);
+    DrawPath(context.canvas, samples, request.colour);
     return true;
 }
 
@@ -238,7 +238,8 @@ void DrawGridKnob(const KnobContext& context, const KnobAtlas& atlas, std::span<
     Apex apex = PlaceApex(d, s, t, d.knobMargin, side);
     if (!apex.moved && CopyAtlasKnob(context.canvas, atlas, templateIndex, side, mirror, s, t, colour))
         return;
-    DrawPath(context.canvas, MapKnob(context.templates[templateIndex], mirror, s, t, apex.height, side), colour);
+    DrawPath(context.canvas, SampleBezierPath(MapKnob(context.templates[templateIndex], mirror, s, t, apex.height, side)),
+             colour);
 }
 
 }  // namespace kirvo
