@@ -169,18 +169,53 @@ bool KnobClear(const TPixelBuffer& canvas, const BezierSamples& samples, const C
         return true;
     };
 
+    // Away from the area's edges and the end zones every probed pixel is checked: the rays are
+    // walked by address alone.
+    const int bytesPerPixel = canvas.bytesPerPixel;
+    const ptrdiff_t stride = canvas.stride;
+    auto allProbed = [&](PixelPoint p) {
+        const int clear = probe.endZone + straightReach;
+        return p.x - straightReach >= probe.left && p.x + straightReach <= probe.right &&
+               p.y - straightReach >= probe.top && p.y + straightReach <= probe.bottom &&
+               (std::abs(p.x - probe.start.x) >= clear || std::abs(p.y - probe.start.y) >= clear) &&
+               (std::abs(p.x - probe.end.x) >= clear || std::abs(p.y - probe.end.y) >= clear);
+    };
+    auto raysWhite = [&](PixelPoint p) {
+        const uint8_t* centre = PixAddress(canvas, p.x, p.y);
+        for (Ray ray : kRays) {
+            const ptrdiff_t step = ray.dx * bytesPerPixel + ray.dy * stride;
+            const int count = ray.diagonal ? diagonalReach : straightReach;
+            const uint8_t* pixel = centre;
+            for (int k = 1; k <= count; ++k) {
+                pixel += step;
+                if (pixel[0] != 0xFF || pixel[1] != 0xFF || pixel[2] != 0xFF)
+                    return false;
+            }
+        }
+        return true;
+    };
+
     for (size_t j = 0; j + 1 < samples.segmentStart.size(); ++j) {
         for (int i = samples.segmentStart[j]; i < samples.segmentStart[j + 1]; ++i) {
             const PixelPoint p = samples.points[i];
+            // A sample on the pixel of the one before, in this segment or the last, passed every
+            // test but the centre lines, which it skips too.
+            if (i > 0 && samples.points[i - 1] == p)
+                continue;
             if (!inArea(p.x, p.y))
                 return false;
             if (nearEnd(p.x, p.y))
                 continue;
             // Two samples on one pixel span no line, so they say nothing about the centres.
-            if (i > samples.segmentStart[j] && samples.points[i - 1] != p) {
+            if (i > samples.segmentStart[j]) {
                 const PixelPoint previous = samples.points[i - 1];
                 if (OnLine(previous, p, probe.ownCentre) || (hasNeighbour && OnLine(previous, p, probe.neighbourCentre)))
                     return false;
+            }
+            if (allProbed(p)) {
+                if (!raysWhite(p))
+                    return false;
+                continue;
             }
             for (Ray ray : kRays) {
                 if (!rayClear(p, ray))
