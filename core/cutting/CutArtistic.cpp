@@ -277,7 +277,7 @@ void FillLeftovers(TPixelBuffer& canvas, const TBox& area)
     for (int y = area.top; y <= area.bottom; ++y) {
         uint8_t* pixel = PixAddress(canvas, area.left, y);
         for (int x = area.left; x <= area.right; ++x, pixel += 3) {
-            if (ColourAt(pixel) != kUnowned)
+            if (!IsUnownedPixel(pixel))
                 continue;
             uint32_t colour = kUnowned;
             if (x > area.left)
@@ -302,7 +302,7 @@ std::vector<PixelPoint> UnownedPixels(const TPixelBuffer& canvas, const Descript
     for (int y = 0; y < d.ImageH; ++y) {
         const uint8_t* pixel = PixRow(canvas, y);
         for (int x = 0; x < d.ImageW; ++x, pixel += 3)
-            if (ColourAt(pixel) == kUnowned)
+            if (IsUnownedPixel(pixel))
                 unowned.push_back({x, y});
     }
     return unowned;
