@@ -121,18 +121,18 @@ ApexSearch::ApexSearch(std::span<const SeedPoint> points) : points(points.begin(
 int ApexSearch::Column(double x) const { return int(std::floor(x) - minX) / bucketSize; }
 int ApexSearch::Row(double y) const { return int(std::floor(y) - minY) / bucketSize; }
 
-void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, double left, double top, double right, double bottom,
-                      Best& best) const
+ApexSearch::Buckets ApexSearch::Covering(double left, double top, double right, double bottom) const
 {
     if (right < minX || left > maxX || bottom < minY || top > maxY)
-        return;
-    int column0 = Column(std::max(left, double(minX)));
-    int column1 = Column(std::ceil(std::min(right, double(maxX))));
-    int row0 = Row(std::max(top, double(minY)));
-    int row1 = Row(std::ceil(std::min(bottom, double(maxY))));
-    for (int row = row0; row <= row1; ++row) {
-        // The buckets of one row are stored one after another.
-        const int* start = &bucketStart[size_t(row) * columns];
+        return {};
+    return {Column(std::max(left, double(minX))), Column(std::ceil(std::min(right, double(maxX)))),
+            Row(std::max(top, double(minY))), Row(std::ceil(std::min(bottom, double(maxY))))};
+}
+
+void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, const Buckets& buckets, const Buckets& seen, Best& best) const
+{
+    // The buckets of one row are stored one after another: a run of columns is one run of entries.
+    auto scanColumns = [&](const int* start, int column0, int column1) {
         for (int at = start[column0]; at < start[column1 + 1]; ++at) {
             const Entry& entry = entries[at];
             SeedPoint k {entry.x, entry.y};
@@ -144,6 +144,15 @@ void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, double left, double to
             if (order > 0 || (order == 0 && entry.index < best.index))
                 best = {cosine, entry.index};
         }
+    };
+    for (int row = buckets.row0; row <= buckets.row1; ++row) {
+        const int* start = &bucketStart[size_t(row) * columns];
+        if (row < seen.row0 || row > seen.row1) {
+            scanColumns(start, buckets.column0, buckets.column1);
+            continue;
+        }
+        scanColumns(start, buckets.column0, std::min(buckets.column1, seen.column0 - 1));
+        scanColumns(start, std::max(buckets.column0, seen.column1 + 1), buckets.column1);
     }
 }
 
@@ -156,8 +165,9 @@ int ApexSearch::Find(int u, int v, int side) const
 
     // A first candidate from the buckets around the edge.
     Best best;
-    Scan(a, b, side, std::min(a.x, b.x) - bucketSize, std::min(a.y, b.y) - bucketSize,
-         std::max(a.x, b.x) + bucketSize, std::max(a.y, b.y) + bucketSize, best);
+    const Buckets aroundEdge = Covering(std::min(a.x, b.x) - bucketSize, std::min(a.y, b.y) - bucketSize,
+                                        std::max(a.x, b.x) + bucketSize, std::max(a.y, b.y) + bucketSize);
+    Scan(a, b, side, aroundEdge, {}, best);
     if (best.index < 0)
         return FindApexByScan(points, u, v, side);
 
@@ -171,8 +181,11 @@ int ApexSearch::Find(int u, int v, int side) const
     double halfEdge = std::hypot(double(b.x) - a.x, double(b.y) - a.y) / 2;
     if (radius > kFlatCircle * halfEdge)
         return FindApexByScan(points, u, v, side);
+    // The buckets already scanned are left out: a point offered again cannot displace the best,
+    // which is at least as good as every point offered before.
     double reach = radius + radius / 16 + 2;
-    Scan(a, b, side, centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach, best);
+    Scan(a, b, side, Covering(centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach), aroundEdge,
+         best);
     return best.index;
 }
 
