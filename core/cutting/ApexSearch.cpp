@@ -15,17 +15,37 @@ constexpr int kPointsPerBucket = 2;
 // the margin argument in Find.
 constexpr double kFlatCircle = 4096;
 
-// The one angle expression of both searches, so that equal angles compare equal. The products
-// and sums are of whole numbers below 2^53 and therefore exact; the clamp only matters if the
-// quotient were to round past +-1.
-double ApexAngle(SeedPoint u, SeedPoint v, SeedPoint k)
+// Cosines further apart than this belong to angles further apart than acos can round together:
+// acos falls at least as steeply as the cosine rises, and its results lie within a few units of
+// rounding (below 1e-15 at pi) of the exact angles.
+constexpr double kSameAngleBand = 1e-14;
+
+// The cosine of the angle under which k sees u and v: the one expression of both searches, so
+// that equal angles compare equal. The products and sums are of whole numbers below 2^53 and
+// therefore exact; the clamp only matters if the quotient were to round past +-1.
+double ApexCosine(SeedPoint u, SeedPoint v, SeedPoint k)
 {
     double ux = u.x - k.x;
     double uy = u.y - k.y;
     double vx = v.x - k.x;
     double vy = v.y - k.y;
     double cosine = (ux * vx + uy * vy) / (std::sqrt(ux * ux + uy * uy) * std::sqrt(vx * vx + vy * vy));
-    return std::acos(std::clamp(cosine, -1.0, 1.0));
+    return std::clamp(cosine, -1.0, 1.0);
+}
+
+// Compares the angles of two cosines as acos gives them: +1 when the first is wider, 0 when the
+// computed angles are equal, -1 when it is narrower. A smaller cosine is a wider angle; acos is
+// only worked out for cosines so close that their angles may round to one value, and those ties
+// keep deciding which point wins exactly as they always did.
+int CompareAngles(double cosine, double other)
+{
+    if (cosine == other)
+        return 0;
+    if (std::abs(cosine - other) > kSameAngleBand)
+        return cosine < other ? 1 : -1;
+    double angle = std::acos(cosine);
+    double otherAngle = std::acos(other);
+    return (angle > otherAngle) - (angle < otherAngle);
 }
 
 }  // namespace
@@ -53,14 +73,14 @@ int FindApexByScan(std::span<const SeedPoint> points, int u, int v, int side)
 {
     if (side == 0)
         return -1;
-    double bestAngle = -1000;
+    double bestCosine = kNoCosine;
     int best = -1;
     for (int k = 0; k < int(points.size()); ++k) {
         if (Orientation(points[u], points[v], points[k]) != side)
             continue;
-        double angle = ApexAngle(points[u], points[v], points[k]);
-        if (angle > bestAngle) {
-            bestAngle = angle;
+        double cosine = ApexCosine(points[u], points[v], points[k]);
+        if (CompareAngles(cosine, bestCosine) > 0) {
+            bestCosine = cosine;
             best = k;
         }
     }
@@ -101,28 +121,38 @@ ApexSearch::ApexSearch(std::span<const SeedPoint> points) : points(points.begin(
 int ApexSearch::Column(double x) const { return int(std::floor(x) - minX) / bucketSize; }
 int ApexSearch::Row(double y) const { return int(std::floor(y) - minY) / bucketSize; }
 
-void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, double left, double top, double right, double bottom,
-                      Best& best) const
+ApexSearch::Buckets ApexSearch::Covering(double left, double top, double right, double bottom) const
 {
     if (right < minX || left > maxX || bottom < minY || top > maxY)
-        return;
-    int column0 = Column(std::max(left, double(minX)));
-    int column1 = Column(std::ceil(std::min(right, double(maxX))));
-    int row0 = Row(std::max(top, double(minY)));
-    int row1 = Row(std::ceil(std::min(bottom, double(maxY))));
-    for (int row = row0; row <= row1; ++row) {
-        // The buckets of one row are stored one after another.
-        const int* start = &bucketStart[size_t(row) * columns];
+        return {};
+    return {Column(std::max(left, double(minX))), Column(std::ceil(std::min(right, double(maxX)))),
+            Row(std::max(top, double(minY))), Row(std::ceil(std::min(bottom, double(maxY))))};
+}
+
+void ApexSearch::Scan(SeedPoint u, SeedPoint v, int side, const Buckets& buckets, const Buckets& seen, Best& best) const
+{
+    // The buckets of one row are stored one after another: a run of columns is one run of entries.
+    auto scanColumns = [&](const int* start, int column0, int column1) {
         for (int at = start[column0]; at < start[column1 + 1]; ++at) {
             const Entry& entry = entries[at];
             SeedPoint k {entry.x, entry.y};
             if (Orientation(u, v, k) != side)
                 continue;
             // Equal angles go to the lowest index: the scan keeps the first of them.
-            double angle = ApexAngle(u, v, k);
-            if (angle > best.angle || (angle == best.angle && entry.index < best.index))
-                best = {angle, entry.index};
+            double cosine = ApexCosine(u, v, k);
+            int order = CompareAngles(cosine, best.cosine);
+            if (order > 0 || (order == 0 && entry.index < best.index))
+                best = {cosine, entry.index};
         }
+    };
+    for (int row = buckets.row0; row <= buckets.row1; ++row) {
+        const int* start = &bucketStart[size_t(row) * columns];
+        if (row < seen.row0 || row > seen.row1) {
+            scanColumns(start, buckets.column0, buckets.column1);
+            continue;
+        }
+        scanColumns(start, buckets.column0, std::min(buckets.column1, seen.column0 - 1));
+        scanColumns(start, std::max(buckets.column0, seen.column1 + 1), buckets.column1);
     }
 }
 
@@ -135,8 +165,9 @@ int ApexSearch::Find(int u, int v, int side) const
 
     // A first candidate from the buckets around the edge.
     Best best;
-    Scan(a, b, side, std::min(a.x, b.x) - bucketSize, std::min(a.y, b.y) - bucketSize,
-         std::max(a.x, b.x) + bucketSize, std::max(a.y, b.y) + bucketSize, best);
+    const Buckets aroundEdge = Covering(std::min(a.x, b.x) - bucketSize, std::min(a.y, b.y) - bucketSize,
+                                        std::max(a.x, b.x) + bucketSize, std::max(a.y, b.y) + bucketSize);
+    Scan(a, b, side, aroundEdge, {}, best);
     if (best.index < 0)
         return FindApexByScan(points, u, v, side);
 
@@ -150,8 +181,11 @@ int ApexSearch::Find(int u, int v, int side) const
     double halfEdge = std::hypot(double(b.x) - a.x, double(b.y) - a.y) / 2;
     if (radius > kFlatCircle * halfEdge)
         return FindApexByScan(points, u, v, side);
+    // The buckets already scanned are left out: a point offered again cannot displace the best,
+    // which is at least as good as every point offered before.
     double reach = radius + radius / 16 + 2;
-    Scan(a, b, side, centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach, best);
+    Scan(a, b, side, Covering(centre.x - reach, centre.y - reach, centre.x + reach, centre.y + reach), aroundEdge,
+         best);
     return best.index;
 }
 

@@ -19,6 +19,9 @@ struct SeedPoint {
     int y = 0;
 };
 
+// Above every cosine: any angle is wider than none.
+inline constexpr double kNoCosine = 2;
+
 struct RealPoint {
     double x = 0;
     double y = 0;
@@ -49,12 +52,22 @@ private:
         int index;
     };
     struct Best {
-        double angle = -1000;
+        double cosine = kNoCosine;
         int index = -1;
     };
 
-    // Offers every point of the buckets covering the rectangle (edges inclusive) to best.
-    void Scan(SeedPoint u, SeedPoint v, int side, double left, double top, double right, double bottom, Best& best) const;
+    // A rectangle of buckets, edges inclusive; empty by default.
+    struct Buckets {
+        int column0 = 0;
+        int column1 = -1;
+        int row0 = 0;
+        int row1 = -1;
+    };
+
+    // The buckets covering the rectangle (edges inclusive) of the picture's points.
+    Buckets Covering(double left, double top, double right, double bottom) const;
+    // Offers every point of the buckets, except those of seen, to best.
+    void Scan(SeedPoint u, SeedPoint v, int side, const Buckets& buckets, const Buckets& seen, Best& best) const;
     int Column(double x) const;
     int Row(double y) const;
 

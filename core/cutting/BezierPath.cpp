@@ -12,10 +12,9 @@ namespace {
 
 constexpr int kMaxSteps = 150;
 
-// Samples of one cubic segment, t = i / steps for i = 0 .. steps, appended to out.
-void SampleSegment(const PathPoint* p, std::vector<PixelPoint>& out)
+// Samples of one cubic segment, t = i / steps for i = 0 .. steps, written from out on.
+void SampleSegment(const PathPoint* p, int steps, PixelPoint* out)
 {
-    int steps = SegmentSteps(p[0], p[3]);
     for (int i = 0; i <= steps; ++i) {
         double t = double(i) / steps;
         double s = 1.0 - t;
@@ -25,7 +24,7 @@ void SampleSegment(const PathPoint* p, std::vector<PixelPoint>& out)
         double w3 = t * t * t;
         double x = w0 * p[0].x + w1 * p[1].x + w2 * p[2].x + w3 * p[3].x;
         double y = w0 * p[0].y + w1 * p[1].y + w2 * p[2].y + w3 * p[3].y;
-        out.push_back({RoundHalfEven(x), RoundHalfEven(y)});
+        out[i] = {RoundHalfEven(x), RoundHalfEven(y)};
     }
 }
 
@@ -40,18 +39,26 @@ int SegmentSteps(PathPoint from, PathPoint to)
 BezierSamples SampleBezierPath(std::span<const PathPoint> path)
 {
     assert(path.size() % 3 == 1);
+    // Every segment's count first, so that the samples are written into place.
+    const size_t segments = path.size() / 3;
     BezierSamples samples;
-    for (size_t first = 0; first + 3 < path.size(); first += 3) {
-        samples.segmentStart.push_back(int(samples.points.size()));
-        SampleSegment(&path[first], samples.points);
+    samples.segmentStart.resize(segments + 1);
+    int count = 0;
+    for (size_t j = 0; j < segments; ++j) {
+        samples.segmentStart[j] = count;
+        count += SegmentSteps(path[3 * j], path[3 * j + 3]) + 1;
     }
-    samples.segmentStart.push_back(int(samples.points.size()));
+    samples.segmentStart[segments] = count;
+    samples.points.resize(size_t(count));
+    for (size_t j = 0; j < segments; ++j) {
+        const int first = samples.segmentStart[j];
+        SampleSegment(&path[3 * j], samples.segmentStart[j + 1] - first - 1, &samples.points[size_t(first)]);
+    }
     return samples;
 }
 
-void DrawBezierPath(TPixelBuffer& canvas, std::span<const PathPoint> path, uint32_t colour)
+void DrawBezierSamples(TPixelBuffer& canvas, const BezierSamples& samples, uint32_t colour)
 {
-    BezierSamples samples = SampleBezierPath(path);
     for (size_t j = 0; j + 1 < samples.segmentStart.size(); ++j) {
         for (int i = samples.segmentStart[j] + 1; i < samples.segmentStart[j + 1]; ++i) {
             PixelPoint a = samples.points[i - 1];
@@ -59,6 +66,11 @@ void DrawBezierPath(TPixelBuffer& canvas, std::span<const PathPoint> path, uint3
             PixLine(canvas, a.x, a.y, b.x, b.y, colour);
         }
     }
+}
+
+void DrawBezierPath(TPixelBuffer& canvas, std::span<const PathPoint> path, uint32_t colour)
+{
+    DrawBezierSamples(canvas, SampleBezierPath(path), colour);
 }
 
 }  // namespace kirvo

@@ -32,6 +32,8 @@ struct BezierSamples {
 int SegmentSteps(PathPoint from, PathPoint to);
 BezierSamples SampleBezierPath(std::span<const PathPoint> path);
 // Each segment's samples as one polyline in the colour; lines outside the canvas are clipped.
+void DrawBezierSamples(TPixelBuffer& canvas, const BezierSamples& samples, uint32_t colour);
+// DrawBezierSamples of the path's samples.
 void DrawBezierPath(TPixelBuffer& canvas, std::span<const PathPoint> path, uint32_t colour);
 
 }  // namespace kirvo

@@ -19,9 +19,9 @@
 // picture-shape flag. When the cells cannot be parted around the shapes, the attempt is made
 // again with other shapes; after the third, the puzzle is cut without them and the report says so.
 //
-// Cost, for the 3818 pieces of the finest 1920 x 1080 cut: about 0.12 s artistic, a third of it
-// in the three tessellations and a quarter drawing and testing knobs, and 15 ms on the grid;
-// shape style 3 (2993 cells, some 670 of them picture pieces) about 0.13 s, a quarter of it the
+// Cost, for the 3818 pieces of the finest 1920 x 1080 cut: about 75 ms artistic, a quarter of it
+// in the three tessellations and a fifth drawing and testing knobs, and 11 ms on the grid; shape
+// style 3 (2993 cells, some 670 of them picture pieces) about 0.1 s, a third of it the
 // picture-shape steps, as much placing shapes as reaching them. Memory a few times the mask. A
 // piece that cannot be filled is reported with a message and the cut finishes with what it has;
 // the cut says so in its report, and shows nothing itself. Undefined: more than 32767 cells.

@@ -277,7 +277,7 @@ void FillLeftovers(TPixelBuffer& canvas, const TBox& area)
     for (int y = area.top; y <= area.bottom; ++y) {
         uint8_t* pixel = PixAddress(canvas, area.left, y);
         for (int x = area.left; x <= area.right; ++x, pixel += 3) {
-            if (ColourAt(pixel) != kUnowned)
+            if (!IsUnownedPixel(pixel))
                 continue;
             uint32_t colour = kUnowned;
             if (x > area.left)
@@ -291,6 +291,43 @@ void FillLeftovers(TPixelBuffer& canvas, const TBox& area)
             if (colour != kUnowned)
                 PixFloodFill(canvas, x, y, colour);
         }
+    }
+}
+
+// The pixels of the picture no piece owns once the pieces are filled, row by row. There are few,
+// so looking for them in a piece's box is far cheaper than walking the box.
+std::vector<PixelPoint> UnownedPixels(const TPixelBuffer& canvas, const Descriptor& d)
+{
+    std::vector<PixelPoint> unowned;
+    for (int y = 0; y < d.ImageH; ++y) {
+        const uint8_t* pixel = PixRow(canvas, y);
+        for (int x = 0; x < d.ImageW; ++x, pixel += 3)
+            if (IsUnownedPixel(pixel))
+                unowned.push_back({x, y});
+    }
+    return unowned;
+}
+
+// Cleans every piece's mask around its source box. The cleanup only ever colours unowned pixels
+// strictly inside the box (clipped to the picture) and those joined to them, so a box without
+// one still unowned is passed over.
+void CleanMasks(TPixelBuffer& canvas, const Descriptor& d, const std::vector<PieceRecord>& pieces, int count)
+{
+    const std::vector<PixelPoint> unowned = UnownedPixels(canvas, d);
+    for (int i = 0; i < count; ++i) {
+        const PieceRecord& piece = pieces[i];
+        const TBox around = BoxFromCorners(piece.sourceX, piece.sourceY, piece.sourceX + piece.sourceWidth + 1,
+                                           piece.sourceY + piece.sourceHeight + 1);
+        const int left = std::max(around.left, 0);
+        const int right = std::min(around.right, d.ImageW - 1);
+        const int bottom = std::min(around.bottom, d.ImageH - 1);
+        auto inside = std::lower_bound(unowned.begin(), unowned.end(), std::max(around.top, 0) + 1,
+                                       [](PixelPoint p, int row) { return p.y < row; });
+        for (; inside != unowned.end() && inside->y < bottom; ++inside)
+            if (inside->x > left && inside->x < right && IsUnowned(canvas, *inside)) {
+                CleanMask(canvas, d.ImageW, d.ImageH, WorkColour(i), around);
+                break;
+            }
     }
 }
 
@@ -444,12 +481,7 @@ CutReport CutArtistic(Descriptor& d, std::vector<PieceRecord>& pieces, TPixelBuf
     Step(progress);
 
     FillFrame(canvas, d);
-    for (int i = 0; i < count; ++i) {
-        const PieceRecord& piece = pieces[i];
-        const TBox around = BoxFromCorners(piece.sourceX, piece.sourceY, piece.sourceX + piece.sourceWidth + 1,
-                                           piece.sourceY + piece.sourceHeight + 1);
-        CleanMask(canvas, d.ImageW, d.ImageH, WorkColour(i), around);
-    }
+    CleanMasks(canvas, d, pieces, count);
     Despeckle(canvas, CutArea(d));
     FillLeftovers(canvas, CutArea(d));
     TakeInOwnPixels(canvas, d, pieces, count);

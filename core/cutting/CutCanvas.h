@@ -27,6 +27,10 @@ inline uint32_t ColourAt(const uint8_t* pixel)
 {
     return uint32_t(pixel[2]) | uint32_t(pixel[1]) << 8 | uint32_t(pixel[0]) << 16;
 }
+// Whether a pixel is white, looking at its blue byte first: few owners have 255 there.
+inline bool IsUnownedPixel(const uint8_t* pixel) { return pixel[0] == 0xFF && pixel[1] == 0xFF && pixel[2] == 0xFF; }
+// Whether two pixels have one colour. Callers must clip.
+inline bool SameColour(const uint8_t* a, const uint8_t* b) { return a[0] == b[0] && a[1] == b[1] && a[2] == b[2]; }
 inline void PutColour(uint8_t* pixel, uint32_t colour)
 {
     pixel[0] = uint8_t(colour >> 16);

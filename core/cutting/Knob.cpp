@@ -87,13 +87,13 @@ Apex PlaceApex(const Descriptor& d, PixelPoint s, PixelPoint t, double h, int si
     return {h, false};
 }
 
-void DrawPath(TPixelBuffer& canvas, const std::vector<PathPoint>& path, uint32_t colour)
+// The path's lines and its first point, which is also its first sample.
+void DrawPath(TPixelBuffer& canvas, const BezierSamples& samples, uint32_t colour)
 {
-    DrawBezierPath(canvas, path, colour);
-    int x = RoundHalfEven(path.front().x);
-    int y = RoundHalfEven(path.front().y);
-    if (x >= 0 && y >= 0 && x < canvas.width && y < canvas.height)
-        PixSetPixel(canvas, x, y, colour);
+    DrawBezierSamples(canvas, samples, colour);
+    const PixelPoint first = samples.points.front();
+    if (first.x >= 0 && first.y >= 0 && first.x < canvas.width && first.y < canvas.height)
+        PixSetPixel(canvas, first.x, first.y, colour);
 }
 
 bool InZone(PixelPoint p, PixelPoint end, int zone) { return std::abs(p.x - end.x) < zone && std::abs(p.y - end.y) < zone; }
@@ -169,18 +169,53 @@ bool KnobClear(const TPixelBuffer& canvas, const BezierSamples& samples, const C
         return true;
     };
 
+    // Away from the area's edges and the end zones every probed pixel is checked: the rays are
+    // walked by address alone.
+    const int bytesPerPixel = canvas.bytesPerPixel;
+    const ptrdiff_t stride = canvas.stride;
+    auto allProbed = [&](PixelPoint p) {
+        const int clear = probe.endZone + straightReach;
+        return p.x - straightReach >= probe.left && p.x + straightReach <= probe.right &&
+               p.y - straightReach >= probe.top && p.y + straightReach <= probe.bottom &&
+               (std::abs(p.x - probe.start.x) >= clear || std::abs(p.y - probe.start.y) >= clear) &&
+               (std::abs(p.x - probe.end.x) >= clear || std::abs(p.y - probe.end.y) >= clear);
+    };
+    auto raysWhite = [&](PixelPoint p) {
+        const uint8_t* centre = PixAddress(canvas, p.x, p.y);
+        for (Ray ray : kRays) {
+            const ptrdiff_t step = ray.dx * bytesPerPixel + ray.dy * stride;
+            const int count = ray.diagonal ? diagonalReach : straightReach;
+            const uint8_t* pixel = centre;
+            for (int k = 1; k <= count; ++k) {
+                pixel += step;
+                if (pixel[0] != 0xFF || pixel[1] != 0xFF || pixel[2] != 0xFF)
+                    return false;
+            }
+        }
+        return true;
+    };
+
     for (size_t j = 0; j + 1 < samples.segmentStart.size(); ++j) {
         for (int i = samples.segmentStart[j]; i < samples.segmentStart[j + 1]; ++i) {
             const PixelPoint p = samples.points[i];
+            // A sample on the pixel of the one before, in this segment or the last, passed every
+            // test but the centre lines, which it skips too.
+            if (i > 0 && samples.points[i - 1] == p)
+                continue;
             if (!inArea(p.x, p.y))
                 return false;
             if (nearEnd(p.x, p.y))
                 continue;
             // Two samples on one pixel span no line, so they say nothing about the centres.
-            if (i > samples.segmentStart[j] && samples.points[i - 1] != p) {
+            if (i > samples.segmentStart[j]) {
                 const PixelPoint previous = samples.points[i - 1];
                 if (OnLine(previous, p, probe.ownCentre) || (hasNeighbour && OnLine(previous, p, probe.neighbourCentre)))
                     return false;
+            }
+            if (allProbed(p)) {
+                if (!raysWhite(p))
+                    return false;
+                continue;
             }
             for (Ray ray : kRays) {
                 if (!rayClear(p, ray))
@@ -221,7 +256,7 @@ bool DrawKnob(const KnobContext& context, const KnobRequest& request, KnobBox& b
     }
     for (PixelPoint p : samples.points)
         boxOut.Add(p);
-    DrawPath(context.canvas, path, request.colour);
+    DrawPath(context.canvas, samples, request.colour);
     return true;
 }
 
@@ -238,7 +273,8 @@ void DrawGridKnob(const KnobContext& context, const KnobAtlas& atlas, std::span<
     Apex apex = PlaceApex(d, s, t, d.knobMargin, side);
     if (!apex.moved && CopyAtlasKnob(context.canvas, atlas, templateIndex, side, mirror, s, t, colour))
         return;
-    DrawPath(context.canvas, MapKnob(context.templates[templateIndex], mirror, s, t, apex.height, side), colour);
+    DrawPath(context.canvas, SampleBezierPath(MapKnob(context.templates[templateIndex], mirror, s, t, apex.height, side)),
+             colour);
 }
 
 }  // namespace kirvo

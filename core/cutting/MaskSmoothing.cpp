@@ -60,11 +60,11 @@ void Despeckle(TPixelBuffer& canvas, const TBox& area)
     for (int y = area.top + 1; y < area.bottom; ++y) {
         uint8_t* pixel = PixAddress(canvas, area.left + 1, y);
         for (int x = area.left + 1; x < area.right; ++x, pixel += 3) {
-            const uint32_t own = ColourAt(pixel);
             // Inside a region, or along a line, two neighbours across from each other settle it.
-            if ((ColourAt(pixel - 3) == own && ColourAt(pixel + 3) == own) ||
-                (ColourAt(pixel - stride) == own && ColourAt(pixel + stride) == own))
+            if ((SameColour(pixel - 3, pixel) && SameColour(pixel + 3, pixel)) ||
+                (SameColour(pixel - stride, pixel) && SameColour(pixel + stride, pixel)))
                 continue;
+            const uint32_t own = ColourAt(pixel);
             const uint8_t* up = pixel - stride;
             const uint8_t* down = pixel + stride;
             const std::array<uint32_t, 8> ring = {

@@ -1,6 +1,7 @@
 #include "cutting/MaskValues.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "cutting/CellLayout.h"
@@ -37,6 +38,51 @@ TBox WholePicture(const Descriptor& d)
     return BoxFromCorners(0, 0, d.ImageW - 1, d.ImageH - 1);
 }
 
+// Whether the piece has pixels in the box, clipped to the picture.
+bool HasPixelsIn(const TPixelBuffer& canvas, const Descriptor& d, const TBox& box, int piece)
+{
+    const int left = MaxInt(box.left, 0);
+    const int right = MinInt(box.right, d.ImageW - 1);
+    for (int y = MaxInt(box.top, 0); y <= MinInt(box.bottom, d.ImageH - 1); ++y) {
+        const uint8_t* pixel = PixAddress(canvas, left, y);
+        for (int x = left; x <= right; ++x, pixel += 3)
+            if (WorkPiece(pixel) == piece)
+                return true;
+    }
+    return false;
+}
+
+// Pairs of pieces of one value where one has pixels in the other's source box, the later piece
+// first, in order and each once. A source box holds all of its piece's pixels, so only pieces
+// whose boxes meet can share pixels, and then only in the common part. Pieces of one value lie
+// cells apart and their boxes seldom meet: sorted by value and left edge, each box is compared
+// only with those of its value that start before it ends.
+std::vector<std::pair<int, int>> SharingPairs(const TPixelBuffer& canvas, const Descriptor& d,
+                                              const std::vector<PieceRecord>& pieces, int count)
+{
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return std::pair{pieces[a].maskValue, pieces[a].sourceX} < std::pair{pieces[b].maskValue, pieces[b].sourceX};
+    });
+    std::vector<std::pair<int, int>> pairs;
+    for (size_t k = 0; k < order.size(); ++k) {
+        const int a = order[k];
+        const TBox box = SourceBox(pieces[a]);
+        for (size_t l = k + 1; l < order.size(); ++l) {
+            const int b = order[l];
+            if (pieces[b].maskValue != pieces[a].maskValue || pieces[b].sourceX > box.right)
+                break;
+            TBox common;
+            if (BoxIntersect(box, SourceBox(pieces[b]), &common) &&
+                (HasPixelsIn(canvas, d, common, a) || HasPixelsIn(canvas, d, common, b)))
+                pairs.push_back({std::max(a, b), std::min(a, b)});
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
 // The cell table first, so that a piece keeps to the usual values where it can.
 std::vector<uint8_t> CandidateValues()
 {
@@ -70,17 +116,9 @@ void TakeInOwnPixels(const TPixelBuffer& canvas, const Descriptor& d, std::vecto
 
 void SeparateMaskValues(const TPixelBuffer& canvas, const Descriptor& d, std::vector<PieceRecord>& pieces, int count)
 {
-    // Pairs of one value sharing pixels, the later piece first; a value changed below is chosen
-    // clear of every piece sharing with it, so it makes no new pairs.
-    std::vector<std::pair<int, int>> clashes;
-    for (int i = 0; i < count; ++i)
-        ForEachRun(canvas, d, SourceBox(pieces[i]), [&](int piece, int, int, int) {
-            if (piece != i && pieces[piece].maskValue == pieces[i].maskValue)
-                clashes.push_back({std::max(i, piece), std::min(i, piece)});
-        });
-    std::sort(clashes.begin(), clashes.end());
-    clashes.erase(std::unique(clashes.begin(), clashes.end()), clashes.end());
-
+    // A value changed below is chosen clear of every piece sharing with the piece, so it makes no
+    // new pairs.
+    const std::vector<std::pair<int, int>> clashes = SharingPairs(canvas, d, pieces, count);
     const std::vector<uint8_t> candidates = CandidateValues();
     for (const auto& clash : clashes) {
         const int later = clash.first;  // not a structured binding: clang 14 cannot capture those

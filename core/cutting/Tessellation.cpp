@@ -4,7 +4,6 @@
 #include <cassert>
 #include <limits>
 #include <optional>
-#include <unordered_set>
 
 #include "cutting/ApexSearch.h"
 
@@ -18,8 +17,6 @@ struct WorkEdge {
     int v;
     int side;  // Orientation(u, v, apex) of the triangle still to find
 };
-
-uint64_t EdgeKey(int u, int v) { return uint64_t(uint32_t(u)) << 32 | uint32_t(v); }
 
 // One triangle as its node sees it while the cell is built.
 struct FanTriangle {
@@ -115,9 +112,16 @@ bool Triangulate(std::span<TessellationNode> nodes, std::span<const SeedPoint> p
         return false;
     std::vector<WorkEdge> work {*first};
     work.reserve(3 * points.size());
-    std::unordered_set<uint64_t> listed;
-    listed.reserve(3 * points.size());
-    listed.insert(EdgeKey(first->u, first->v));
+    // The list holds the first edge and the edges of every triangle found: an edge of the newest
+    // triangle is on it already when it is the first edge or a side of an earlier triangle.
+    auto listedBefore = [&](int u, int v) {
+        if (u == first->u && v == first->v)
+            return true;
+        const std::vector<TessellationTriangle>& triangles = nodes[u].triangles;
+        return std::any_of(triangles.begin(), triangles.end() - 1, [v](const TessellationTriangle& triangle) {
+            return std::find(triangle.vertices.begin(), triangle.vertices.end(), v) != triangle.vertices.end();
+        });
+    };
     for (size_t at = 0; at < work.size(); ++at) {
         const WorkEdge edge = work[at];
         int apex = findApex(edge.u, edge.v, edge.side);
@@ -126,7 +130,7 @@ bool Triangulate(std::span<TessellationNode> nodes, std::span<const SeedPoint> p
         for (auto [end, third] : {std::pair {edge.u, edge.v}, std::pair {edge.v, edge.u}}) {
             int u = std::min(end, apex);
             int v = std::max(end, apex);
-            if (listed.insert(EdgeKey(u, v)).second)
+            if (!listedBefore(u, v))
                 work.push_back({u, v, -Orientation(points[u], points[v], points[third])});
         }
     }

@@ -7,7 +7,8 @@
 namespace kirvo {
 
 // Buffers 1 to 3 and 5 to 7: the picture and the mask turned one quarter turn at a time, the
-// mask keeping its margin at the right and bottom. One step per buffer.
+// mask keeping its margin at the right and bottom, the mask on a second thread. One step per
+// buffer, all on the calling thread.
 void MakeTurnedBuffers(GameState& state, const ProgressStep& step = {});
 void FreeTurnedBuffers(GameState& state);
 

@@ -153,19 +153,27 @@ void PixFloodFill(TPixelBuffer& buffer, int x, int y, uint32_t colour, TBox* bou
     if (target == fill)
         return;
 
-    int bpp = buffer.bytesPerPixel;
+    const int bpp = buffer.bytesPerPixel;
+    const int width = buffer.width;
+    // The filled rows and columns, made the box at the end.
+    int left = x;
+    int top = y;
+    int right = x;
+    int bottom = y;
     // Fills the run of target pixels on row that takes in column at, and returns it.
     auto fillRun = [&](int row, int at) {
         uint8_t* line = PixRow(buffer, row);
         Span run{at, at};
         while (run.left > 0 && Matches(line + (run.left - 1) * bpp, target))
             --run.left;
-        while (run.right + 1 < buffer.width && Matches(line + (run.right + 1) * bpp, target))
+        while (run.right + 1 < width && Matches(line + (run.right + 1) * bpp, target))
             ++run.right;
         for (uint8_t* pixel = line + run.left * bpp; pixel <= line + run.right * bpp; pixel += bpp)
             Put(pixel, fill);
-        if (bounds)
-            BoxUnion(*bounds, run.left, row, run.right, row);
+        left = MinInt(left, run.left);
+        right = MaxInt(right, run.right);
+        top = MinInt(top, row);
+        bottom = MaxInt(bottom, row);
         return run;
     };
 
@@ -191,6 +199,8 @@ void PixFloodFill(TPixelBuffer& buffer, int x, int y, uint32_t colour, TBox* bou
             at = run.right + 1;
         }
     }
+    if (bounds)
+        *bounds = BoxFromCorners(left, top, right, bottom);
 }
 
 }  // namespace kirvo

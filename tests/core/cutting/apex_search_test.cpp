@@ -142,6 +142,29 @@ std::vector<PointSet> PointSets()
     return sets;
 }
 
+// The widest angle as acos measures it, the first point among equal computed angles: the searches
+// compare cosines and must still pick this very point, ties included.
+int WidestByArcCosine(const std::vector<SeedPoint>& points, int u, int v, int side)
+{
+    double bestAngle = -1;
+    int best = -1;
+    for (int k = 0; k < int(points.size()); ++k) {
+        if (side == 0 || Orientation(points[u], points[v], points[k]) != side)
+            continue;
+        const double ux = points[u].x - points[k].x;
+        const double uy = points[u].y - points[k].y;
+        const double vx = points[v].x - points[k].x;
+        const double vy = points[v].y - points[k].y;
+        const double cosine = (ux * vx + uy * vy) / (std::sqrt(ux * ux + uy * uy) * std::sqrt(vx * vx + vy * vy));
+        const double angle = std::acos(std::clamp(cosine, -1.0, 1.0));
+        if (angle > bestAngle) {
+            bestAngle = angle;
+            best = k;
+        }
+    }
+    return best;
+}
+
 // Every edge the gift wrapping can put on its work list is an edge of a triangle it found; both
 // sides of each are asked, and random pairs besides.
 TEST(ApexSearch, FindsTheSamePointAsTheScan)
@@ -168,6 +191,7 @@ TEST(ApexSearch, FindsTheSamePointAsTheScan)
         for (auto [u, v] : edges)
             for (int side : {-1, 1}) {
                 int expected = FindApexByScan(set.points, u, v, side);
+                ASSERT_EQ(expected, WidestByArcCosine(set.points, u, v, side)) << set.name << ": edge " << u << "-" << v;
                 ASSERT_EQ(search.Find(u, v, side), expected) << set.name << ": edge " << u << "-" << v << " side " << side;
                 found += expected >= 0;
             }

@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "base/ByteReader.h"
 #include "cutting/CellLayout.h"
 #include "cutting/PieceOwners.h"
 #include "cutting/PieceSizeTable.h"
@@ -446,6 +447,58 @@ TEST(CutPieces, PictureShapesLeftOutAreToldOnce)
     report.unfilled = {4, {10, 20}};
     EXPECT_EQ(CutMessages(report, Translator()),
               (std::vector<std::string>{"PaintError: Ind = 4, CellX = 10, CellY = 20", "MS_PaintError"}));
+}
+
+// FNV-1a over bytes, carried on from an earlier hash.
+uint64_t Hash(const uint8_t* bytes, size_t count, uint64_t hash = 14695981039346656037u)
+{
+    for (size_t i = 0; i < count; ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211u;
+    return hash;
+}
+
+// The mask; and every record as a saved game stores it, then the generator after the cut.
+std::pair<uint64_t, uint64_t> Hashes(const CutResult& r)
+{
+    uint64_t mask = Hash(nullptr, 0);
+    for (int y = 0; y < r.mask.height; ++y)
+        mask = Hash(PixRow(r.mask, y), size_t(r.mask.width) * size_t(r.mask.bytesPerPixel), mask);
+    ByteWriter records;
+    for (const PieceRecord& piece : r.pieces)
+        EncodePiece(piece, records);
+    records.U32(r.endState);
+    return {mask, Hash(records.Bytes().data(), records.Bytes().size())};
+}
+
+// Fixed cuts hashed: the artistic cut in every style (3 with and without the build's shape
+// library), the grid cut, both border styles, a few seeds and the finest level of a full-size
+// picture. The hashes were taken before the cut was made faster, so any quicker way of cutting
+// must give the same bytes.
+TEST(CutPieces, FixedCutsGiveTheBytesTheyAlwaysGave)
+{
+    const ShapeLibrary library = LoadShapeLibrary(KIRVO_SHAPE_LIBRARY).value();
+    struct HashCase {
+        CutCase cut;
+        bool shapes;
+        std::pair<uint64_t, uint64_t> expected;
+    };
+    const HashCase cases[] = {
+        {{1920, 1080, 0, 0, 0, 20240611}, false, {0xf192b4d23a54032fu, 0x89c1a281397e0357u}},
+        {{1920, 1080, 0, 1, 0, 7}, false, {0xb2f8800200572d68u, 0x2925ade0802e5f52u}},
+        {{800, 600, 0, 0, 0, 16}, false, {0xe32e04539efda73fu, 0x1e0962f509c12092u}},
+        {{801, 599, 0, 1, 4, 2024}, false, {0xf201a8c53fc2296u, 0x838313eedb96288fu}},
+        {{1024, 768, 1, 1, 2, 5}, false, {0xbb594d2269e5947fu, 0x141a8e23fa94cf90u}},
+        {{1024, 768, 2, 0, 1, 99}, false, {0xf8dfbcc35fd60e83u, 0x1fb8f4cc8f33d54fu}},
+        {{1920, 1080, 3, 0, 0, 20240611}, true, {0x7dc533ee1fd9e614u, 0x1e229594063f62e9u}},
+        {{800, 600, 3, 1, 0, 3}, true, {0xa58d98afe663d613u, 0x19701e62d39499a4u}},
+        {{800, 600, 3, 0, 0, 3}, false, {0x539879102cb58ac1u, 0xd5ceb6cae919f87du}},
+        {{1920, 1080, 4, 1, 0, 11}, false, {0x6d174077ff06c859u, 0x78a51401a5bca570u}},
+    };
+    for (const HashCase& c : cases) {
+        const std::pair<uint64_t, uint64_t> hashes = Hashes(Cut(c.cut, c.shapes ? &library : nullptr));
+        EXPECT_EQ(hashes, c.expected) << c.cut.Name() << std::hex << ": 0x" << hashes.first << "u, 0x" << hashes.second
+                                      << "u";
+    }
 }
 
 TEST(CutPieces, AShortPieceTableGrowsToHoldTheFramePiece)
