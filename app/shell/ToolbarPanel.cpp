@@ -8,8 +8,6 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include <algorithm>
-
 #include "commands/ToolbarSkin.h"
 #include "raster/PixelImage.h"
 
@@ -39,7 +37,7 @@ ToolbarPanel::ToolbarPanel(QWidget* parent, const TPixelBuffer& buttonSheet, con
     clock_->setObjectName("L_Clock");
     clock_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     clock_->setStyleSheet("color: #F2E6B8; font-weight: bold;");
-    // On narrow windows the time is drawn over the last buttons; clicks still reach them.
+    // The buttons keep clear of the time (see Layout); clicks on it reach the toolbar.
     clock_->setAttribute(Qt::WA_TransparentForMouseEvents);
     clock_->hide();
     overflowMenu_ = new QMenu(this);
