@@ -9,9 +9,8 @@ int MaskValueAt(const GameState& state, int rotation, int x, int y)
     assert(rotation >= 0 && rotation <= 3);
     const TPixelBuffer& mask = state.buffers[kMaskBuffer];
     const bool sideways = rotation % 2 == 1;
-    const int width = sideways ? mask.height : mask.width;
-    const int height = sideways ? mask.width : mask.height;
-    if (x < 0 || y < 0 || x >= width || y >= height)
+    const MaskSize size = TurnedMaskSize(state, rotation);
+    if (x < 0 || y < 0 || x >= size.width || y >= size.height)
         return -1;
     if (rotation == 0)
         return PixAddress(mask, x, y)[0];
@@ -28,6 +27,14 @@ int MaskValueAt(const GameState& state, int rotation, int x, int y)
     default:
         return PixAddress(mask, pictureWidth - 1 - y, x)[0];
     }
+}
+
+MaskSize TurnedMaskSize(const GameState& state, int rotation)
+{
+    const TPixelBuffer& mask = state.buffers[kMaskBuffer];
+    if (rotation % 2 == 1)
+        return {mask.height, mask.width};
+    return {mask.width, mask.height};
 }
 
 }  // namespace kirvo
