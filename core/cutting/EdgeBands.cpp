@@ -70,11 +70,15 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
 }
 
 // Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
-// picture that the mask gives the piece. The turned masks may be freed, so the upright one says.
+// picture that the mask gives the piece. While the effects are worked out the rotation's mask is
+// held and read at once; in play a turned mask is freed and the upright one says.
 bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
 {
     const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
-    return x < picture.width && y < picture.height && MaskValueAt(state, rotation, x, y) == value;
+    if (x >= picture.width || y >= picture.height)
+        return false;
+    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    return (mask.width > 0 ? PixAddress(mask, x, y)[0] : MaskValueAt(state, rotation, x, y)) == value;
 }
 
 // A piece without mates keeps the band its stamp recorded, less the cells whose depth the hiding
