@@ -7,6 +7,7 @@
 
 #include "cutting/MeetingBoxes.h"
 #include "cutting/PieceArea.h"
+#include "game/MaskValue.h"
 
 namespace kirvo {
 
@@ -69,12 +70,15 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
 }
 
 // Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
-// picture that the mask gives the piece.
+// picture that the mask gives the piece. While the effects are worked out the rotation's mask is
+// held and read at once; in play a turned mask is freed and the upright one says.
 bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
 {
     const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
-    return x < picture.width && y < picture.height
-           && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
+    if (x >= picture.width || y >= picture.height)
+        return false;
+    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    return (mask.width > 0 ? PixAddress(mask, x, y)[0] : MaskValueAt(state, rotation, x, y)) == value;
 }
 
 // A piece without mates keeps the band its stamp recorded, less the cells whose depth the hiding
@@ -96,7 +100,7 @@ void DropHiddenCells(GameState& state, int rotation, int index)
 
 void MakeEdgeCells(GameState& state, int rotation)
 {
-    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    const MaskSize mask = TurnedMaskSize(state, rotation);
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     MakeEdgeBuffer(edges, mask.width, mask.height);
     if (edges.width == 0)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cutting/PieceArea.h"
+#include "game/MaskValue.h"
 
 namespace kirvo {
 
@@ -15,7 +16,7 @@ namespace kirvo {
 template <typename KeyOf, typename Meet>
 void ForMeetingBoxes(const GameState& state, int rotation, int keys, KeyOf keyOf, Meet meet)
 {
-    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    const MaskSize mask = TurnedMaskSize(state, rotation);
     const int grow = state.look.edgeWidth;
     std::vector<PieceArea> areas(size_t(PieceCount(state)));
     std::vector<std::vector<int>> byKey(static_cast<size_t>(keys));

@@ -6,6 +6,7 @@
 #include "cutting/EdgeBands.h"
 #include "cutting/MeetingBoxes.h"
 #include "game/DrawOrder.h"
+#include "game/TurnedBuffers.h"
 
 namespace kirvo {
 
@@ -40,6 +41,38 @@ void LightRelief(PieceRuns& runs, const CellSpans& raised, const TPixelBuffer& p
     }
 }
 
+// A piece whose grown box meets another piece of its mask value draws every pixel of that value
+// in the box it is drawn from, with the relief the mask ends with, whichever piece's embossing
+// wrote it. Its runs are read from the mask once every piece of the rotation is embossed.
+void ReadSharedRuns(GameState& state, int rotation, const std::vector<bool>& meeting, int edgeWidth, bool relief)
+{
+    const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
+    CellSpans own, raised;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        if (!meeting[size_t(i)])
+            continue;
+        const uint8_t value = state.pieces[size_t(i)].maskValue;
+        const PieceArea area = ClippedPieceArea(state, i, rotation, edgeWidth, picture.width, picture.height);
+        own.Clear();
+        raised.Clear();
+        for (int y = area.top; y <= area.bottom; ++y) {
+            const uint8_t* pixel = PixAddress(mask, area.left, y);
+            for (int x = area.left; x <= area.right; ++x, pixel += 3) {
+                if (pixel[0] != value)
+                    continue;
+                own.AddRun(x, y, 1);
+                if (relief && pixel[2] != 128)
+                    raised.Add(x, y, pixel[2]);
+            }
+        }
+        PieceRuns& drawn = state.pieceRuns[size_t(rotation)][size_t(i)];
+        drawn.known = true;
+        drawn.own = own.Fitted();
+        LightRelief(drawn, raised, picture);
+    }
+}
+
 }  // namespace
 
 void ApplyEffects(GameState& state, const ProgressStep& step)
@@ -48,6 +81,13 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
     SortDrawOrder(state, SortOrder::Ascending);
     // The edge buffers and runs of the rotations in play are made afresh below, reusing their memory.
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
+    // The turned masks were freed with the last effects: they come back from the upright mask,
+    // flat, for the effects to emboss or for drawing without effects to read.
+    if (rotations == 4 && !HasTurnedMasks(state)) {
+        MakeTurnedMasks(state);
+        for (int r = 1; r < 4; ++r)
+            ResetRelief(state.buffers[size_t(kMaskBuffer + r)]);
+    }
     for (int r = state.look.woodStyle == kWoodNone ? 0 : rotations; r < 4; ++r)
         FreeEdgeBuffer(state.edgeBuffers[size_t(r)]);
     for (int r = HasEffects(state.look) ? rotations : 0; r < 4; ++r)
@@ -73,6 +113,7 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
         Step(step);
     }
     worker.join();
+    FreeTurnedMasks(state);
     Step(step);
     Step(step);
 }
@@ -90,8 +131,8 @@ void EmbossPieces(GameState& state, int rotation)
         FreeEdgeBuffer(edges);
     const int edgeWidth = bands ? state.look.edgeWidth : 0;
     const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
-    // The runs and relief of a piece are all drawing needs unless another piece of its mask value
-    // reaches into its grown box: then drawing reads the mask.
+    // The runs and relief of a piece are all drawing needs. Those of a piece whose grown box
+    // another piece of its mask value reaches into are read from the mask at the end.
     std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
     runs.resize(size_t(PieceCount(state)));
     const std::vector<bool> meeting =
@@ -120,6 +161,7 @@ void EmbossPieces(GameState& state, int rotation)
             drawn.lit = {};
         }
     }
+    ReadSharedRuns(state, rotation, meeting, edgeWidth, relief);
     if (bands && edges.width > 0)
         FinishBands(state, rotation);
 }

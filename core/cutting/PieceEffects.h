@@ -16,11 +16,13 @@ namespace kirvo {
 // the edge width from the wood style, rebuilds the draw order, then (unless both styles are none)
 // embosses every rotation the game has: one step each, the four rotations of a turning game two at
 // a time on two threads. With a wood style it also writes every piece's edge slot and bit first.
-// The relief must be flat (ResetRelief) where the emboss style changed.
+// The relief must be flat (ResetRelief) where the emboss style changed. A turning game's turned
+// masks are made again first when they were freed, with a flat relief, and freed once embossed:
+// with effects every piece is drawn from its runs.
 void ApplyEffects(GameState& state, const ProgressStep& step = {});
 // One rotation, piece by piece: the edge band (none without wood; with, the edge slots must be
 // assigned), the relief when there is an emboss style, and the runs drawing takes the piece's
-// pixels from (game/PieceRuns.h).
+// pixels from (game/PieceRuns.h). The rotation's mask must be held.
 void EmbossPieces(GameState& state, int rotation);
 
 }  // namespace kirvo

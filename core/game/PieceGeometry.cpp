@@ -2,13 +2,15 @@
 
 #include <cassert>
 
+#include "game/MaskValue.h"
+
 namespace kirvo {
 
 PieceBox RotatedSourceBox(const GameState& state, int piece, int rotation)
 {
     assert(rotation >= 0 && rotation <= 3);
     const PieceRecord& p = state.pieces[piece];
-    const TPixelBuffer& mask = state.buffers[kMaskBuffer + rotation];
+    const MaskSize mask = TurnedMaskSize(state, rotation);
     const bool upright = rotation % 2 == 0;
     const int width = upright ? p.sourceWidth : p.sourceHeight;
     const int height = upright ? p.sourceHeight : p.sourceWidth;

@@ -2,7 +2,7 @@
 //
 // A piece's source box is fixed by the cut in the unturned picture; turning the buffers moves it.
 // The turned buffers keep the mask margin at their right and bottom, so the box is placed from
-// the size of the mask buffer of that rotation.
+// the size of the mask turned to that rotation.
 #pragma once
 
 #include "game/GameState.h"

@@ -11,5 +11,10 @@ namespace kirvo {
 // buffer, all on the calling thread.
 void MakeTurnedBuffers(GameState& state, const ProgressStep& step = {});
 void FreeTurnedBuffers(GameState& state);
+// Buffers 5 to 7 alone, turned from the upright mask as it is now, relief included. Pieces drawn
+// from their runs need no turned mask, so the effects free them once the runs are made.
+void MakeTurnedMasks(GameState& state);
+void FreeTurnedMasks(GameState& state);
+bool HasTurnedMasks(const GameState& state);
 
 }  // namespace kirvo

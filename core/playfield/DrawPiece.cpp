@@ -5,6 +5,8 @@
 
 #include "playfield/FieldImage.h"
 
+#include "game/MaskValue.h"
+
 namespace kirvo {
 
 namespace {
@@ -49,8 +51,8 @@ void ClipAndBlit(TPixelBuffer& target, const TBox& box, const PieceRecord& piece
                  int y, int w, int h, int srcX, int srcY)
 {
     const bool band = source.band != nullptr;
-    const int sourceWidth = band ? source.mask.width : MinInt(source.picture.width, source.mask.width);
-    const int sourceHeight = band ? source.mask.height : MinInt(source.picture.height, source.mask.height);
+    const int sourceWidth = band ? source.maskWidth : MinInt(source.picture.width, source.maskWidth);
+    const int sourceHeight = band ? source.maskHeight : MinInt(source.picture.height, source.maskHeight);
     if (ClipCopy(box, sourceWidth, sourceHeight, x, y, w, h, srcX, srcY))
         BlitPiece(target, x, y, piece, source, srcX, srcY, w, h);
 }
@@ -183,9 +185,10 @@ void BlitWithEffects(TPixelBuffer& target, int x, int y, const PieceRecord& piec
     // Pixels of the piece only ever lie inside the picture; the band may reach into the margin.
     const int ownWidth = MinInt(width, source.picture.width - srcX);
     const int ownHeight = MinInt(height, source.picture.height - srcY);
+    // Without runs the mask says which pixels are the piece's; a freed turned mask says none.
     if (source.runs != nullptr)
         CopyOwnRuns(target, x, y, *source.runs, source, srcX, srcY, ownWidth, ownHeight, invert);
-    else
+    else if (source.mask.width > 0)
         CopyOwnPixels(target, x, y, piece, source, srcX, srcY, ownWidth, ownHeight, invert);
     if (source.band == nullptr)
         return;
@@ -246,8 +249,9 @@ PieceSource SourceOf(const GameState& state, int rotation, int piece)
         band = piece >= 0 && size_t(piece) < edges.bands.size() ? &edges.bands[size_t(piece)] : &kNoBand;
     const std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
     const bool known = HasEffects(state.look) && piece >= 0 && size_t(piece) < runs.size() && runs[size_t(piece)].known;
-    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band,
-            known ? &runs[size_t(piece)] : nullptr, state.look};
+    const MaskSize size = TurnedMaskSize(state, rotation);
+    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], size.width, size.height,
+            band, known ? &runs[size_t(piece)] : nullptr, state.look};
 }
 
 // Callers must clip.
@@ -258,7 +262,7 @@ void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, con
     const TPixelBuffer& mask = source.mask;
     assert(target.bytesPerPixel == 3 && picture.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
     assert(x >= 0 && y >= 0 && width <= target.width - x && height <= target.height - y);
-    assert(srcX >= 0 && srcY >= 0 && width <= mask.width - srcX && height <= mask.height - srcY);
+    assert(srcX >= 0 && srcY >= 0 && width <= source.maskWidth - srcX && height <= source.maskHeight - srcY);
     assert(source.band || (width <= picture.width - srcX && height <= picture.height - srcY));
     if (source.band || source.look.embossStyle != kEmbossNone) {
         BlitWithEffects(target, x, y, piece, source, srcX, srcY, width, height);

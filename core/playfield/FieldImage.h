@@ -165,10 +165,13 @@ void DrawWindowFrame(TPixelBuffer& target, const TPixelBuffer& skin, const TMyWi
 // piece as its four 20-pixel bars.
 void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, const GameState& state, int piece);
 // What a piece is drawn from: the picture and mask buffers of one rotation, its edge buffer while
-// pieces have a band, and the look.
+// pieces have a band, and the look. A turned mask is freed while the pieces have effects, which
+// draw from the runs; its size is that of the mask turned all the same.
 struct PieceSource {
     const TPixelBuffer& picture;
     const TPixelBuffer& mask;
+    int maskWidth;
+    int maskHeight;
     const CellSpans* band;  // null without a band
     const PieceRuns* runs;  // null when drawing reads the mask
     const PieceLook& look;

@@ -1,5 +1,7 @@
 #include "playfield/FieldImage.h"
 
+#include "game/MaskValue.h"
+
 namespace kirvo {
 
 int PieceAtPoint(const GameState& state, const PlayWindows& windows, int x, int y)
@@ -22,9 +24,9 @@ int PieceAtPoint(const GameState& state, const PlayWindows& windows, int x, int 
         if (piece.window != number || u < piece.x || u >= piece.x + piece.width || v < piece.y
             || v >= piece.y + piece.height)
             continue;
-        const TPixelBuffer& mask = state.buffers[kMaskBuffer + piece.rotation];
-        const int64_t pixel = PixGetPixel(mask, u + piece.rotatedSourceX - piece.x, v + piece.rotatedSourceY - piece.y);
-        if (pixel >= 0 && uint8_t(pixel >> 16) == piece.maskValue)
+        const int value =
+            MaskValueAt(state, piece.rotation, u + piece.rotatedSourceX - piece.x, v + piece.rotatedSourceY - piece.y);
+        if (value == piece.maskValue)
             return entry->piece;
     }
     return -1;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cutting/EdgeBands.h"
+#include "game/MaskValue.h"
 #include "game/PieceGeometry.h"
 #include "game/TurnedBuffers.h"
 
@@ -89,12 +90,11 @@ protected:
     // Pixels of piece under, in the rotation, over which piece over would draw its band.
     int BandsOver(int rotation, int under, int over) const
     {
-        const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
         const PieceBox box = RotatedSourceBox(state, under, rotation);
         int count = 0;
         for (int y = box.y; y < box.y + box.height; ++y)
             for (int x = box.x; x < box.x + box.width; ++x)
-                count += PixAddress(mask, x, y)[0] == state.pieces[size_t(under)].maskValue &&
+                count += MaskValueAt(state, rotation, x, y) == state.pieces[size_t(under)].maskValue &&
                          Depth(rotation, over, x, y) > 0;
         return count;
     }
@@ -103,6 +103,18 @@ protected:
     {
         const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
         return {mask.bits, mask.bits + mask.size};
+    }
+
+    // Where the piece's relief lies in the rotation and what it makes of the picture there, as its
+    // runs keep them: each relief span's place and length, then the lit bytes.
+    std::vector<int> KeptRelief(int rotation, int piece) const
+    {
+        const PieceRuns& runs = state.pieceRuns[size_t(rotation)][size_t(piece)];
+        std::vector<int> kept;
+        for (const CellSpan& span : runs.relief.spans)
+            kept.insert(kept.end(), {span.x, span.y, span.count});
+        kept.insert(kept.end(), runs.lit.begin(), runs.lit.end());
+        return kept;
     }
 
     GameState state;
@@ -198,17 +210,23 @@ TEST_F(PieceEffectsTest, EdgeSlotsFollowTheCellsAndTheFrameTakesSlotNine)
 TEST_F(PieceEffectsTest, ChangingOnlyTheWoodKeepsTheReliefAndRestampsEveryRotation)
 {
     AddPiece(6, 4, 20, 12, 1);
+    // A grey picture, so that the lit bytes show lowered pixels as well as raised ones.
+    PixFillRect(state.buffers[kPictureBuffer], 0, 0, 60, 40, MakeColour(100, 100, 100));
     TurnOn();
     Apply(kEmbossCardboard, kWoodEdge);
-    std::vector<std::vector<uint8_t>> relief;
-    for (int r = 0; r < 4; ++r)
-        relief.push_back(MaskBytes(r));
+    const std::vector<uint8_t> upright = MaskBytes(0);
+    std::vector<std::vector<int>> relief;
+    for (int r = 0; r < 4; ++r) {
+        relief.push_back(KeptRelief(r, 0));
+        ASSERT_GT(relief.back().size(), 0u) << r;
+    }
 
     Apply(kEmbossCardboard, kWoodShadow);
     EXPECT_EQ(state.look.edgeWidth, 5);
+    EXPECT_EQ(MaskBytes(0), upright);
     for (int r = 0; r < 4; ++r) {
-        EXPECT_EQ(MaskBytes(r), relief[size_t(r)]) << r;
-        ASSERT_EQ(state.edgeBuffers[size_t(r)].width, state.buffers[size_t(kMaskBuffer + r)].width) << r;
+        EXPECT_EQ(KeptRelief(r, 0), relief[size_t(r)]) << r;
+        ASSERT_EQ(state.edgeBuffers[size_t(r)].width, TurnedMaskSize(state, r).width) << r;
         const PieceBox box = RotatedSourceBox(state, 0, r);
         const int x = box.x + box.width - 1;
         const int y = box.y + box.height - 1;
@@ -217,9 +235,34 @@ TEST_F(PieceEffectsTest, ChangingOnlyTheWoodKeepsTheReliefAndRestampsEveryRotati
     }
 
     Apply(kEmbossCardboard, kWoodNone);
+    EXPECT_EQ(MaskBytes(0), upright);
     for (int r = 0; r < 4; ++r) {
         EXPECT_EQ(state.edgeBuffers[size_t(r)].width, 0) << r;
-        EXPECT_EQ(MaskBytes(r), relief[size_t(r)]) << r;
+        EXPECT_EQ(KeptRelief(r, 0), relief[size_t(r)]) << r;
+    }
+}
+
+// With effects the pieces are drawn from their runs and the turned masks are freed; without, the
+// pieces are drawn from the turned masks again, which hold the upright mask's values turned.
+TEST_F(PieceEffectsTest, TurnedMasksAreFreedWithEffectsAndMadeAgainWithout)
+{
+    AddPiece(6, 4, 20, 12, 1);
+    AddPiece(30, 10, 12, 25, 2);
+    TurnOn();
+    Apply(kEmbossPaper, kWoodShadow);
+    for (int r = 1; r < 4; ++r)
+        EXPECT_EQ(state.buffers[size_t(kMaskBuffer + r)].width, 0) << r;
+
+    Apply(kEmbossNone, kWoodNone);
+    for (int r = 1; r < 4; ++r) {
+        const TPixelBuffer& turned = state.buffers[size_t(kMaskBuffer + r)];
+        ASSERT_EQ(turned.width, TurnedMaskSize(state, r).width) << r;
+        ASSERT_EQ(turned.height, TurnedMaskSize(state, r).height) << r;
+        for (int y = 0; y < turned.height; ++y)
+            for (int x = 0; x < turned.width; ++x) {
+                ASSERT_EQ(PixAddress(turned, x, y)[0], MaskValueAt(state, r, x, y)) << r << " at " << x << ", " << y;
+                ASSERT_EQ(PixAddress(turned, x, y)[2], 128) << "the relief is flat: " << r << " at " << x << ", " << y;
+            }
     }
 }
 

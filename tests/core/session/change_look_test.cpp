@@ -38,17 +38,30 @@ int ReliefPixels(const TPixelBuffer& mask)
     return count;
 }
 
+// The turned masks are freed with effects; the runs keep where the relief lies.
+int KeptReliefCells(const GameState& state, int rotation)
+{
+    int count = 0;
+    for (const PieceRuns& runs : state.pieceRuns[size_t(rotation)])
+        for (const CellSpan& span : runs.relief.spans)
+            count += span.count;
+    return count;
+}
+
 TEST(ChangeLookTest, OnlyAChangedEmbossStyleRedoesTheRelief)
 {
     GameState state;
     PlayWindows windows;
     Start(state, windows);
-    const int relief = ReliefPixels(state.buffers[kMaskBuffer + 1]);
+    const int relief = ReliefPixels(state.buffers[kMaskBuffer]);
+    const int turned = KeptReliefCells(state, 1);
     ASSERT_GT(relief, 0);
+    ASSERT_GT(turned, 0);
     EXPECT_EQ(state.look.edgeWidth, 5);
 
     ChangeLook(state, {.embossStyle = kEmbossPaper, .woodStyle = kWoodEdge});
-    EXPECT_EQ(ReliefPixels(state.buffers[kMaskBuffer + 1]), relief) << "a new wood style keeps the relief";
+    EXPECT_EQ(ReliefPixels(state.buffers[kMaskBuffer]), relief) << "a new wood style keeps the relief";
+    EXPECT_EQ(KeptReliefCells(state, 1), turned) << "a new wood style keeps the relief";
     EXPECT_EQ(state.look.edgeWidth, 3);
     EXPECT_GT(state.edgeBuffers[1].width, 0);
 

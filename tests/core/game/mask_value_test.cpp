@@ -1,0 +1,37 @@
+#include "game/MaskValue.h"
+
+#include <gtest/gtest.h>
+
+#include "game/TurnedBuffers.h"
+
+namespace kirvo {
+namespace {
+
+// Every point of every turned mask, margins and one pixel beyond included, reads the same value
+// through the upright mask as from the turned buffer. The mask is not square and each pixel's
+// value differs from its neighbours', so a swapped or mirrored axis shows.
+TEST(MaskValueAt, MatchesTurnedBuffers)
+{
+    GameState state;
+    TPixelBuffer& mask = state.buffers[kMaskBuffer];
+    PixCreate24(mask, 13 + kMaskMargin, 7 + kMaskMargin);
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x) {
+            uint8_t* pixel = PixAddress(mask, x, y);
+            pixel[0] = uint8_t(1 + x + 20 * y);
+            pixel[2] = 77;  // relief lives in another byte and must not be read
+        }
+    MakeTurnedBuffers(state);
+    for (int r = 0; r < 4; ++r) {
+        const TPixelBuffer& turned = state.buffers[kMaskBuffer + r];
+        for (int y = -1; y <= turned.height; ++y)
+            for (int x = -1; x <= turned.width; ++x) {
+                const int64_t pixel = PixGetPixel(turned, x, y);
+                const int expected = pixel < 0 ? -1 : int(uint8_t(pixel >> 16));
+                ASSERT_EQ(MaskValueAt(state, r, x, y), expected) << "rotation " << r << " at " << x << ", " << y;
+            }
+    }
+}
+
+}  // namespace
+}  // namespace kirvo
