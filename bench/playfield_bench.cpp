@@ -119,7 +119,7 @@ void FullCompose(benchmark::State& run)
     }
     Counters(run, scene);
 }
-BENCHMARK(FullCompose)->Arg(1000)->Arg(3999)->Unit(benchmark::kMillisecond);
+BENCHMARK(FullCompose)->Arg(24)->Arg(1000)->Arg(3999)->Unit(benchmark::kMillisecond);
 
 void FullComposeWithEffects(benchmark::State& run)
 {
@@ -130,7 +130,7 @@ void FullComposeWithEffects(benchmark::State& run)
     }
     Counters(run, scene);
 }
-BENCHMARK(FullComposeWithEffects)->Arg(3999)->Unit(benchmark::kMillisecond);
+BENCHMARK(FullComposeWithEffects)->Arg(24)->Arg(3999)->Unit(benchmark::kMillisecond);
 
 // The redraw of the whole field a player sees after any change: the compose and the glass. The
 // plain field against one with every viewing aid out: both sides on a background picture (a

@@ -7,6 +7,7 @@
 
 #include "cutting/MeetingBoxes.h"
 #include "cutting/PieceArea.h"
+#include "game/TurnedBuffers.h"
 
 namespace kirvo {
 
@@ -72,7 +73,7 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
 // picture that the mask gives the piece.
 bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
 {
-    const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
+    const TurnedView picture = PictureView(state, rotation);
     return x < picture.width && y < picture.height
            && PixAddress(state.buffers[size_t(kMaskBuffer + rotation)], x, y)[0] == value;
 }

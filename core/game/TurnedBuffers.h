@@ -1,15 +1,22 @@
-// The turned copies of the picture and the mask that pieces in rotations 1 to 3 are drawn from.
+// The turned copies of the mask that pieces in rotations 1 to 3 are found in. The picture is not
+// copied: pieces read it through a TurnedView.
 #pragma once
 
 #include "base/ProgressStep.h"
 #include "game/GameState.h"
+#include "raster/TurnedView.h"
 
 namespace kirvo {
 
-// Buffers 1 to 3 and 5 to 7: the picture and the mask turned one quarter turn at a time, the
-// mask keeping its margin at the right and bottom, the mask on a second thread. One step per
-// buffer, all on the calling thread.
+// Buffers 5 to 7: the mask turned one quarter turn at a time, keeping its margin at the right and
+// bottom. One step per buffer.
 void MakeTurnedBuffers(GameState& state, const ProgressStep& step = {});
 void FreeTurnedBuffers(GameState& state);
+
+// The picture as pieces in the rotation see it.
+inline TurnedView PictureView(const GameState& state, int rotation)
+{
+    return TurnedViewOf(state.buffers[kPictureBuffer], rotation);
+}
 
 }  // namespace kirvo

@@ -136,10 +136,10 @@ void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece,
 {
     const uint8_t value = piece.maskValue;
     const bool relief = source.look.embossStyle != kEmbossNone;
+    const TurnedView& picture = source.picture;
     for (int row = 0; row < height; ++row) {
         uint8_t* out = PixAddress(target, x, y + row);
         const uint8_t* owner = PixAddress(source.mask, srcX, srcY + row);
-        const uint8_t* in = PixAddress(source.picture, srcX, srcY + row);
         int i = 0;
         while (i < width) {
             while (i < width && owner[3 * i] != value)
@@ -149,11 +149,13 @@ void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece,
                 ++i;
             if (i == start)
                 continue;
-            CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+            CopyTurnedRow(out + 3 * start, picture, srcX + start, srcY + row, i - start, invert);
             for (int j = start; relief && j < i; ++j) {
-                if (const int d = owner[3 * j + 2] - 128; d != 0)
+                if (const int d = owner[3 * j + 2] - 128; d != 0) {
+                    const uint8_t* in = picture.At(srcX + j, srcY + row);
                     for (int c = 0; c < 3; ++c)
-                        out[3 * j + c] = Clamp(in[3 * j + c] + d) ^ invert;
+                        out[3 * j + c] = Clamp(in[c] + d) ^ invert;
+                }
             }
         }
     }
@@ -164,8 +166,7 @@ void CopyOwnRuns(TPixelBuffer& target, int x, int y, const PieceRuns& runs, cons
                  int srcY, int width, int height, uint8_t invert)
 {
     ForSpansIn(runs.own, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t) {
-        CopyRun(PixAddress(target, x + from - srcX, y + row - srcY), PixAddress(source.picture, from, row), 3 * count,
-                invert);
+        CopyTurnedRow(PixAddress(target, x + from - srcX, y + row - srcY), source.picture, from, row, count, invert);
     });
     if (source.look.embossStyle == kEmbossNone)
         return;
@@ -246,7 +247,7 @@ PieceSource SourceOf(const GameState& state, int rotation, int piece)
         band = piece >= 0 && size_t(piece) < edges.bands.size() ? &edges.bands[size_t(piece)] : &kNoBand;
     const std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
     const bool known = HasEffects(state.look) && piece >= 0 && size_t(piece) < runs.size() && runs[size_t(piece)].known;
-    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], band,
+    return {PictureView(state, rotation), state.buffers[kMaskBuffer + rotation], band,
             known ? &runs[size_t(piece)] : nullptr, state.look};
 }
 
@@ -254,9 +255,9 @@ PieceSource SourceOf(const GameState& state, int rotation, int piece)
 void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
                int srcY, int width, int height)
 {
-    const TPixelBuffer& picture = source.picture;
+    const TurnedView& picture = source.picture;
     const TPixelBuffer& mask = source.mask;
-    assert(target.bytesPerPixel == 3 && picture.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
+    assert(target.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
     assert(x >= 0 && y >= 0 && width <= target.width - x && height <= target.height - y);
     assert(srcX >= 0 && srcY >= 0 && width <= mask.width - srcX && height <= mask.height - srcY);
     assert(source.band || (width <= picture.width - srcX && height <= picture.height - srcY));
@@ -268,7 +269,6 @@ void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, con
     const uint8_t value = piece.maskValue;
     const uint8_t invert = piece.selected ? 0xFF : 0x00;
     uint8_t* out = PixAddress(target, x, y);
-    const uint8_t* in = PixAddress(picture, srcX, srcY);
     const uint8_t* owner = PixAddress(mask, srcX, srcY);
     for (int row = 0; row < height; ++row) {
         // Runs of owned pixels are copied whole: inside a piece most rows are one long run.
@@ -280,10 +280,9 @@ void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, con
             while (i < width && owner[3 * i] == value)
                 ++i;
             if (i > start)
-                CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+                CopyTurnedRow(out + 3 * start, picture, srcX + start, srcY + row, i - start, invert);
         }
         out += target.stride;
-        in += picture.stride;
         owner += mask.stride;
     }
 }

@@ -33,6 +33,7 @@
 #include <cstdint>
 
 #include "game/GameState.h"
+#include "game/TurnedBuffers.h"
 #include "playfield/Glass.h"
 #include "playfield/GlassSkin.h"
 #include "playfield/PlayWindow.h"
@@ -167,7 +168,7 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
 // What a piece is drawn from: the picture and mask buffers of one rotation, its edge buffer while
 // pieces have a band, and the look.
 struct PieceSource {
-    const TPixelBuffer& picture;
+    TurnedView picture;
     const TPixelBuffer& mask;
     const CellSpans* band;  // null without a band
     const PieceRuns* runs;  // null when drawing reads the mask

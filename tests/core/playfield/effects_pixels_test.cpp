@@ -51,6 +51,17 @@ uint64_t HashPixels(const TPixelBuffer& buffer, uint64_t hash)
     return hash;
 }
 
+// The same bytes as the turned copy would give.
+uint64_t HashPixels(const TurnedView& view, uint64_t hash)
+{
+    std::vector<uint8_t> row(3 * size_t(view.width));
+    for (int y = 0; y < view.height; ++y) {
+        CopyTurnedRow(row.data(), view, 0, y, view.width, 0);
+        hash = Hash(row.data(), row.size(), hash);
+    }
+    return hash;
+}
+
 struct Hashes {
     uint64_t masks = 0;     // the four turned masks, with their relief
     uint64_t edges = 0;     // every cell's edge bits and depths, and each piece's edge slot and bit
@@ -119,12 +130,12 @@ void CutAndDeal(Table& table, int borderStyle)
     SizeFieldImages(table.field, kFieldWidth, kFieldHeight, kDefaultBackground);
 }
 
-// The four turned pictures, which no style changes.
+// The picture as the four rotations see it, which no style changes.
 uint64_t PicturesHash(const GameState& state)
 {
     uint64_t hash = Hash(nullptr, 0);
     for (int r = 0; r < 4; ++r)
-        hash = HashPixels(state.buffers[size_t(kPictureBuffer + r)], hash);
+        hash = HashPixels(PictureView(state, r), hash);
     return hash;
 }
 

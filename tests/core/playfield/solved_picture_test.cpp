@@ -33,10 +33,8 @@ protected:
 
     void MakeTurnedBuffers()
     {
-        for (int r = 1; r <= 3; ++r) {
-            PixRotate90(state.buffers[kPictureBuffer + r], state.buffers[kPictureBuffer + r - 1]);
+        for (int r = 1; r <= 3; ++r)
             PixRotate90Banded(state.buffers[kMaskBuffer + r], state.buffers[kMaskBuffer + r - 1], kMaskMargin);
-        }
     }
 };
 
