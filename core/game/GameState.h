@@ -21,7 +21,7 @@
 
 namespace kirvo {
 
-inline constexpr int kPictureBuffer = 0;  // buffers[kPictureBuffer]: the picture, upright
+inline constexpr int kPictureBuffer = 0;  // buffers[kPictureBuffer + r]: the picture turned r quarter turns
 inline constexpr int kMaskBuffer = 4;     // buffers[kMaskBuffer + r]: the mask turned r quarter turns
 inline constexpr int kMaskMargin = 5;     // pixels of mask beyond the picture at the right and bottom
 
@@ -45,10 +45,10 @@ struct GameState {
     Descriptor descriptor;
     std::vector<PieceRecord> pieces;        // room for TotalTileNum + 1: the cut may append the border piece
     std::vector<DrawOrderEntry> drawOrder;  // one entry per piece, sorted by group number
-    // The picture, upright (buffers 1 to 3 stay empty: turned pieces read the picture through
-    // PictureView in TurnedBuffers.h), and the mask in four rotations; the mask is (ImageW + kMaskMargin) x
+    // Picture and mask, each in four rotations; the mask is (ImageW + kMaskMargin) x
     // (ImageH + kMaskMargin) unturned, its blue byte the owning piece's maskValue, its red byte
-    // 128 + relief. Rotations 1 to 3 of the mask exist only when descriptor.Rotate is 1.
+    // 128 + relief. Rotations 1 to 3 exist only when descriptor.Rotate is 1, those of the picture
+    // only for large pieces: pieces read it through PictureView (TurnedBuffers.h).
     std::array<TPixelBuffer, 8> buffers;
     std::array<EdgeBuffer, 4> edgeBuffers;  // by rotation; only while the look has a wood style
     // By rotation and piece, what drawing with effects needs; only while the look has effects.

@@ -17,17 +17,18 @@ TurnedView TurnedViewOf(const TPixelBuffer& buffer, int quarterTurns)
     const uint8_t* topRight = PixAddress(buffer, buffer.width - 1, 0);
     const uint8_t* bottomLeft = PixAddress(buffer, 0, buffer.height - 1);
     const uint8_t* bottomRight = PixAddress(buffer, buffer.width - 1, buffer.height - 1);
+    const uint8_t* end = bottomRight + 3;
     const int w = buffer.width;
     const int h = buffer.height;
     switch (quarterTurns) {
     case 1:  // (x, y) comes from (y, h - 1 - x)
-        return {bottomLeft, -down, right, h, w};
+        return {bottomLeft, end, -down, right, h, w};
     case 2:  // from (w - 1 - x, h - 1 - y)
-        return {bottomRight, -right, -down, w, h};
+        return {bottomRight, end, -right, -down, w, h};
     case 3:  // from (w - 1 - y, x)
-        return {topRight, down, -right, h, w};
+        return {topRight, end, down, -right, h, w};
     default:
-        return {topLeft, right, down, w, h};
+        return {topLeft, end, right, down, w, h};
     }
 }
 
@@ -38,11 +39,21 @@ void CopyTurnedRow(uint8_t* out, const TurnedView& view, int x, int y, int count
         std::memcpy(out, in, 3 * size_t(count));
         return;
     }
+    // A pixel at a time, moved as a 4-byte word whose last byte the next pixel overwrites; the
+    // run's last pixel, and a pixel at the very end of the buffer, byte by byte.
     const ptrdiff_t step = view.stepX;
+    const uint32_t invertWord = invert * 0x01010101u;
     for (int i = 0; i < count; ++i, out += 3, in += step) {
-        out[0] = in[0] ^ invert;
-        out[1] = in[1] ^ invert;
-        out[2] = in[2] ^ invert;
+        if (i + 1 < count && in + 4 <= view.end) {
+            uint32_t word;
+            std::memcpy(&word, in, 4);
+            word ^= invertWord;
+            std::memcpy(out, &word, 4);
+        } else {
+            out[0] = in[0] ^ invert;
+            out[1] = in[1] ^ invert;
+            out[2] = in[2] ^ invert;
+        }
     }
 }
 

@@ -13,6 +13,7 @@ namespace kirvo {
 
 struct TurnedView {
     const uint8_t* origin = nullptr;  // the turned (0, 0); null for an empty buffer
+    const uint8_t* end = nullptr;     // one past the buffer's last byte
     ptrdiff_t stepX = 0;              // bytes from (x, y) to (x + 1, y)
     ptrdiff_t stepY = 0;              // bytes from (x, y) to (x, y + 1)
     int width = 0;                    // turned; 0 = empty

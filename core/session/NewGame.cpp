@@ -21,7 +21,7 @@ namespace kirvo {
 namespace {
 
 constexpr int kBaseSteps = 13;      // read, field, thumbnail window, piece table and the cut's nine
-constexpr int kTurnSteps = 3;       // three mask turns
+constexpr int kTurnSteps = 6;       // three picture and three mask turns
 constexpr int kEffectSteps = 1;     // one per rotation
 constexpr int kTurnedEffectSteps = 3;
 

@@ -79,7 +79,7 @@ SavedGame MakeSavedGame(const GameState& state, const PlayWindows& windows, cons
 int ResumeStepCount(const Descriptor& descriptor, bool effectsOn)
 {
     const bool rotate = descriptor.Rotate == 1;
-    return 5 + (rotate ? 3 : 0) + (effectsOn ? 1 + (rotate ? 3 : 0) : 0);
+    return 5 + (rotate ? 6 : 0) + (effectsOn ? 1 + (rotate ? 3 : 0) : 0);
 }
 
 int ResumeGame(GameState& state, PlayWindows& windows, SavedGame&& game, const ProgressStep& step)

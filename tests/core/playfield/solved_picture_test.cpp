@@ -33,8 +33,10 @@ protected:
 
     void MakeTurnedBuffers()
     {
-        for (int r = 1; r <= 3; ++r)
+        for (int r = 1; r <= 3; ++r) {
+            PixRotate90(state.buffers[kPictureBuffer + r], state.buffers[kPictureBuffer + r - 1]);
             PixRotate90Banded(state.buffers[kMaskBuffer + r], state.buffers[kMaskBuffer + r - 1], kMaskMargin);
+        }
     }
 };
 
