@@ -9,6 +9,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "cutting/PieceSizeTable.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
+#include "game/TurnedBuffers.h"
 #include "game/UndoHistory.h"
 #include "playfield/Arrange.h"
 #include "playfield/FieldImage.h"
@@ -55,7 +57,8 @@ int LevelNear(int pieces)
     return best;
 }
 
-std::unique_ptr<Scene> MakeScene(int pieces, bool effects)
+// Turned: rotation on, each piece in a random rotation, as the game deals them.
+std::unique_ptr<Scene> MakeScene(int pieces, bool effects, bool turned = false)
 {
     auto scene = std::make_unique<Scene>();
     GameState& state = scene->state;
@@ -63,6 +66,7 @@ std::unique_ptr<Scene> MakeScene(int pieces, bool effects)
     d.ImageW = kWidth;
     d.ImageH = kHeight;
     d.Level = LevelNear(pieces);
+    d.Rotate = turned ? 1 : 0;
     ApplyLevel(d, kWidth, kHeight);
     AllocatePieceTable(state, d.TotalTileNum);
     Random random(20240611);
@@ -73,16 +77,20 @@ std::unique_ptr<Scene> MakeScene(int pieces, bool effects)
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
             PixSetPixel(picture, x, y, MakeColour(x * 255 / kWidth, y * 255 / kHeight, (x + y) & 255));
+    if (turned)
+        MakeTurnedBuffers(state);
 
     for (int i = 0; i < d.TotalTileNum; ++i) {
         PieceRecord& piece = state.pieces[i];
+        if (turned)
+            piece.rotation = uint8_t(random(4));
         DeriveGeometry(state, i);
         piece.group = i;
         piece.x = random(kWidth - piece.width);
         piece.y = random(kHeight - piece.height);
     }
     // The drag group: the top 50 pieces, joined.
-    for (int i = d.TotalTileNum - kGroupSize; i < d.TotalTileNum; ++i)
+    for (int i = MaxInt(0, d.TotalTileNum - kGroupSize); i < d.TotalTileNum; ++i)
         state.pieces[i].group = d.TotalTileNum - 1;
     state.draggedPiece = d.TotalTileNum - 1;
     if (effects)
@@ -96,12 +104,12 @@ std::unique_ptr<Scene> MakeScene(int pieces, bool effects)
     return scene;
 }
 
-Scene& SceneOf(int pieces, bool effects = false)
+Scene& SceneOf(int pieces, bool effects = false, bool turned = false)
 {
-    static std::map<std::pair<int, bool>, std::unique_ptr<Scene>> scenes;
-    std::unique_ptr<Scene>& scene = scenes[{pieces, effects}];
+    static std::map<std::tuple<int, bool, bool>, std::unique_ptr<Scene>> scenes;
+    std::unique_ptr<Scene>& scene = scenes[{pieces, effects, turned}];
     if (!scene)
-        scene = MakeScene(pieces, effects);
+        scene = MakeScene(pieces, effects, turned);
     return *scene;
 }
 
@@ -131,6 +139,21 @@ void FullComposeWithEffects(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(FullComposeWithEffects)->Arg(3999)->Unit(benchmark::kMillisecond);
+
+// The same with the pieces in all four rotations, from the largest pieces to the smallest.
+void FullComposeTurned(benchmark::State& run)
+{
+    Scene& scene = SceneOf(int(run.range(0)), run.range(1) != 0, true);
+    for (auto _ : run) {
+        Compose(scene.field, Layer::Field, FieldBox(scene.windows), What::All, scene.state, scene.windows);
+        benchmark::ClobberMemory();
+    }
+    Counters(run, scene);
+}
+BENCHMARK(FullComposeTurned)
+    ->ArgNames({"pieces", "effects"})
+    ->ArgsProduct({{24, 3999}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 // The redraw of the whole field a player sees after any change: the compose and the glass. The
 // plain field against one with every viewing aid out: both sides on a background picture (a
@@ -184,6 +207,19 @@ void DragStep(benchmark::State& run)
     Counters(run, scene);
 }
 BENCHMARK(DragStep)->Arg(1000)->Arg(3999)->Unit(benchmark::kMicrosecond);
+
+// The same with effects and the pieces in all four rotations, as the game deals them.
+void DragStepTurned(benchmark::State& run)
+{
+    Scene& scene = SceneOf(int(run.range(0)), true, true);
+    PrepareDragImages(scene.field, Moving::Pieces, scene.state, scene.windows);
+    for (auto _ : run) {
+        DrawDragStep(scene.field, Moving::Pieces, scene.state, scene.windows);
+        benchmark::ClobberMemory();
+    }
+    Counters(run, scene);
+}
+BENCHMARK(DragStepTurned)->Arg(24)->Arg(3999)->Unit(benchmark::kMicrosecond);
 
 void HitTest(benchmark::State& run)
 {

@@ -8,6 +8,7 @@
 #include "cutting/MeetingBoxes.h"
 #include "cutting/PieceArea.h"
 #include "game/MaskValue.h"
+#include "game/TurnedBuffers.h"
 
 namespace kirvo {
 
@@ -74,7 +75,7 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
 // held and read at once; in play a turned mask is freed and the upright one says.
 bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
 {
-    const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
+    const TurnedView picture = PictureView(state, rotation);
     if (x >= picture.width || y >= picture.height)
         return false;
     const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];

@@ -17,7 +17,7 @@ uint8_t Clamp(int value) { return uint8_t(value < 0 ? 0 : value > 255 ? 255 : va
 // The picture's pixels where the relief raises or lowers them, each channel moved by E and held to
 // 0 .. 255, so that drawing copies them; cells beyond the picture are never drawn. The relief's
 // bytes are not kept: drawing needs only these.
-void LightRelief(PieceRuns& runs, const CellSpans& raised, const TPixelBuffer& picture)
+void LightRelief(PieceRuns& runs, const CellSpans& raised, const TurnedView& picture)
 {
     runs.relief = {std::vector<CellSpan>(raised.spans.begin(), raised.spans.end()), {}};
     runs.lit = std::vector<uint8_t>(3 * raised.bytes.size(), 0);
@@ -27,14 +27,14 @@ void LightRelief(PieceRuns& runs, const CellSpans& raised, const TPixelBuffer& p
         // The rim's rows lie a picture row apart, too far for the cache to guess: the pixels of
         // the span after next are asked for ahead.
         if (k + 2 < raised.spans.size() && raised.spans[k + 2].y < picture.height)
-            __builtin_prefetch(PixAddress(picture, raised.spans[k + 2].x, raised.spans[k + 2].y));
+            __builtin_prefetch(picture.At(raised.spans[k + 2].x, raised.spans[k + 2].y));
         const CellSpan& span = raised.spans[k];
         const int inside = span.y < picture.height ? MinInt(span.count, picture.width - span.x) : 0;
-        const uint8_t* in = inside > 0 ? PixAddress(picture, span.x, span.y) : nullptr;
-        for (int i = 0; i < inside; ++i) {
+        const uint8_t* in = inside > 0 ? picture.At(span.x, span.y) : nullptr;
+        for (int i = 0; i < inside; ++i, in += picture.stepX) {
             const int d = relief[i] - 128;
             for (int c = 0; c < 3; ++c)
-                out[3 * i + c] = Clamp(in[3 * i + c] + d);
+                out[3 * i + c] = Clamp(in[c] + d);
         }
         out += 3 * size_t(span.count);
         relief += span.count;
@@ -47,7 +47,7 @@ void LightRelief(PieceRuns& runs, const CellSpans& raised, const TPixelBuffer& p
 void ReadSharedRuns(GameState& state, int rotation, const std::vector<bool>& meeting, int edgeWidth, bool relief)
 {
     const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
-    const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + rotation)];
+    const TurnedView picture = PictureView(state, rotation);
     CellSpans own, raised;
     for (int i = 0; i < PieceCount(state); ++i) {
         if (!meeting[size_t(i)])
@@ -122,6 +122,7 @@ void EmbossPieces(GameState& state, int rotation)
 {
     assert(rotation >= 0 && rotation <= 3);
     TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    const TurnedView picture = PictureView(state, rotation);
     EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
     const bool bands = state.look.woodStyle != kWoodNone;
     const bool relief = HasRelief(state.look.embossStyle);
@@ -155,7 +156,7 @@ void EmbossPieces(GameState& state, int rotation)
         drawn.own = own.Fitted();
         if (relief) {
             EmbossPiece(mask, bits, pass, raised);
-            LightRelief(drawn, raised, state.buffers[size_t(kPictureBuffer + rotation)]);
+            LightRelief(drawn, raised, picture);
         } else {
             drawn.relief = CellSpans();
             drawn.lit = {};

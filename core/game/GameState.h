@@ -47,9 +47,10 @@ struct GameState {
     std::vector<DrawOrderEntry> drawOrder;  // one entry per piece, sorted by group number
     // Picture and mask, each in four rotations; the mask is (ImageW + kMaskMargin) x
     // (ImageH + kMaskMargin) unturned, its blue byte the owning piece's maskValue, its red byte
-    // 128 + relief. Rotations 1 to 3 exist only when descriptor.Rotate is 1, the turned masks only
+    // 128 + relief. Rotations 1 to 3 exist only when descriptor.Rotate is 1; the turned masks only
     // while the look has no effects: with effects every piece is drawn from its runs, and the
-    // values of a turned mask are read through the upright one (MaskValue.h).
+    // values of a turned mask are read through the upright one (MaskValue.h); the turned pictures
+    // only for large pieces: pieces read the picture through PictureView (TurnedBuffers.h).
     std::array<TPixelBuffer, 8> buffers;
     std::array<EdgeBuffer, 4> edgeBuffers;  // by rotation; only while the look has a wood style
     // By rotation and piece, what drawing with effects needs; only while the look has effects.

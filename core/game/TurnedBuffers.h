@@ -1,14 +1,23 @@
 // The turned copies of the picture and the mask that pieces in rotations 1 to 3 are drawn from.
+// Small pieces read the picture through a turned view instead of a copy: their runs are short,
+// and three copies of the picture would be a third of what a fine cut holds.
 #pragma once
 
 #include "base/ProgressStep.h"
 #include "game/GameState.h"
+#include "raster/TurnedView.h"
 
 namespace kirvo {
 
-// Buffers 1 to 3 and 5 to 7: the picture and the mask turned one quarter turn at a time, the
-// mask keeping its margin at the right and bottom, the mask on a second thread. One step per
-// buffer, all on the calling thread.
+// Pieces of this many picture pixels or more, on average, are drawn from turned copies of the
+// picture: reading a large piece through a turned view costs a drag several times the copy.
+inline constexpr int kTurnedPictureArea = 64 * 64;
+
+bool KeepsTurnedPictures(const Descriptor& descriptor);
+
+// Buffers 5 to 7: the mask turned one quarter turn at a time, keeping its margin at the right and
+// bottom, on a second thread; and buffers 1 to 3, the picture turned likewise, when the cut keeps
+// turned pictures (else they are freed). One step per buffer, all on the calling thread.
 void MakeTurnedBuffers(GameState& state, const ProgressStep& step = {});
 void FreeTurnedBuffers(GameState& state);
 // Buffers 5 to 7 alone, turned from the upright mask as it is now, relief included. Pieces drawn
@@ -16,5 +25,12 @@ void FreeTurnedBuffers(GameState& state);
 void MakeTurnedMasks(GameState& state);
 void FreeTurnedMasks(GameState& state);
 bool HasTurnedMasks(const GameState& state);
+
+// The picture as pieces in the rotation see it: the turned copy when there is one.
+inline TurnedView PictureView(const GameState& state, int rotation)
+{
+    const TPixelBuffer& turned = state.buffers[size_t(kPictureBuffer + rotation)];
+    return turned.width > 0 ? TurnedViewOf(turned, 0) : TurnedViewOf(state.buffers[kPictureBuffer], rotation);
+}
 
 }  // namespace kirvo

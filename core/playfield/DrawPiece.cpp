@@ -138,10 +138,10 @@ void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece,
 {
     const uint8_t value = piece.maskValue;
     const bool relief = source.look.embossStyle != kEmbossNone;
+    const TurnedView& picture = source.picture;
     for (int row = 0; row < height; ++row) {
         uint8_t* out = PixAddress(target, x, y + row);
         const uint8_t* owner = PixAddress(source.mask, srcX, srcY + row);
-        const uint8_t* in = PixAddress(source.picture, srcX, srcY + row);
         int i = 0;
         while (i < width) {
             while (i < width && owner[3 * i] != value)
@@ -151,11 +151,13 @@ void CopyOwnPixels(TPixelBuffer& target, int x, int y, const PieceRecord& piece,
                 ++i;
             if (i == start)
                 continue;
-            CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+            CopyTurnedRow(out + 3 * start, picture, srcX + start, srcY + row, i - start, invert);
             for (int j = start; relief && j < i; ++j) {
-                if (const int d = owner[3 * j + 2] - 128; d != 0)
+                if (const int d = owner[3 * j + 2] - 128; d != 0) {
+                    const uint8_t* in = picture.At(srcX + j, srcY + row);
                     for (int c = 0; c < 3; ++c)
-                        out[3 * j + c] = Clamp(in[3 * j + c] + d) ^ invert;
+                        out[3 * j + c] = Clamp(in[c] + d) ^ invert;
+                }
             }
         }
     }
@@ -166,8 +168,7 @@ void CopyOwnRuns(TPixelBuffer& target, int x, int y, const PieceRuns& runs, cons
                  int srcY, int width, int height, uint8_t invert)
 {
     ForSpansIn(runs.own, srcX, srcY, width, height, [&](int from, int row, int count, uint32_t) {
-        CopyRun(PixAddress(target, x + from - srcX, y + row - srcY), PixAddress(source.picture, from, row), 3 * count,
-                invert);
+        CopyTurnedRow(PixAddress(target, x + from - srcX, y + row - srcY), source.picture, from, row, count, invert);
     });
     if (source.look.embossStyle == kEmbossNone)
         return;
@@ -250,7 +251,7 @@ PieceSource SourceOf(const GameState& state, int rotation, int piece)
     const std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
     const bool known = HasEffects(state.look) && piece >= 0 && size_t(piece) < runs.size() && runs[size_t(piece)].known;
     const MaskSize size = TurnedMaskSize(state, rotation);
-    return {state.buffers[kPictureBuffer + rotation], state.buffers[kMaskBuffer + rotation], size.width, size.height,
+    return {PictureView(state, rotation), state.buffers[kMaskBuffer + rotation], size.width, size.height,
             band, known ? &runs[size_t(piece)] : nullptr, state.look};
 }
 
@@ -258,9 +259,9 @@ PieceSource SourceOf(const GameState& state, int rotation, int piece)
 void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, const PieceSource& source, int srcX,
                int srcY, int width, int height)
 {
-    const TPixelBuffer& picture = source.picture;
+    const TurnedView& picture = source.picture;
     const TPixelBuffer& mask = source.mask;
-    assert(target.bytesPerPixel == 3 && picture.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
+    assert(target.bytesPerPixel == 3 && mask.bytesPerPixel == 3);
     assert(x >= 0 && y >= 0 && width <= target.width - x && height <= target.height - y);
     assert(srcX >= 0 && srcY >= 0 && width <= source.maskWidth - srcX && height <= source.maskHeight - srcY);
     assert(source.band || (width <= picture.width - srcX && height <= picture.height - srcY));
@@ -268,11 +269,14 @@ void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, con
         BlitWithEffects(target, x, y, piece, source, srcX, srcY, width, height);
         return;
     }
+    // Without effects every turned mask is held, unless a damaged record names a turn the game
+    // never made: such a piece has no pixels.
+    if (mask.width == 0)
+        return;
 
     const uint8_t value = piece.maskValue;
     const uint8_t invert = piece.selected ? 0xFF : 0x00;
     uint8_t* out = PixAddress(target, x, y);
-    const uint8_t* in = PixAddress(picture, srcX, srcY);
     const uint8_t* owner = PixAddress(mask, srcX, srcY);
     for (int row = 0; row < height; ++row) {
         // Runs of owned pixels are copied whole: inside a piece most rows are one long run.
@@ -284,10 +288,9 @@ void BlitPiece(TPixelBuffer& target, int x, int y, const PieceRecord& piece, con
             while (i < width && owner[3 * i] == value)
                 ++i;
             if (i > start)
-                CopyRun(out + 3 * start, in + 3 * start, 3 * (i - start), invert);
+                CopyTurnedRow(out + 3 * start, picture, srcX + start, srcY + row, i - start, invert);
         }
         out += target.stride;
-        in += picture.stride;
         owner += mask.stride;
     }
 }

@@ -33,6 +33,7 @@
 #include <cstdint>
 
 #include "game/GameState.h"
+#include "game/TurnedBuffers.h"
 #include "playfield/Glass.h"
 #include "playfield/GlassSkin.h"
 #include "playfield/PlayWindow.h"
@@ -168,7 +169,7 @@ void DrawPiece(TPixelBuffer& target, const TBox& clip, const TMyWin& window, con
 // pieces have a band, and the look. A turned mask is freed while the pieces have effects, which
 // draw from the runs; its size is that of the mask turned all the same.
 struct PieceSource {
-    const TPixelBuffer& picture;
+    TurnedView picture;
     const TPixelBuffer& mask;
     int maskWidth;
     int maskHeight;

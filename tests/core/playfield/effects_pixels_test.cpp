@@ -51,6 +51,17 @@ uint64_t HashPixels(const TPixelBuffer& buffer, uint64_t hash)
     return hash;
 }
 
+// The same bytes as the turned copy would give.
+uint64_t HashPixels(const TurnedView& view, uint64_t hash)
+{
+    std::vector<uint8_t> row(3 * size_t(view.width));
+    for (int y = 0; y < view.height; ++y) {
+        CopyTurnedRow(row.data(), view, 0, y, view.width, 0);
+        hash = Hash(row.data(), row.size(), hash);
+    }
+    return hash;
+}
+
 struct Hashes {
     uint64_t masks = 0;     // the four turned masks' values, with their relief
     uint64_t edges = 0;     // every cell's edge bits and depths, and each piece's edge slot and bit
@@ -153,12 +164,12 @@ void ShareMaskValues(GameState& state)
     MakeTurnedBuffers(state);
 }
 
-// The four turned pictures, which no style changes.
+// The picture as the four rotations see it, which no style changes.
 uint64_t PicturesHash(const GameState& state)
 {
     uint64_t hash = Hash(nullptr, 0);
     for (int r = 0; r < 4; ++r)
-        hash = HashPixels(state.buffers[size_t(kPictureBuffer + r)], hash);
+        hash = HashPixels(PictureView(state, r), hash);
     return hash;
 }
 
@@ -196,7 +207,7 @@ Hashes HashesOf(Table& table)
     // that are some piece's.
     for (int r = 0; r < 4; ++r) {
         const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + r)];
-        const TPixelBuffer& picture = state.buffers[size_t(kPictureBuffer + r)];
+        const TurnedView picture = PictureView(state, r);
         for (int y = 0; y < picture.height; ++y)
             for (int x = 0; x < picture.width; ++x) {
                 const uint8_t* pixel = PixAddress(mask, x, y);

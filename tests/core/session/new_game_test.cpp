@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cutting/PieceSizeTable.h"
+#include "game/TurnedBuffers.h"
 #include "game/PieceGeometry.h"
 #include "playfield/Completion.h"
 #include "playfield/Joining.h"
@@ -144,7 +145,7 @@ TEST_P(NewGameChoicesTest, PiecesAreDealtOntoTheFirstSide)
     }
     for (int r = 1; r <= 3; ++r) {
         const bool upright = r % 2 == 0;
-        EXPECT_EQ(state.buffers[kPictureBuffer + r].width, defaults.Rotate ? (upright ? 320 : 240) : 0);
+        EXPECT_EQ(PictureView(state, r).width, upright ? 320 : 240);
         EXPECT_EQ(state.buffers[kMaskBuffer + r].width, defaults.Rotate ? (upright ? 325 : 245) : 0);
     }
     if (d.ShapeStyle < 4)  // the grid cut steps twice more than the count allows; the bar then waits full
