@@ -81,9 +81,9 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
     SortDrawOrder(state, SortOrder::Ascending);
     // The edge buffers and runs of the rotations in play are made afresh below, reusing their memory.
     const int rotations = state.descriptor.Rotate == 1 ? 4 : 1;
-    // The turned masks were freed with the last effects: they come back from the upright mask,
-    // flat, for the effects to emboss or for drawing without effects to read.
-    if (rotations == 4 && !HasTurnedMasks(state)) {
+    // The turned masks were freed with the last effects: without effects they come back from the
+    // upright mask, flat, for drawing to read.
+    if (rotations == 4 && !HasEffects(state.look) && !HasTurnedMasks(state)) {
         MakeTurnedMasks(state);
         for (int r = 1; r < 4; ++r)
             ResetRelief(state.buffers[size_t(kMaskBuffer + r)]);
@@ -101,19 +101,26 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
         Step(step);
         return;
     }
-    // Two workers, two rotations each, one upright and one turned a quarter so that the work is
-    // even: a rotation's work writes only its own mask, edge buffer and runs. The steps are taken
-    // here, on the calling thread.
-    std::thread worker([&state] {
-        EmbossPieces(state, 1);
-        EmbossPieces(state, 2);
+    // Two workers, two rotations each, a quarter turn and a half turn first so that the work is
+    // even: a rotation's work writes only its own mask, edge buffer and runs. A turned mask is held
+    // only while its rotation is embossed, so that no more than two are held at once, and none by
+    // the time the last runs are made. The steps are taken here, on the calling thread.
+    const auto emboss = [&state](int rotation) {
+        if (rotation > 0 && state.buffers[size_t(kMaskBuffer + rotation)].width == 0)
+            MakeFlatTurnedMask(state, rotation);
+        EmbossPieces(state, rotation);
+        if (rotation > 0)
+            PixFree(state.buffers[size_t(kMaskBuffer + rotation)]);
+    };
+    std::thread worker([&emboss] {
+        emboss(2);
+        emboss(3);
     });
-    for (int r : {0, 3}) {
-        EmbossPieces(state, r);
+    for (int r : {1, 0}) {
+        emboss(r);
         Step(step);
     }
     worker.join();
-    FreeTurnedMasks(state);
     Step(step);
     Step(step);
 }

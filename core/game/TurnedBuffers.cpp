@@ -1,6 +1,9 @@
 #include "game/TurnedBuffers.h"
 
+#include <cassert>
 #include <thread>
+
+#include "game/MaskValue.h"
 
 namespace kirvo {
 
@@ -14,7 +17,11 @@ void MakeTurnedBuffers(GameState& state, const ProgressStep& step)
 {
     // The masks turn on a second thread while this one turns the picture: the two share nothing.
     // The steps are all taken here, the masks' once they are done.
-    std::jthread masks([&state] { MakeTurnedMasks(state); });
+    // With effects each turned mask is made as its rotation is embossed, and freed after.
+    std::jthread masks([&state] {
+        if (!HasEffects(state.look))
+            MakeTurnedMasks(state);
+    });
     const bool pictures = KeepsTurnedPictures(state.descriptor);
     for (int r = 1; r <= 3; ++r) {
         if (pictures)
@@ -45,6 +52,36 @@ void FreeTurnedMasks(GameState& state)
 {
     for (int r = 1; r <= 3; ++r)
         PixFree(state.buffers[kMaskBuffer + r]);
+}
+
+void MakeFlatTurnedMask(GameState& state, int rotation)
+{
+    assert(rotation >= 1 && rotation <= 3);
+    TPixelBuffer& upright = state.buffers[kMaskBuffer];
+    const MaskSize size = TurnedMaskSize(state, rotation);
+    TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
+    PixCreate24(mask, size.width, size.height);
+    for (int y = 0; y < mask.height; ++y) {
+        uint8_t* pixel = PixRow(mask, y);
+        for (int x = 0; x < mask.width; ++x, pixel += 3)
+            pixel[2] = 128;
+    }
+    TPixelBuffer picturePart;
+    PixAttach(upright.bits, upright.width - kMaskMargin, upright.height - kMaskMargin, 3, upright.stride, picturePart);
+    // In square tiles, so that the upright rows a tile reads stay in the cache from one row of it
+    // to the next.
+    constexpr int kTile = 64;
+    const TurnedView values = TurnedViewOf(picturePart, rotation);
+    for (int top = 0; top < values.height; top += kTile)
+        for (int left = 0; left < values.width; left += kTile) {
+            const int right = MinInt(left + kTile, values.width);
+            for (int y = top; y < MinInt(top + kTile, values.height); ++y) {
+                uint8_t* out = PixAddress(mask, left, y);
+                const uint8_t* in = values.At(left, y);
+                for (int x = left; x < right; ++x, out += 3, in += values.stepX)
+                    out[0] = in[0];
+            }
+        }
 }
 
 bool HasTurnedMasks(const GameState& state)

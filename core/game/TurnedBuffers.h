@@ -16,8 +16,9 @@ inline constexpr int kTurnedPictureArea = 64 * 64;
 bool KeepsTurnedPictures(const Descriptor& descriptor);
 
 // Buffers 5 to 7: the mask turned one quarter turn at a time, keeping its margin at the right and
-// bottom, on a second thread; and buffers 1 to 3, the picture turned likewise, when the cut keeps
-// turned pictures (else they are freed). One step per buffer, all on the calling thread.
+// bottom, on a second thread, when the look has no effects (the effects make and free each as
+// they need it); and buffers 1 to 3, the picture turned likewise, when the cut keeps turned
+// pictures (else they are freed). One step per buffer, all on the calling thread.
 void MakeTurnedBuffers(GameState& state, const ProgressStep& step = {});
 void FreeTurnedBuffers(GameState& state);
 // Buffers 5 to 7 alone, turned from the upright mask as it is now, relief included. Pieces drawn
@@ -25,6 +26,9 @@ void FreeTurnedBuffers(GameState& state);
 void MakeTurnedMasks(GameState& state);
 void FreeTurnedMasks(GameState& state);
 bool HasTurnedMasks(const GameState& state);
+// Buffer 4 + rotation (1 to 3) as the effects start from it: the upright mask's values turned,
+// with no relief. Only the values are read, so the upright mask's relief may be written meanwhile.
+void MakeFlatTurnedMask(GameState& state, int rotation);
 
 // The picture as pieces in the rotation see it: the turned copy when there is one.
 inline TurnedView PictureView(const GameState& state, int rotation)

@@ -33,5 +33,35 @@ TEST(MaskValueAt, MatchesTurnedBuffers)
     }
 }
 
+// The effects start each turned mask from the upright values alone: the turned values, no relief
+// anywhere, green clear, the margin's value 0.
+TEST(MaskValueAt, FlatTurnedMasksHoldTheTurnedValuesAndNoRelief)
+{
+    GameState state;
+    TPixelBuffer& mask = state.buffers[kMaskBuffer];
+    PixCreate24(mask, 13 + kMaskMargin, 7 + kMaskMargin);
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x) {
+            uint8_t* pixel = PixAddress(mask, x, y);
+            pixel[0] = uint8_t(1 + x + 20 * y);
+            pixel[1] = 9;
+            pixel[2] = 77;
+        }
+    for (int r = 1; r < 4; ++r) {
+        MakeFlatTurnedMask(state, r);
+        const TPixelBuffer& turned = state.buffers[kMaskBuffer + r];
+        const MaskSize size = TurnedMaskSize(state, r);
+        ASSERT_EQ(turned.width, size.width);
+        ASSERT_EQ(turned.height, size.height);
+        for (int y = 0; y < turned.height; ++y)
+            for (int x = 0; x < turned.width; ++x) {
+                const uint8_t* pixel = PixAddress(turned, x, y);
+                ASSERT_EQ(pixel[0], MaskValueAt(state, r, x, y)) << "rotation " << r << " at " << x << ", " << y;
+                ASSERT_EQ(pixel[1], 0);
+                ASSERT_EQ(pixel[2], 128);
+            }
+    }
+}
+
 }  // namespace
 }  // namespace kirvo
