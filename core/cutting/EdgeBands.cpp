@@ -24,6 +24,16 @@ int EdgeSlot(const GameState& state, int piece)
     return piece / columns % 3 * 3 + piece % columns % 3;
 }
 
+// The low 16 bits moved to bits 0, 4, 8, .. 60: one to a cell of four bits.
+uint64_t SpreadToNibbles(uint64_t bits)
+{
+    bits &= 0xFFFF;
+    bits = (bits | bits << 24) & 0x000000FF000000FFu;
+    bits = (bits | bits << 12) & 0x000F000F000F000Fu;
+    bits = (bits | bits << 6) & 0x0303030303030303u;
+    return (bits | bits << 3) & 0x1111111111111111u;
+}
+
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
 // depth is cleared there, so a piece's own pixels (depth 0) hide a neighbour's band and of two
 // bands the nearer one shows. Neighbours are joined when joined(j) says so; each is compared over
@@ -148,19 +158,27 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
             const int left = width - 64 * w;  // cells of the row from this word on
             const uint64_t inside = left >= 64 ? ~uint64_t(0) : (uint64_t(1) << left) - 1;
             const uint64_t own = PieceBits::Word(bits.Row(y), w, 0) & inside;
-            std::array<uint8_t, 64> depths;
+            // The cells' values 1 + a, bit k of each in planes[k].
+            std::array<uint64_t, 4> planes {};
             uint64_t seen = 0;
             for (int a = 0; a <= edgeWidth; ++a) {
                 uint64_t fresh = PieceBits::Word(bits.Row(y - a), w, -a) & inside & ~seen;
                 seen |= fresh;
-                for (; fresh != 0; fresh &= fresh - 1) {
-                    const int i = std::countr_zero(fresh);
-                    if (alone)
-                        SetCellValue(cells, row + size_t(64 * w + i), 1 + a);
-                    else
-                        SetEdgeCell(edges, index, cells.left + 64 * w + i, y, 1 + a);
-                    depths[size_t(i)] = uint8_t(a);
-                }
+                for (size_t k = 0; k < 4; ++k)
+                    if ((1 + a) >> k & 1)
+                        planes[k] |= fresh;
+                if (!alone)
+                    for (; fresh != 0; fresh &= fresh - 1)
+                        SetEdgeCell(edges, index, cells.left + 64 * w + std::countr_zero(fresh), y, 1 + a);
+            }
+            // Without mates the cells are written sixteen at a time.
+            for (int part = 0; alone && part < 4; ++part) {
+                const auto sixteen = [&](uint64_t bitsOfRow) { return SpreadToNibbles(bitsOfRow >> 16 * part); };
+                if (const uint64_t mask = sixteen(seen); mask != 0)
+                    SetSixteenCells(cells, row + size_t(64 * w + 16 * part),
+                                    sixteen(planes[0]) | sixteen(planes[1]) << 1 | sixteen(planes[2]) << 2 |
+                                        sixteen(planes[3]) << 3,
+                                    mask * 15);
             }
             for (uint64_t banded = seen & ~own; banded != 0; banded &= banded - 1) {
                 const int i = std::countr_zero(banded);
@@ -168,7 +186,10 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                 // Beyond the box the mask may give the pixel to the piece all the same.
                 if ((x > box.right || y > box.bottom) && DrawnAsPiece(state, rotation, x, y, piece.maskValue))
                     continue;
-                band.Add(x, y, depths[size_t(i)]);
+                int value = 0;
+                for (size_t k = 0; k < 4; ++k)
+                    value |= int(planes[k] >> i & 1) << k;
+                band.Add(x, y, uint8_t(value - 1));
             }
         }
     }

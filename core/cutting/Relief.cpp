@@ -47,11 +47,17 @@ ReliefPass MakeReliefPass(const Relief& relief)
 }
 
 // Word by word of each row: a pixel whose run in a direction stops short of s steps gains the
-// drop of step s, so each direction's sum builds up from the pixels missing at each step. Pixels
-// missing nowhere lie deep inside the piece and stay flat.
+// drop of step s, so the pixels missing at each step of each direction are found for the whole
+// word first; each pixel missing anywhere then adds up its drops. Pixels missing nowhere lie deep
+// inside the piece and stay flat.
 void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass, CellSpans& raised)
 {
-    std::array<int, 64> sums {};
+    constexpr size_t kMostSteps = 8 * kLongestReach;
+    std::array<int, kMostSteps> drops;
+    size_t steps = 0;
+    for (const ReliefPass::Direction& direction : pass.directions)
+        for (int s = 1; s <= direction.steps; ++s)
+            drops[steps++] = direction.drop[size_t(s)];
     const PieceArea& box = bits.box;
     for (int y = box.top; y <= box.bottom; ++y) {
         const uint64_t* row = bits.Row(y);
@@ -59,22 +65,24 @@ void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pa
             const uint64_t own = PieceBits::Word(row, w, 0);
             if (own == 0)
                 continue;
+            std::array<uint64_t, kMostSteps> missing;  // in the order of drops
             uint64_t rim = 0;
+            size_t k = 0;
             for (const ReliefPass::Direction& direction : pass.directions) {
                 uint64_t reached = own;
-                for (int s = 1; s <= direction.steps; ++s) {
+                for (int s = 1; s <= direction.steps; ++s, ++k) {
                     reached &= PieceBits::Word(bits.Row(y + s * direction.dy), w, s * direction.dx);
-                    uint64_t missing = own & ~reached;
-                    rim |= missing;
-                    for (; missing != 0; missing &= missing - 1)
-                        sums[size_t(std::countr_zero(missing))] += direction.drop[size_t(s)];
+                    missing[k] = own & ~reached;
+                    rim |= missing[k];
                 }
             }
             uint8_t* pixels = PixAddress(mask, box.left + 64 * w, y);
             for (; rim != 0; rim &= rim - 1) {
                 const int i = std::countr_zero(rim);
-                const int e = std::clamp(sums[size_t(i)] / 128, -127, 127);  // the division truncates toward zero
-                sums[size_t(i)] = 0;
+                int sum = 0;
+                for (k = 0; k < steps; ++k)
+                    sum += int(missing[k] >> i & 1) * drops[k];
+                const int e = std::clamp(sum / 128, -127, 127);  // the division truncates toward zero
                 if (e != 0) {
                     pixels[3 * i + 2] = uint8_t(128 + e);
                     raised.Add(box.left + 64 * w + i, y, uint8_t(128 + e));

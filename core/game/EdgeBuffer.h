@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "game/CellSpans.h"
@@ -61,6 +62,27 @@ inline void SetCellValue(PieceCells& piece, size_t index, int value)
     uint8_t& pair = piece.cells[index >> 1];
     const int shift = 4 * int(index & 1);
     pair = uint8_t((pair & ~(15 << shift)) | value << shift);
+}
+// The 16 cells from index, in the piece's box, take the nibbles of values (cell k in bits 4k to
+// 4k + 3) where mask has 15, and keep theirs where it has 0.
+inline void SetSixteenCells(PieceCells& piece, size_t index, uint64_t values, uint64_t mask)
+{
+    const int shift = 4 * int(index & 1);
+    uint8_t* at = piece.cells.data() + (index >> 1);
+    // Sixteen cells from an odd index reach into a ninth byte; near the end of the cells they are
+    // set one by one, so that no byte beyond them is touched.
+    if ((index >> 1) + 9 > piece.cells.size()) {
+        for (int k = 0; k < 16; ++k)
+            if (mask >> 4 * k & 15)
+                SetCellValue(piece, index + size_t(k), int(values >> 4 * k & 15));
+        return;
+    }
+    uint64_t word;
+    std::memcpy(&word, at, 8);
+    word = (word & ~(mask << shift)) | (values & mask) << shift;
+    std::memcpy(at, &word, 8);
+    if (shift != 0)
+        at[8] = uint8_t((at[8] & ~(mask >> 60)) | (values & mask) >> 60);
 }
 // 0 when the piece has no cell there.
 inline int EdgeCellValue(const EdgeBuffer& buffer, int piece, int x, int y)

@@ -76,7 +76,8 @@ bool DecodeJpeg(JpegReader& reader, std::span<const uint8_t> bytes, TPixelBuffer
         RefuseJpeg(reinterpret_cast<j_common_ptr>(&info), "file too small for the picture it claims");
     info.out_color_space = JCS_EXT_BGR;
     jpeg_start_decompress(&info);
-    PixCreate24(buffer, int(info.output_width), int(info.output_height));
+    // Every row is read in full below, and a buffer left part-written by an error is dropped.
+    PixCreate24Unfilled(buffer, int(info.output_width), int(info.output_height));
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = PixRow(buffer, int(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

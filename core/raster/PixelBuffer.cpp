@@ -8,7 +8,7 @@ namespace kirvo {
 
 namespace {
 
-void Create(TPixelBuffer& buffer, int width, int height, int bytesPerPixel)
+void Create(TPixelBuffer& buffer, int width, int height, int bytesPerPixel, bool filled)
 {
     PixFree(buffer);
     if (width <= 0 || height <= 0)
@@ -16,9 +16,14 @@ void Create(TPixelBuffer& buffer, int width, int height, int bytesPerPixel)
     assert(width <= (INT_MAX - 3) / bytesPerPixel);
     int stride = (width * bytesPerPixel + 3) & ~3;
     assert(height <= INT_MAX / stride);
-    auto pixels = std::make_unique<uint8_t[]>(size_t(stride) * size_t(height));
+    const size_t size = size_t(stride) * size_t(height);
+    auto pixels = filled ? std::make_unique<uint8_t[]>(size) : std::make_unique_for_overwrite<uint8_t[]>(size);
     PixAttach(pixels.get(), width, height, bytesPerPixel, stride, buffer);
     buffer.owned = std::move(pixels);
+    // The pixels of an unfilled buffer are the caller's to write; the bytes padding each row are not.
+    if (const int pad = stride - width * bytesPerPixel; !filled && pad > 0)
+        for (int y = 0; y < height; ++y)
+            std::memset(PixRow(buffer, y) + width * bytesPerPixel, 0, size_t(pad));
 }
 
 // Clips one axis of a copy to both buffers, moving the other origin along with whichever is cut.
@@ -36,9 +41,11 @@ bool ClipCopyAxis(int& pos, int& srcPos, int& length, int size, int srcSize)
 
 void PixClear(TPixelBuffer& buffer) { buffer = TPixelBuffer{}; }
 
-void PixCreate24(TPixelBuffer& buffer, int width, int height) { Create(buffer, width, height, 3); }
+void PixCreate24(TPixelBuffer& buffer, int width, int height) { Create(buffer, width, height, 3, true); }
 
-void PixCreate32(TPixelBuffer& buffer, int width, int height) { Create(buffer, width, height, 4); }
+void PixCreate24Unfilled(TPixelBuffer& buffer, int width, int height) { Create(buffer, width, height, 3, false); }
+
+void PixCreate32(TPixelBuffer& buffer, int width, int height) { Create(buffer, width, height, 4, true); }
 
 bool PixAttach(uint8_t* bits, int width, int height, int bytesPerPixel, int stride, TPixelBuffer& buffer)
 {

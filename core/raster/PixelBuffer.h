@@ -39,6 +39,9 @@ struct TPixelBuffer {
 
 void PixClear(TPixelBuffer& buffer);
 void PixCreate24(TPixelBuffer& buffer, int width, int height);  // pixels start black
+// Pixels left as the memory came, for a caller about to write every one; the bytes padding each
+// row are 0 all the same.
+void PixCreate24Unfilled(TPixelBuffer& buffer, int width, int height);
 void PixCreate32(TPixelBuffer& buffer, int width, int height);  // pixels start black, alpha 0
 // Makes buffer a view of memory laid out as above (rows top-down, stride bytes apart); returns
 // hasAlpha.

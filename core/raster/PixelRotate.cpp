@@ -36,7 +36,7 @@ void TurnQuarter(TPixelBuffer& dst, const TPixelBuffer& src, int cw, int ch)
 void PixRotate90(TPixelBuffer& dst, const TPixelBuffer& src)
 {
     TPixelBuffer turned;
-    PixCreate24(turned, src.height, src.width);
+    PixCreate24Unfilled(turned, src.height, src.width);
     TurnQuarter(turned, src, src.width, src.height);
     dst = std::move(turned);
 }
@@ -45,9 +45,15 @@ void PixRotate90Banded(TPixelBuffer& dst, const TPixelBuffer& src, int band)
 {
     band = Clamp3(band, 0, MinInt(src.width, src.height));
     TPixelBuffer turned;
-    // A new buffer starts black, which is the colour the band must have.
-    PixCreate24(turned, src.height, src.width);
-    TurnQuarter(turned, src, src.width - band, src.height - band);
+    PixCreate24Unfilled(turned, src.height, src.width);
+    const int cw = src.width - band;
+    const int ch = src.height - band;
+    TurnQuarter(turned, src, cw, ch);
+    // Only the band is left unwritten by the turn: it is made black here.
+    for (int y = 0; y < turned.height; ++y) {
+        const int from = y < cw ? ch : 0;
+        std::memset(PixAddress(turned, from, y), 0, size_t(3 * (turned.width - from)));
+    }
     dst = std::move(turned);
 }
 

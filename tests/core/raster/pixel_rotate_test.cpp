@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 namespace kirvo {
@@ -97,6 +98,31 @@ TEST(PixelRotate, BandWiderThanThePictureLeavesItBlack)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 2; ++x)
             EXPECT_EQ(PixGetPixel(dst, x, y), 0);
+}
+
+// The turned buffer is made without clearing its memory first: memory just freed with every byte
+// set must not show through in the band nor in the bytes that pad each row.
+TEST(PixelRotate, MemoryReusedFromADirtyBufferLeavesNoTrace)
+{
+    for (int band : {0, 2}) {
+        SCOPED_TRACE(testing::Message() << "band " << band);
+        const TPixelBuffer src = Numbered(7, 5);
+        {
+            TPixelBuffer dirty;
+            PixCreate24(dirty, 5, 7);  // the turned size: 15 bytes a row padded to 16
+            std::memset(dirty.bits, 0xFF, size_t(dirty.size));
+        }
+        TPixelBuffer dst;
+        band == 0 ? PixRotate90(dst, src) : PixRotate90Banded(dst, src, band);
+        ASSERT_EQ(dst.stride, 16);
+        for (int y = 0; y < 7; ++y) {
+            for (int x = 0; x < 5; ++x) {
+                const bool inBand = x >= 5 - band || y >= 7 - band;
+                EXPECT_EQ(PixGetPixel(dst, x, y), inBand ? 0 : ColourAt(y, 4 - band - x)) << x << ", " << y;
+            }
+            EXPECT_EQ(PixRow(dst, y)[15], 0) << "padding of row " << y;
+        }
+    }
 }
 
 // A view must read exactly what the turned copy holds, row by row and with the selection's
