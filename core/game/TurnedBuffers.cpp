@@ -18,8 +18,11 @@ void MakeTurnedBuffers(GameState& state, const ProgressStep& step)
     // The masks turn on a second thread while this one turns the picture: the two share nothing.
     // The steps are all taken here, the masks' once they are done.
     // With effects each turned mask is made as its rotation is embossed, and freed after.
+    // Masks held from the last game would be taken for this one's.
     std::jthread masks([&state] {
-        if (!HasEffects(state.look))
+        if (HasEffects(state.look))
+            FreeTurnedMasks(state);
+        else
             MakeTurnedMasks(state);
     });
     const bool pictures = KeepsTurnedPictures(state.descriptor);

@@ -266,6 +266,25 @@ TEST_F(PieceEffectsTest, TurnedMasksAreFreedWithEffectsAndMadeAgainWithout)
     }
 }
 
+// The effects make each turned mask themselves: any held from a game before, of another size,
+// must not be taken for this one's.
+TEST_F(PieceEffectsTest, ANewCutWithEffectsDropsTheTurnedMasksOfTheGameBefore)
+{
+    AddPiece(6, 4, 20, 12, 1);
+    for (int r = 1; r < 4; ++r)
+        PixCreate24(state.buffers[size_t(kMaskBuffer + r)], 7, 9);
+    state.look.embossStyle = kEmbossPaper;
+    TurnOn();
+    for (int r = 1; r < 4; ++r)
+        EXPECT_EQ(state.buffers[size_t(kMaskBuffer + r)].width, 0) << r;
+    Apply(kEmbossPaper, kWoodShadow);
+    for (int r = 1; r < 4; ++r) {
+        const PieceBox box = RotatedSourceBox(state, 0, r);
+        EXPECT_FALSE(KeptRelief(r, 0).empty()) << r;
+        EXPECT_EQ(Depth(r, 0, box.x + box.width + 2, box.y + box.height + 2), 3) << r;
+    }
+}
+
 // Piece 0 with a knob reaching into piece 1 on its right, piece 2 below piece 0: each one's band
 // falls on the others' pixels until they are joined.
 class JoinedBandsTest : public PieceEffectsTest {
