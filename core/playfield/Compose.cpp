@@ -19,14 +19,20 @@ void TintBox(TPixelBuffer& target, const TBox& box)
     }
 }
 
-void DrawRectangle(TPixelBuffer& target, const SelectionRectangle& r, const TMyWin& w, const TBox& clip)
+// The rectangle's field box inside the window's client box; empty when it lies outside.
+TBox RectangleBox(const SelectionRectangle& r, const TMyWin& w)
 {
     TBox box = BoxFromCorners(MinInt(r.x, r.x + r.width - 1), MinInt(r.y, r.y + r.height - 1),
                               MaxInt(r.x, r.x + r.width - 1), MaxInt(r.y, r.y + r.height - 1));
     BoxAdjust(box, w.client.left - w.scrollX, w.client.top - w.scrollY, 0, 0);
     TBox visible;
+    return BoxIntersect(box, w.client, &visible) ? visible : TBox {};
+}
+
+void DrawRectangle(TPixelBuffer& target, const SelectionRectangle& r, const TMyWin& w, const TBox& clip)
+{
     TBox part;
-    if (BoxIntersect(box, w.client, &visible) && BoxIntersect(visible, clip, &part))
+    if (BoxIntersect(RectangleBox(r, w), clip, &part))
         TintBox(target, part);
 }
 
@@ -110,6 +116,13 @@ void ComposeDragged(TPixelBuffer& target, const TBox& clip, const GameState& sta
 }
 
 }  // namespace
+
+TBox SelectionBox(const FieldImage& field, const GameState& state, const PlayWindows& windows)
+{
+    if (!field.rectangle.drawing || !IsSideOrPocket(state.currentWindow))
+        return {};
+    return RectangleBox(field.rectangle, windows.windows[state.currentWindow]);
+}
 
 void Compose(FieldImage& field, Layer layer, const TBox& clipBox, What what, const GameState& state,
              const PlayWindows& windows)

@@ -60,11 +60,25 @@ TBox DraggedBox(const GameState& state, const PlayWindows& windows)
     return inside;
 }
 
+// Where what moves lies now, for the drags that restore only the boxes it leaves and enters; the
+// whole field for the others.
+TBox MovingBox(const FieldImage& field, Moving moving, const GameState& state, const PlayWindows& windows)
+{
+    switch (moving) {
+    case Moving::Pieces:
+        return DraggedBox(state, windows);
+    case Moving::Rectangle:
+        return SelectionBox(field, state, windows);
+    default:
+        return FieldBox(windows);
+    }
+}
+
 void PrepareDragImages(FieldImage& field, Moving moving, const GameState& state, const PlayWindows& windows)
 {
     Compose(field, Layer::Under, FieldBox(windows), KindsFor(moving).still, state, windows);
     DrawMoving(field, moving, state, windows);
-    field.dragBox = moving == Moving::Pieces ? DraggedBox(state, windows) : FieldBox(windows);
+    field.dragBox = MovingBox(field, moving, state, windows);
 }
 
 void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState& state, const PlayWindows& windows)
@@ -77,13 +91,13 @@ void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState&
 
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows)
 {
-    if (moving != Moving::Pieces) {
+    if (moving != Moving::Pieces && moving != Moving::Rectangle) {
         DrawMoving(field, moving, state, windows);
         state.redrawMode = RedrawMode::RepaintOnly;
         return;
     }
-    // Outside the boxes the pieces left and entered the field image already shows the under image.
-    const TBox now = DraggedBox(state, windows);
+    // Outside the boxes what moves left and entered, the field image already shows the under image.
+    const TBox now = MovingBox(field, moving, state, windows);
     TBox changed = field.dragBox;
     BoxUnionWith(changed, now);
     if (windows.glass.visible || field.star.step >= 0 || field.findMark.step >= 0)
@@ -92,7 +106,7 @@ void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const Play
     field.repaintBox = {};
     if (changed.width > 0 && BoxIntersect(changed, FieldBox(windows), &field.repaintBox)) {
         Compose(field, Layer::Field, field.repaintBox, What::FromUnder, state, windows);
-        Compose(field, Layer::Field, field.repaintBox, What::Dragged, state, windows);
+        Compose(field, Layer::Field, field.repaintBox, KindsFor(moving).moving, state, windows);
     }
     state.redrawMode = RedrawMode::RepaintBox;
 }

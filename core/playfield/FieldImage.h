@@ -204,13 +204,16 @@ void PrepareDragImages(FieldImage& field, Moving moving, const GameState& state,
 void PrepareDragImagesAgain(FieldImage& field, Carried carried, const GameState& state, const PlayWindows& windows);
 // Each mouse move of a drag: restores the field from the under image and draws what moves at its
 // new place; the field then only needs repainting, and the redraw that repaints it lays the glass
-// on top. Dragged pieces restore and repaint only the boxes they left and entered
-// (RedrawMode::RepaintBox), unless the glass, the join star or the find highlight is out, which
+// on top. Dragged pieces and the selection rectangle restore and repaint only the boxes they left
+// and entered (RedrawMode::RepaintBox), unless the glass, the join star or the find highlight is out, which
 // read or draw over the whole field. A scrolled side moves everything: callers compose What::All instead.
 void DrawDragStep(FieldImage& field, Moving moving, GameState& state, const PlayWindows& windows);
 // The field box the dragged pieces cover at their place, bands included, inside their window's
 // client box; empty when nothing is dragged.
 TBox DraggedBox(const GameState& state, const PlayWindows& windows);
+// The field box the selection rectangle tints, inside the current window's client box; empty
+// when none is drawn (Compose.cpp).
+TBox SelectionBox(const FieldImage& field, const GameState& state, const PlayWindows& windows);
 
 // --- Redrawing (Redraw.cpp) ---
 

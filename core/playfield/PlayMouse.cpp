@@ -309,7 +309,6 @@ PlayOutcome PlayMouseMove(PlayContext& play, bool buttonHeld, int x, int y)
         play.field.rectangle.width = VirtualX(w, x) - play.field.rectangle.x + 1;
         play.field.rectangle.height = VirtualY(w, y) - play.field.rectangle.y + 1;
         DrawDragStep(play.field, Moving::Rectangle, state, windows);
-        state.redrawMode = RedrawMode::RepaintOnly;
         return outcome;
     }
     if (!buttonHeld) {

@@ -91,6 +91,43 @@ TEST_F(DragImages, AStepRepaintsOnlyWhereThePiecesWereAndAreWithTheSamePixels)
     }
 }
 
+// Drawing a selection rectangle repaints only the boxes the rectangle leaves and takes, growing,
+// shrinking and crossing its anchor, and the field holds what a whole restore would give.
+TEST_F(DragImages, ARectangleStepRepaintsOnlyWhereTheRectangleWasAndIs)
+{
+    state.currentWindow = MW_SIDE0;
+    field.rectangle = {.drawing = true, .x = 30, .y = 20, .width = 1, .height = 1};
+    PrepareDragImages(field, Moving::Rectangle, state, windows);
+    const TMyWin& side = windows.windows[MW_SIDE0];
+    const auto fieldBox = [&](int left, int top, int right, int bottom) {
+        return BoxFromCorners(side.client.left + left, side.client.top + top, side.client.left + right,
+                              side.client.top + bottom);
+    };
+    const struct {
+        int width, height;
+        TBox expected;  // the old rectangle's box and the new one's
+    } steps[] = {
+        {10, 6, fieldBox(30, 20, 39, 25)},
+        {25, 14, fieldBox(30, 20, 54, 33)},
+        {4, 3, fieldBox(30, 20, 54, 33)},
+        {-9, -4, fieldBox(20, 15, 33, 22)},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.width * 1000 + step.height);
+        field.rectangle.width = step.width;
+        field.rectangle.height = step.height;
+        DrawDragStep(field, Moving::Rectangle, state, windows);
+        EXPECT_EQ(state.redrawMode, RedrawMode::RepaintBox);
+        EXPECT_EQ(Redraw(field, state, windows, {}), step.expected);
+
+        FieldImage reference;
+        PixFromBitmap(reference.image, field.under);
+        reference.rectangle = field.rectangle;
+        Compose(reference, Layer::Field, FieldBox(windows), What::Rectangle, state, windows);
+        EXPECT_TRUE(std::equal(field.image.bits, field.image.bits + field.image.size, reference.image.bits));
+    }
+}
+
 TEST_F(DragImages, AMovedWindowIsLeftOutOfTheUnderImage)
 {
     TMyWin& pocket = ShowScrolledPocket(5, -10, 0, 0);  // client from (9, 12)
