@@ -16,9 +16,9 @@ bool KeepsTurnedPictures(const Descriptor& descriptor)
 void MakeTurnedBuffers(GameState& state, const ProgressStep& step)
 {
     // The masks turn on a second thread while this one turns the picture: the two share nothing.
-    // The steps are all taken here, the masks' once they are done.
-    // With effects each turned mask is made as its rotation is embossed, and freed after.
-    // Masks held from the last game would be taken for this one's.
+    // With effects they are not turned here, since the effects make each as they emboss it; masks
+    // held from the last game must go then, or they would be taken for this one's. The steps are
+    // all taken here, the masks' once they are done.
     std::jthread masks([&state] {
         if (HasEffects(state.look))
             FreeTurnedMasks(state);

@@ -7,20 +7,27 @@
 namespace kirvo {
 namespace {
 
-// Every point of every turned mask, margins and one pixel beyond included, reads the same value
-// through the upright mask as from the turned buffer. The mask is not square and each pixel's
-// value differs from its neighbours', so a swapped or mirrored axis shows.
-TEST(MaskValueAt, MatchesTurnedBuffers)
+// A 13 x 7 mask with its margin, not square, each pixel's value differing from its neighbours',
+// so a swapped or mirrored axis shows; relief and green hold values that must not be read.
+void NumberMask(GameState& state)
 {
-    GameState state;
     TPixelBuffer& mask = state.buffers[kMaskBuffer];
     PixCreate24(mask, 13 + kMaskMargin, 7 + kMaskMargin);
     for (int y = 0; y < mask.height; ++y)
         for (int x = 0; x < mask.width; ++x) {
             uint8_t* pixel = PixAddress(mask, x, y);
             pixel[0] = uint8_t(1 + x + 20 * y);
-            pixel[2] = 77;  // relief lives in another byte and must not be read
+            pixel[1] = 9;
+            pixel[2] = 77;
         }
+}
+
+// Every point of every turned mask, margins and one pixel beyond included, reads the same value
+// through the upright mask as from the turned buffer.
+TEST(MaskValueAt, MatchesTurnedBuffers)
+{
+    GameState state;
+    NumberMask(state);
     MakeTurnedBuffers(state);
     for (int r = 0; r < 4; ++r) {
         const TPixelBuffer& turned = state.buffers[kMaskBuffer + r];
@@ -38,15 +45,7 @@ TEST(MaskValueAt, MatchesTurnedBuffers)
 TEST(MaskValueAt, FlatTurnedMasksHoldTheTurnedValuesAndNoRelief)
 {
     GameState state;
-    TPixelBuffer& mask = state.buffers[kMaskBuffer];
-    PixCreate24(mask, 13 + kMaskMargin, 7 + kMaskMargin);
-    for (int y = 0; y < mask.height; ++y)
-        for (int x = 0; x < mask.width; ++x) {
-            uint8_t* pixel = PixAddress(mask, x, y);
-            pixel[0] = uint8_t(1 + x + 20 * y);
-            pixel[1] = 9;
-            pixel[2] = 77;
-        }
+    NumberMask(state);
     for (int r = 1; r < 4; ++r) {
         MakeFlatTurnedMask(state, r);
         const TPixelBuffer& turned = state.buffers[kMaskBuffer + r];
