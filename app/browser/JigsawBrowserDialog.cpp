@@ -50,7 +50,7 @@ QWidget* Page(QTabWidget* pages, const char* name, QWidget* content)
 JigsawBrowserDialog::JigsawBrowserDialog(JigsawBrowser& browser, const Translator& translator, MessageSink messages,
                                          const std::string& programFolder, const std::string& thumbnailFolder,
                                          QWidget* parent)
-    : QDialog(parent),
+    : ReusedDialog(parent),
       browser_(browser),
       translator_(translator),
       messages_(std::move(messages)),
@@ -250,7 +250,8 @@ std::optional<std::string> JigsawBrowserDialog::Choose(BrowserMode mode, const s
     for (ThumbnailGrid* grid : {jigsaws_, games_})
         if (grid->currentItem())
             grid->scrollToItem(grid->currentItem(), QAbstractItemView::PositionAtTop);
-    if (exec() != QDialog::Accepted)
+    const int result = ExecAndRelease();
+    if (result != QDialog::Accepted)
         return std::nullopt;
     return browser_.SelectedPath();
 }

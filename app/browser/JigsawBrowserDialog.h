@@ -8,13 +8,12 @@
 // holds up scrolling or typing.
 #pragma once
 
-#include <QDialog>
-
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "browser/BrowserArt.h"
+#include "diagnostics/ReusedDialog.h"
 #include "session/JigsawBrowser.h"
 #include "session/MessageSink.h"
 #include "session/ThumbnailLoader.h"
@@ -32,7 +31,7 @@ namespace kirvo {
 class SettingsPage;
 class ThumbnailGrid;
 
-class JigsawBrowserDialog : public QDialog {
+class JigsawBrowserDialog : public ReusedDialog {
     Q_OBJECT
 
 public:

@@ -59,7 +59,7 @@ int BarValue(int64_t bytes, int shift) { return int(bytes >> shift); }
 
 DownloadDialog::DownloadDialog(Settings& settings, const Translator& translator, MessageSink messages, DownloadSite site,
                                QWidget* parent)
-    : QDialog(parent), settings_(settings), translator_(translator), messages_(std::move(messages))
+    : ReusedDialog(parent), settings_(settings), translator_(translator), messages_(std::move(messages))
 {
     setObjectName("TF_Download");
     protocol_ = std::make_unique<DownloadProtocol>(
@@ -150,7 +150,7 @@ void DownloadDialog::Run(const FILE_NAMES& names)
     names_ = names;
     installed_.clear();
     Activate();
-    exec();
+    ExecAndRelease();
 }
 
 std::string DownloadDialog::FirstNewJigsaw() const

@@ -8,13 +8,13 @@
 // messages are shown on the dialog's own thread. An item is whole or not installed at all.
 #pragma once
 
-#include <QDialog>
 #include <QImage>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "diagnostics/ReusedDialog.h"
 #include "game/FileNames.h"
 #include "session/DownloadCatalogue.h"
 #include "session/DownloadProtocol.h"
@@ -33,7 +33,7 @@ namespace kirvo {
 
 class CatalogueList;
 
-class DownloadDialog : public QDialog {
+class DownloadDialog : public ReusedDialog {
     Q_OBJECT
 
 public:

@@ -137,7 +137,7 @@ QString ListCaption(const LANG_INFO& language)
 
 OptionsDialog::OptionsDialog(const Translator& translator, MessageSink messages, const std::string& programFolder,
                              std::string languageFolder, ColourPicking pickColour, QWidget* parent)
-    : QDialog(parent),
+    : ReusedDialog(parent),
       translator_(translator),
       messages_(std::move(messages)),
       languageFolder_(std::move(languageFolder)),
@@ -540,7 +540,8 @@ std::optional<OptionsChoices> OptionsDialog::Edit(const OptionsChoices& start, c
     choices_.language = currentLanguage;
     ShowChoices();
     FillLanguages();
-    if (exec() != QDialog::Accepted)
+    const int result = ExecAndRelease();
+    if (result != QDialog::Accepted)
         return std::nullopt;
     return choices_;
 }

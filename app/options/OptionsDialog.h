@@ -8,8 +8,6 @@
 // hides the test panel with the thumbnails path and the server folder of jigsaws.
 #pragma once
 
-#include <QDialog>
-
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -17,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics/ReusedDialog.h"
 #include "raster/PixelBuffer.h"
 #include "session/MessageSink.h"
 #include "session/OptionsChoices.h"
@@ -44,7 +43,7 @@ using ColourPicking = std::function<std::optional<uint32_t>(const QString& capti
                                                             std::vector<uint32_t> presets,
                                                             std::function<void(uint32_t)> preview)>;
 
-class OptionsDialog : public QDialog {
+class OptionsDialog : public ReusedDialog {
     Q_OBJECT
 
 public:

@@ -70,6 +70,8 @@ TEST_F(JigsawBrowserDialogTest, ACorruptJigsawKeepsThePlaceholderAndTheOthersGet
         EXPECT_TRUE(cache.Has(made)) << made;
     EXPECT_FALSE(cache.Has("broken.ast"));
     EXPECT_TRUE(SamePixels(cache.ImageFor("broken.ast"), PlaceholderThumbnail()));
+    // Closed, the dialog holds no window (nor the image it is painted from) until shown again.
+    EXPECT_EQ(dialog.windowHandle(), nullptr);
 
     // A second showing finds them in the cache: nothing is read again.
     std::filesystem::remove(Names().personalJigsawsFolder + "alpine.ast");
