@@ -2,8 +2,9 @@
 # Measures the peak resident memory of the game playing the finest cut of a 1920 x 1080 jigsaw
 # with rotation, relief and shadows on: the game runs in a private home folder under a virtual
 # 1920 x 1080 screen, is given the jigsaw on its command line, starts it from the browser, waits,
-# and is asked to quit. Prints the peak and the present resident memory once the game is idle, and
-# the peak again as time(1) measured it.
+# and is asked to quit. Prints the resident memory while the browser is up, before any puzzle, then
+# the peak and the present resident memory once the game is idle, and the peak again as time(1)
+# measured it.
 #
 #   tools/measure_game_memory.sh [BUILD [SIZE [SCREENSHOT.png]]]   (needs xvfb, xauth, xdotool, imagemagick)
 #
@@ -47,6 +48,7 @@ cat >"$home/play.sh" <<PLAY
 /usr/bin/time -v -o "$home/time.txt" "$build/kirvo" "$jigsaws/wide.ast" &
 timer=\$!
 sleep 4
+echo "before any puzzle, with the browser up: \$(grep VmRSS /proc/\$(pgrep -P "\$timer")/status)"
 xdotool key Return; sleep 1
 xdotool key Return
 # Opening is over when the game is idle: under a tenth of a second of processor time in a second.
