@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
@@ -83,8 +84,15 @@ JigsawBrowserDialog::JigsawBrowserDialog(JigsawBrowser& browser, const Translato
     gamesPage->layout()->addWidget(fileNamePanel_);
     pages_->addTab(gamesPage, QString());
 
-    settingsPage_ = new SettingsPage(translator_, art_, pages_);
-    pages_->addTab(settingsPage_, QString());
+    // The settings page is laid out at a fixed size; on a work area smaller than that (a small
+    // screen, or a large scale) it scrolls rather than push the dialog off the screen.
+    auto* settingsScroll = new QScrollArea(pages_);
+    settingsScroll->setObjectName("SB_Settings");
+    settingsScroll->setFrameShape(QFrame::NoFrame);
+    settingsScroll->setWidgetResizable(true);
+    settingsPage_ = new SettingsPage(translator_, art_, settingsScroll);
+    settingsScroll->setWidget(settingsPage_);
+    pages_->addTab(settingsScroll, QString());
 
     BuildButtonBar();
     BuildMenus();
@@ -126,12 +134,16 @@ JigsawBrowserDialog::JigsawBrowserDialog(JigsawBrowser& browser, const Translato
     loaderTimer_->setInterval(kLoaderPollMilliseconds);
     connect(loaderTimer_, &QTimer::timeout, this, &JigsawBrowserDialog::TakeThumbnails);
 
-    // At least four fifths of the work area, centred in it.
+    // Four fifths of the work area and at least the designed size, but never beyond the work
+    // area, centred in it.
     const QRect workArea = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
                                                             : QRect(0, 0, kDesignedWidth, kDesignedHeight);
-    const QSize size(std::max(kDesignedWidth, workArea.width() * 4 / 5), std::max(kDesignedHeight, workArea.height() * 4 / 5));
-    resize(size);
-    move(workArea.center() - QPoint(size.width() / 2, size.height() / 2));
+    const QSize size =
+        QSize(std::max(kDesignedWidth, workArea.width() * 4 / 5), std::max(kDesignedHeight, workArea.height() * 4 / 5))
+            .boundedTo(workArea.size());
+    QRect box(QPoint(), size);
+    box.moveCenter(workArea.center());
+    setGeometry(box);
     Retranslate();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -80,6 +81,21 @@ TEST_F(JigsawBrowserDialogTest, ACorruptJigsawKeepsThePlaceholderAndTheOthersGet
     PixFromBitmap(before, cache.ImageFor("alpine.ast"));
     Choose([this] { dialog.WaitForThumbnails(); });
     EXPECT_TRUE(SamePixels(cache.ImageFor("alpine.ast"), before));
+}
+
+// On a screen narrower than the dialog is laid out for (the offscreen screen is 800 x 800, as a small
+// laptop at a large scale), the dialog, its buttons and its pages stay on the screen; the settings
+// page scrolls.
+TEST_F(JigsawBrowserDialogTest, TheDialogStaysOnASmallScreen)
+{
+    MakeJigsaw("alpine");
+    Choose([this] {
+        const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+        ASSERT_LT(workArea.width(), 1000);
+        EXPECT_TRUE(workArea.contains(dialog.geometry())) << dialog.geometry().width() << "x" << dialog.geometry().height();
+        const QWidget* ok = dialog.OkButton();
+        EXPECT_TRUE(workArea.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+    });
 }
 
 TEST_F(JigsawBrowserDialogTest, CtrlClickOnTheButtonBarShowsTheSeedBoxWhichGoesToTheNextGame)
