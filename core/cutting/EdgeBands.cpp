@@ -24,14 +24,19 @@ int EdgeSlot(const GameState& state, int piece)
     return piece / columns % 3 * 3 + piece % columns % 3;
 }
 
+// Bit b of a byte moved to bit 4 b.
+constexpr std::array<uint32_t, 256> kNibbleSpread = [] {
+    std::array<uint32_t, 256> spread {};
+    for (uint32_t byte = 0; byte < 256; ++byte)
+        for (int b = 0; b < 8; ++b)
+            spread[byte] |= (byte >> b & 1) << 4 * b;
+    return spread;
+}();
+
 // The low 16 bits moved to bits 0, 4, 8, .. 60: one to a cell of four bits.
 uint64_t SpreadToNibbles(uint64_t bits)
 {
-    bits &= 0xFFFF;
-    bits = (bits | bits << 24) & 0x000000FF000000FFu;
-    bits = (bits | bits << 12) & 0x000F000F000F000Fu;
-    bits = (bits | bits << 6) & 0x0303030303030303u;
-    return (bits | bits << 3) & 0x1111111111111111u;
+    return kNibbleSpread[bits & 255] | uint64_t(kNibbleSpread[bits >> 8 & 255]) << 32;
 }
 
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
@@ -81,11 +86,11 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
 }
 
 // Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
-// picture that the mask gives the piece. While the effects are worked out the rotation's mask is
-// held and read at once; in play a turned mask is freed and the upright one says.
-bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
+// picture (the rotation's PictureView) that the mask gives the piece. While the effects are worked
+// out the rotation's mask is held and read at once; in play a turned mask is freed and the
+// upright one says.
+bool DrawnAsPiece(const GameState& state, const TurnedView& picture, int rotation, int x, int y, uint8_t value)
 {
-    const TurnedView picture = PictureView(state, rotation);
     if (x >= picture.width || y >= picture.height)
         return false;
     const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
@@ -148,6 +153,7 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
     const PieceArea& box = bits.box;
     PieceCells& cells = edges.pieces[size_t(index)];
     const bool alone = cells.mates.empty();
+    const TurnedView picture = PictureView(state, rotation);
     // Found in a band that grows once per thread, kept in a copy just large enough.
     thread_local CellSpans band;
     band.Clear();
@@ -180,16 +186,29 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                                         sixteen(planes[3]) << 3,
                                     mask * 15);
             }
-            for (uint64_t banded = seen & ~own; banded != 0; banded &= banded - 1) {
-                const int i = std::countr_zero(banded);
-                const int x = cells.left + 64 * w + i;
-                // Beyond the box the mask may give the pixel to the piece all the same.
-                if ((x > box.right || y > box.bottom) && DrawnAsPiece(state, rotation, x, y, piece.maskValue))
-                    continue;
-                int value = 0;
-                for (size_t k = 0; k < 4; ++k)
-                    value |= int(planes[k] >> i & 1) << k;
-                band.Add(x, y, uint8_t(value - 1));
+            const int x0 = cells.left + 64 * w;
+            uint64_t banded = seen & ~own;
+            // Beyond the box the mask may give the pixel to the piece all the same.
+            const int firstBeyond = y > box.bottom ? 0 : box.right + 1 - x0;
+            if (firstBeyond < 64)
+                for (uint64_t beyond = banded & (firstBeyond <= 0 ? ~uint64_t(0) : ~uint64_t(0) << firstBeyond);
+                     beyond != 0; beyond &= beyond - 1) {
+                    const int i = std::countr_zero(beyond);
+                    if (DrawnAsPiece(state, picture, rotation, x0 + i, y, piece.maskValue))
+                        banded &= ~(uint64_t(1) << i);
+                }
+            // A run of cells at a time, each cell's depth from the planes.
+            while (banded != 0) {
+                const int start = std::countr_zero(banded);
+                const int count = std::countr_one(banded >> start);
+                band.AddRun(x0 + start, y, count);
+                for (int i = start; i < start + count; ++i) {
+                    int value = 0;
+                    for (size_t k = 0; k < 4; ++k)
+                        value |= int(planes[k] >> i & 1) << k;
+                    band.bytes.push_back(uint8_t(value - 1));
+                }
+                banded = start + count >= 64 ? 0 : banded & ~(((uint64_t(1) << count) - 1) << start);
             }
         }
     }
@@ -205,12 +224,14 @@ void FindBand(GameState& state, int rotation, int index)
         edges.bands.resize(size_t(PieceCount(state)));
     const PieceRecord& piece = state.pieces[size_t(index)];
     const PieceCells& cells = edges.pieces[size_t(index)];
+    const TurnedView picture = PictureView(state, rotation);
     thread_local CellSpans band;
     band.Clear();
     for (int y = cells.top; y <= cells.bottom; ++y) {
         size_t cell = CellIndex(cells, cells.left, y);
         for (int x = cells.left; x <= cells.right; ++x, ++cell)
-            if (const int value = CellValue(cells, cell); value > 1 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+            if (const int value = CellValue(cells, cell);
+                value > 1 && !DrawnAsPiece(state, picture, rotation, x, y, piece.maskValue))
                 band.Add(x, y, uint8_t(value - 1));
     }
     edges.bands[size_t(index)] = band.Fitted();
