@@ -171,20 +171,22 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                 uint64_t fresh = PieceBits::Word(bits.Row(y - a), w, -a) & inside & ~seen;
                 seen |= fresh;
                 for (size_t k = 0; k < 4; ++k)
-                    if ((1 + a) >> k & 1)
-                        planes[k] |= fresh;
+                    planes[k] |= fresh & (uint64_t(0) - uint64_t((1 + a) >> k & 1));
                 if (!alone)
                     for (; fresh != 0; fresh &= fresh - 1)
                         SetEdgeCell(edges, index, cells.left + 64 * w + std::countr_zero(fresh), y, 1 + a);
             }
-            // Without mates the cells are written sixteen at a time.
-            for (int part = 0; alone && part < 4; ++part) {
+            // The values again, sixteen cells of four bits to a word: written so without mates.
+            std::array<uint64_t, 4> values {};
+            for (size_t part = 0; part < 4; ++part) {
                 const auto sixteen = [&](uint64_t bitsOfRow) { return SpreadToNibbles(bitsOfRow >> 16 * part); };
-                if (const uint64_t mask = sixteen(seen); mask != 0)
-                    SetSixteenCells(cells, row + size_t(64 * w + 16 * part),
-                                    sixteen(planes[0]) | sixteen(planes[1]) << 1 | sixteen(planes[2]) << 2 |
-                                        sixteen(planes[3]) << 3,
-                                    mask * 15);
+                const uint64_t mask = sixteen(seen);
+                if (mask == 0)
+                    continue;
+                values[part] = sixteen(planes[0]) | sixteen(planes[1]) << 1 | sixteen(planes[2]) << 2 |
+                               sixteen(planes[3]) << 3;
+                if (alone)
+                    SetSixteenCells(cells, row + size_t(64 * w) + 16 * part, values[part], mask * 15);
             }
             const int x0 = cells.left + 64 * w;
             uint64_t banded = seen & ~own;
@@ -197,17 +199,15 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                     if (DrawnAsPiece(state, picture, rotation, x0 + i, y, piece.maskValue))
                         banded &= ~(uint64_t(1) << i);
                 }
-            // A run of cells at a time, each cell's depth from the planes.
+            // A run of cells at a time, each with its depth, the value less 1.
             while (banded != 0) {
                 const int start = std::countr_zero(banded);
                 const int count = std::countr_one(banded >> start);
                 band.AddRun(x0 + start, y, count);
-                for (int i = start; i < start + count; ++i) {
-                    int value = 0;
-                    for (size_t k = 0; k < 4; ++k)
-                        value |= int(planes[k] >> i & 1) << k;
-                    band.bytes.push_back(uint8_t(value - 1));
-                }
+                const size_t at = band.bytes.size();
+                band.bytes.resize(at + size_t(count));
+                for (int i = start; i < start + count; ++i)
+                    band.bytes[at + size_t(i - start)] = uint8_t((values[size_t(i >> 4)] >> 4 * (i & 15) & 15) - 1);
                 banded = start + count >= 64 ? 0 : banded & ~(((uint64_t(1) << count) - 1) << start);
             }
         }
