@@ -154,10 +154,15 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
     PieceCells& cells = edges.pieces[size_t(index)];
     const bool alone = cells.mates.empty();
     const TurnedView picture = PictureView(state, rotation);
-    // Found in a band that grows once per thread, kept in a copy just large enough.
+    // Found in spans and depths that grow once per thread, kept in copies just large enough. A
+    // cell of the grown box has at most one depth.
     thread_local CellSpans band;
+    thread_local std::vector<uint8_t> depths;
     band.Clear();
+    size_t found = 0;
     const int width = cells.right - cells.left + 1;
+    if (const size_t most = 2 * cells.cells.size() + 1; depths.size() < most)
+        depths.resize(most);
     for (int y = cells.top; y <= cells.bottom; ++y) {
         const size_t row = CellIndex(cells, cells.left, y);
         for (int w = 0; 64 * w < width; ++w) {
@@ -204,15 +209,14 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                 const int start = std::countr_zero(banded);
                 const int count = std::countr_one(banded >> start);
                 band.AddRun(x0 + start, y, count);
-                const size_t at = band.bytes.size();
-                band.bytes.resize(at + size_t(count));
                 for (int i = start; i < start + count; ++i)
-                    band.bytes[at + size_t(i - start)] = uint8_t((values[size_t(i >> 4)] >> 4 * (i & 15) & 15) - 1);
+                    depths[found++] = uint8_t((values[size_t(i >> 4)] >> 4 * (i & 15) & 15) - 1);
                 banded = start + count >= 64 ? 0 : banded & ~(((uint64_t(1) << count) - 1) << start);
             }
         }
     }
-    edges.bands[size_t(index)] = band.Fitted();
+    edges.bands[size_t(index)] = {std::vector<CellSpan>(band.spans.begin(), band.spans.end()),
+                                  std::vector<uint8_t>(depths.begin(), depths.begin() + ptrdiff_t(found))};
 }
 
 void FindBand(GameState& state, int rotation, int index)
