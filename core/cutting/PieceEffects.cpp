@@ -23,12 +23,7 @@ void LightRelief(PieceRuns& runs, const CellSpans& raised, const TurnedView& pic
     runs.lit = std::vector<uint8_t>(3 * raised.bytes.size(), 0);
     uint8_t* out = runs.lit.data();
     const uint8_t* relief = raised.bytes.data();
-    for (size_t k = 0; k < raised.spans.size(); ++k) {
-        // The rim's rows lie a picture row apart, too far for the cache to guess: the pixels of
-        // the span after next are asked for ahead.
-        if (k + 2 < raised.spans.size() && raised.spans[k + 2].y < picture.height)
-            __builtin_prefetch(picture.At(raised.spans[k + 2].x, raised.spans[k + 2].y));
-        const CellSpan& span = raised.spans[k];
+    for (const CellSpan& span : raised.spans) {
         const int inside = span.y < picture.height ? MinInt(span.count, picture.width - span.x) : 0;
         const uint8_t* in = inside > 0 ? picture.At(span.x, span.y) : nullptr;
         for (int i = 0; i < inside; ++i, in += picture.stepX) {
