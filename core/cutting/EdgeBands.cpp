@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <vector>
 
 #include "cutting/MeetingBoxes.h"
@@ -37,6 +38,15 @@ constexpr std::array<uint32_t, 256> kNibbleSpread = [] {
 uint64_t SpreadToNibbles(uint64_t bits)
 {
     return kNibbleSpread[bits & 255] | uint64_t(kNibbleSpread[bits >> 8 & 255]) << 32;
+}
+
+// Nibbles 0 to 7 of the word moved to bytes 0 to 7.
+uint64_t NibblesToBytes(uint64_t nibbles)
+{
+    nibbles &= 0xFFFFFFFF;
+    nibbles = (nibbles | nibbles << 16) & 0x0000FFFF0000FFFFu;
+    nibbles = (nibbles | nibbles << 8) & 0x00FF00FF00FF00FFu;
+    return (nibbles | nibbles << 4) & 0x0F0F0F0F0F0F0F0Fu;
 }
 
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
@@ -154,15 +164,13 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
     PieceCells& cells = edges.pieces[size_t(index)];
     const bool alone = cells.mates.empty();
     const TurnedView picture = PictureView(state, rotation);
-    // Found in spans and depths that grow once per thread, kept in copies just large enough. A
-    // cell of the grown box has at most one depth.
+    // Found in spans and depths that grow as the largest band needs, once per thread, kept in
+    // copies just large enough. The depths are written eight at a time.
     thread_local CellSpans band;
     thread_local std::vector<uint8_t> depths;
     band.Clear();
     size_t found = 0;
     const int width = cells.right - cells.left + 1;
-    if (const size_t most = 2 * cells.cells.size() + 1; depths.size() < most)
-        depths.resize(most);
     for (int y = cells.top; y <= cells.bottom; ++y) {
         const size_t row = CellIndex(cells, cells.left, y);
         for (int w = 0; 64 * w < width; ++w) {
@@ -182,7 +190,8 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                         SetEdgeCell(edges, index, cells.left + 64 * w + std::countr_zero(fresh), y, 1 + a);
             }
             // The values again, sixteen cells of four bits to a word: written so without mates.
-            std::array<uint64_t, 4> values {};
+            // The fifth word stays 0, for reading eight cells from any of the row's.
+            std::array<uint64_t, 5> values {};
             for (size_t part = 0; part < 4; ++part) {
                 const auto sixteen = [&](uint64_t bitsOfRow) { return SpreadToNibbles(bitsOfRow >> 16 * part); };
                 const uint64_t mask = sixteen(seen);
@@ -204,13 +213,23 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                     if (DrawnAsPiece(state, picture, rotation, x0 + i, y, piece.maskValue))
                         banded &= ~(uint64_t(1) << i);
                 }
-            // A run of cells at a time, each with its depth, the value less 1.
+            // A run of cells at a time, each with its depth, the value less 1: eight values a
+            // word, less 1 in each byte. A banded cell's value is at least 1, so no byte of the
+            // run borrows; the bytes past the run are written over by the next, or left unused.
             while (banded != 0) {
                 const int start = std::countr_zero(banded);
                 const int count = std::countr_one(banded >> start);
                 band.AddRun(x0 + start, y, count);
-                for (int i = start; i < start + count; ++i)
-                    depths[found++] = uint8_t((values[size_t(i >> 4)] >> 4 * (i & 15) & 15) - 1);
+                if (const size_t most = found + size_t(count) + 8; depths.size() < most)
+                    depths.resize(2 * most);
+                for (int i = start; i < start + count; i += 8) {
+                    const uint64_t* word = values.data() + (i >> 4);
+                    const int shift = 4 * (i & 15);
+                    const uint64_t nibbles = shift == 0 ? word[0] : word[0] >> shift | word[1] << (64 - shift);
+                    const uint64_t eight = NibblesToBytes(nibbles) - 0x0101010101010101u;
+                    std::memcpy(depths.data() + found + size_t(i - start), &eight, 8);
+                }
+                found += size_t(count);
                 banded = start + count >= 64 ? 0 : banded & ~(((uint64_t(1) << count) - 1) << start);
             }
         }
