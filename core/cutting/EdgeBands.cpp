@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <vector>
 
 #include "cutting/MeetingBoxes.h"
@@ -24,14 +25,28 @@ int EdgeSlot(const GameState& state, int piece)
     return piece / columns % 3 * 3 + piece % columns % 3;
 }
 
+// Bit b of a byte moved to bit 4 b.
+constexpr std::array<uint32_t, 256> kNibbleSpread = [] {
+    std::array<uint32_t, 256> spread {};
+    for (uint32_t byte = 0; byte < 256; ++byte)
+        for (int b = 0; b < 8; ++b)
+            spread[byte] |= (byte >> b & 1) << 4 * b;
+    return spread;
+}();
+
 // The low 16 bits moved to bits 0, 4, 8, .. 60: one to a cell of four bits.
 uint64_t SpreadToNibbles(uint64_t bits)
 {
-    bits &= 0xFFFF;
-    bits = (bits | bits << 24) & 0x000000FF000000FFu;
-    bits = (bits | bits << 12) & 0x000F000F000F000Fu;
-    bits = (bits | bits << 6) & 0x0303030303030303u;
-    return (bits | bits << 3) & 0x1111111111111111u;
+    return kNibbleSpread[bits & 255] | uint64_t(kNibbleSpread[bits >> 8 & 255]) << 32;
+}
+
+// Nibbles 0 to 7 of the word moved to bytes 0 to 7.
+uint64_t NibblesToBytes(uint64_t nibbles)
+{
+    nibbles &= 0xFFFFFFFF;
+    nibbles = (nibbles | nibbles << 16) & 0x0000FFFF0000FFFFu;
+    nibbles = (nibbles | nibbles << 8) & 0x00FF00FF00FF00FFu;
+    return (nibbles | nibbles << 4) & 0x0F0F0F0F0F0F0F0Fu;
 }
 
 // Where the piece and a joined neighbour both reach a cell, the smaller depth wins: the other's
@@ -81,11 +96,11 @@ void HideBands(GameState& state, int rotation, int piece, Joined joined, EdgeCel
 }
 
 // Whether drawing the piece copies the pixel rather than painting its band there: a pixel of the
-// picture that the mask gives the piece. While the effects are worked out the rotation's mask is
-// held and read at once; in play a turned mask is freed and the upright one says.
-bool DrawnAsPiece(const GameState& state, int rotation, int x, int y, uint8_t value)
+// picture (the rotation's PictureView) that the mask gives the piece. While the effects are worked
+// out the rotation's mask is held and read at once; in play a turned mask is freed and the
+// upright one says.
+bool DrawnAsPiece(const GameState& state, const TurnedView& picture, int rotation, int x, int y, uint8_t value)
 {
-    const TurnedView picture = PictureView(state, rotation);
     if (x >= picture.width || y >= picture.height)
         return false;
     const TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
@@ -148,9 +163,13 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
     const PieceArea& box = bits.box;
     PieceCells& cells = edges.pieces[size_t(index)];
     const bool alone = cells.mates.empty();
-    // Found in a band that grows once per thread, kept in a copy just large enough.
+    const TurnedView picture = PictureView(state, rotation);
+    // Found in spans and depths that grow as the largest band needs, once per thread, kept in
+    // copies just large enough. The depths are written eight at a time.
     thread_local CellSpans band;
+    thread_local std::vector<uint8_t> depths;
     band.Clear();
+    size_t found = 0;
     const int width = cells.right - cells.left + 1;
     for (int y = cells.top; y <= cells.bottom; ++y) {
         const size_t row = CellIndex(cells, cells.left, y);
@@ -165,35 +184,58 @@ void StampBand(GameState& state, int rotation, int index, const PieceBits& bits)
                 uint64_t fresh = PieceBits::Word(bits.Row(y - a), w, -a) & inside & ~seen;
                 seen |= fresh;
                 for (size_t k = 0; k < 4; ++k)
-                    if ((1 + a) >> k & 1)
-                        planes[k] |= fresh;
+                    planes[k] |= fresh & (uint64_t(0) - uint64_t((1 + a) >> k & 1));
                 if (!alone)
                     for (; fresh != 0; fresh &= fresh - 1)
                         SetEdgeCell(edges, index, cells.left + 64 * w + std::countr_zero(fresh), y, 1 + a);
             }
-            // Without mates the cells are written sixteen at a time.
-            for (int part = 0; alone && part < 4; ++part) {
+            // The values again, sixteen cells of four bits to a word: written so without mates.
+            // The fifth word stays 0, for reading eight cells from any of the row's.
+            std::array<uint64_t, 5> values {};
+            for (size_t part = 0; part < 4; ++part) {
                 const auto sixteen = [&](uint64_t bitsOfRow) { return SpreadToNibbles(bitsOfRow >> 16 * part); };
-                if (const uint64_t mask = sixteen(seen); mask != 0)
-                    SetSixteenCells(cells, row + size_t(64 * w + 16 * part),
-                                    sixteen(planes[0]) | sixteen(planes[1]) << 1 | sixteen(planes[2]) << 2 |
-                                        sixteen(planes[3]) << 3,
-                                    mask * 15);
-            }
-            for (uint64_t banded = seen & ~own; banded != 0; banded &= banded - 1) {
-                const int i = std::countr_zero(banded);
-                const int x = cells.left + 64 * w + i;
-                // Beyond the box the mask may give the pixel to the piece all the same.
-                if ((x > box.right || y > box.bottom) && DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+                const uint64_t mask = sixteen(seen);
+                if (mask == 0)
                     continue;
-                int value = 0;
-                for (size_t k = 0; k < 4; ++k)
-                    value |= int(planes[k] >> i & 1) << k;
-                band.Add(x, y, uint8_t(value - 1));
+                values[part] = sixteen(planes[0]) | sixteen(planes[1]) << 1 | sixteen(planes[2]) << 2 |
+                               sixteen(planes[3]) << 3;
+                if (alone)
+                    SetSixteenCells(cells, row + size_t(64 * w) + 16 * part, values[part], mask * 15);
+            }
+            const int x0 = cells.left + 64 * w;
+            uint64_t banded = seen & ~own;
+            // Beyond the box the mask may give the pixel to the piece all the same.
+            const int firstBeyond = y > box.bottom ? 0 : box.right + 1 - x0;
+            if (firstBeyond < 64)
+                for (uint64_t beyond = banded & (firstBeyond <= 0 ? ~uint64_t(0) : ~uint64_t(0) << firstBeyond);
+                     beyond != 0; beyond &= beyond - 1) {
+                    const int i = std::countr_zero(beyond);
+                    if (DrawnAsPiece(state, picture, rotation, x0 + i, y, piece.maskValue))
+                        banded &= ~(uint64_t(1) << i);
+                }
+            // A run of cells at a time, each with its depth, the value less 1: eight values a
+            // word, less 1 in each byte. A banded cell's value is at least 1, so no byte of the
+            // run borrows; the bytes past the run are written over by the next, or left unused.
+            while (banded != 0) {
+                const int start = std::countr_zero(banded);
+                const int count = std::countr_one(banded >> start);
+                band.AddRun(x0 + start, y, count);
+                if (const size_t most = found + size_t(count) + 8; depths.size() < most)
+                    depths.resize(2 * most);
+                for (int i = start; i < start + count; i += 8) {
+                    const uint64_t* word = values.data() + (i >> 4);
+                    const int shift = 4 * (i & 15);
+                    const uint64_t nibbles = shift == 0 ? word[0] : word[0] >> shift | word[1] << (64 - shift);
+                    const uint64_t eight = NibblesToBytes(nibbles) - 0x0101010101010101u;
+                    std::memcpy(depths.data() + found + size_t(i - start), &eight, 8);
+                }
+                found += size_t(count);
+                banded = start + count >= 64 ? 0 : banded & ~(((uint64_t(1) << count) - 1) << start);
             }
         }
     }
-    edges.bands[size_t(index)] = band.Fitted();
+    edges.bands[size_t(index)] = {std::vector<CellSpan>(band.spans.begin(), band.spans.end()),
+                                  std::vector<uint8_t>(depths.begin(), depths.begin() + ptrdiff_t(found))};
 }
 
 void FindBand(GameState& state, int rotation, int index)
@@ -205,12 +247,14 @@ void FindBand(GameState& state, int rotation, int index)
         edges.bands.resize(size_t(PieceCount(state)));
     const PieceRecord& piece = state.pieces[size_t(index)];
     const PieceCells& cells = edges.pieces[size_t(index)];
+    const TurnedView picture = PictureView(state, rotation);
     thread_local CellSpans band;
     band.Clear();
     for (int y = cells.top; y <= cells.bottom; ++y) {
         size_t cell = CellIndex(cells, cells.left, y);
         for (int x = cells.left; x <= cells.right; ++x, ++cell)
-            if (const int value = CellValue(cells, cell); value > 1 && !DrawnAsPiece(state, rotation, x, y, piece.maskValue))
+            if (const int value = CellValue(cells, cell);
+                value > 1 && !DrawnAsPiece(state, picture, rotation, x, y, piece.maskValue))
                 band.Add(x, y, uint8_t(value - 1));
     }
     edges.bands[size_t(index)] = band.Fitted();

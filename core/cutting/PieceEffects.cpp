@@ -23,12 +23,7 @@ void LightRelief(PieceRuns& runs, const CellSpans& raised, const TurnedView& pic
     runs.lit = std::vector<uint8_t>(3 * raised.bytes.size(), 0);
     uint8_t* out = runs.lit.data();
     const uint8_t* relief = raised.bytes.data();
-    for (size_t k = 0; k < raised.spans.size(); ++k) {
-        // The rim's rows lie a picture row apart, too far for the cache to guess: the pixels of
-        // the span after next are asked for ahead.
-        if (k + 2 < raised.spans.size() && raised.spans[k + 2].y < picture.height)
-            __builtin_prefetch(picture.At(raised.spans[k + 2].x, raised.spans[k + 2].y));
-        const CellSpan& span = raised.spans[k];
+    for (const CellSpan& span : raised.spans) {
         const int inside = span.y < picture.height ? MinInt(span.count, picture.width - span.x) : 0;
         const uint8_t* in = inside > 0 ? picture.At(span.x, span.y) : nullptr;
         for (int i = 0; i < inside; ++i, in += picture.stepX) {
@@ -70,6 +65,25 @@ void ReadSharedRuns(GameState& state, int rotation, const std::vector<bool>& mee
         drawn.known = true;
         drawn.own = own.Fitted();
         LightRelief(drawn, raised, picture);
+    }
+}
+
+// Asks the cache for what working out the piece reads and writes: its grown box in the mask, the
+// picture there when there is a relief to light, and its edge cells. Called a piece ahead, so that
+// the rows, which lie far apart in memory, are at hand by the time the piece is worked.
+void PrefetchPiece(const GameState& state, int rotation, int piece, const TurnedView& mask, const TurnedView& picture,
+                   bool relief)
+{
+    const int grow = state.look.woodStyle != kWoodNone ? state.look.edgeWidth : 0;
+    const PieceArea area = ClippedPieceArea(state, piece, rotation, grow, mask.width, mask.height);
+    PrefetchTurned(mask, area.left, area.top, area.right, area.bottom);
+    if (relief)
+        PrefetchTurned(picture, area.left, area.top, area.right, area.bottom);
+    const EdgeBuffer& edges = state.edgeBuffers[size_t(rotation)];
+    if (size_t(piece) < edges.pieces.size()) {
+        const std::vector<uint8_t>& cells = edges.pieces[size_t(piece)].cells;
+        for (size_t k = 0; k < cells.size(); k += 64)
+            __builtin_prefetch(cells.data() + k);
     }
 }
 
@@ -148,7 +162,12 @@ void EmbossPieces(GameState& state, int rotation)
     // Runs are found in these, which grow once, and kept in copies just large enough.
     PieceBits bits;
     CellSpans own, raised;
+    const TurnedView maskView = TurnedViewOf(mask, 0);
+    if (PieceCount(state) > 0)
+        PrefetchPiece(state, rotation, 0, maskView, picture, relief);
     for (int i = 0; i < PieceCount(state); ++i) {
+        if (i + 1 < PieceCount(state))
+            PrefetchPiece(state, rotation, i + 1, maskView, picture, relief);
         const PieceRecord& piece = state.pieces[size_t(i)];
         PieceRuns& drawn = runs[size_t(i)];
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,

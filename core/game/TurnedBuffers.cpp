@@ -63,26 +63,31 @@ void MakeFlatTurnedMask(GameState& state, int rotation)
     TPixelBuffer& upright = state.buffers[kMaskBuffer];
     const MaskSize size = TurnedMaskSize(state, rotation);
     TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
-    PixCreate24(mask, size.width, size.height);
-    for (int y = 0; y < mask.height; ++y) {
-        uint8_t* pixel = PixRow(mask, y);
-        for (int x = 0; x < mask.width; ++x, pixel += 3)
-            pixel[2] = 128;
-    }
+    PixCreate24Unfilled(mask, size.width, size.height);
     TPixelBuffer picturePart;
     PixAttach(upright.bits, upright.width - kMaskMargin, upright.height - kMaskMargin, 3, upright.stride, picturePart);
-    // In square tiles, so that the upright rows a tile reads stay in the cache from one row of it
-    // to the next.
+    // Every pixel written once, the margin beyond the turned picture with value 0. In square
+    // tiles, so that the upright rows a tile reads stay in the cache from one row of it to the next.
     constexpr int kTile = 64;
     const TurnedView values = TurnedViewOf(picturePart, rotation);
-    for (int top = 0; top < values.height; top += kTile)
-        for (int left = 0; left < values.width; left += kTile) {
-            const int right = MinInt(left + kTile, values.width);
-            for (int y = top; y < MinInt(top + kTile, values.height); ++y) {
+    for (int top = 0; top < mask.height; top += kTile)
+        for (int left = 0; left < mask.width; left += kTile) {
+            const int right = MinInt(left + kTile, mask.width);
+            for (int y = top; y < MinInt(top + kTile, mask.height); ++y) {
+                const int turned = y < values.height ? MaxInt(MinInt(right, values.width) - left, 0) : 0;
                 uint8_t* out = PixAddress(mask, left, y);
-                const uint8_t* in = values.At(left, y);
-                for (int x = left; x < right; ++x, out += 3, in += values.stepX)
+                const uint8_t* in = turned > 0 ? values.At(left, y) : nullptr;
+                int x = left;
+                for (; x < left + turned; ++x, out += 3, in += values.stepX) {
                     out[0] = in[0];
+                    out[1] = 0;
+                    out[2] = 128;
+                }
+                for (; x < right; ++x, out += 3) {
+                    out[0] = 0;
+                    out[1] = 0;
+                    out[2] = 128;
+                }
             }
         }
 }

@@ -1,5 +1,6 @@
 #include "raster/TurnedView.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 
@@ -54,6 +55,25 @@ void CopyTurnedRow(uint8_t* out, const TurnedView& view, int x, int y, int count
             out[1] = in[1] ^ invert;
             out[2] = in[2] ^ invert;
         }
+    }
+}
+
+void PrefetchTurned(const TurnedView& view, int left, int top, int right, int bottom)
+{
+    left = MaxInt(left, 0);
+    top = MaxInt(top, 0);
+    right = MinInt(right, view.width - 1);
+    bottom = MinInt(bottom, view.height - 1);
+    if (right < left || bottom < top)
+        return;
+    const bool alongRows = view.stepX == 3 || view.stepX == -3;
+    const int lines = alongRows ? bottom - top + 1 : right - left + 1;
+    for (int k = 0; k < lines; ++k) {
+        const uint8_t* a = alongRows ? view.At(left, top + k) : view.At(left + k, top);
+        const uint8_t* b = alongRows ? view.At(right, top + k) : view.At(left + k, bottom);
+        const uintptr_t last = uintptr_t(std::max(a, b)) + 2;
+        for (uintptr_t line = uintptr_t(std::min(a, b)) & ~uintptr_t(63); line <= last; line += 64)
+            __builtin_prefetch(reinterpret_cast<const void*>(line));
     }
 }
 

@@ -30,4 +30,10 @@ TurnedView TurnedViewOf(const TPixelBuffer& buffer, int quarterTurns);
 // invert: whole when the row lies along memory, pixel by pixel when it runs up or down a column.
 void CopyTurnedRow(uint8_t* out, const TurnedView& view, int x, int y, int count, uint8_t invert);
 
+// Asks the cache ahead for the pixels of a box of the view (inclusive edges, clipped to the
+// view), a row of memory at a time: a turned row when the view's rows lie along memory, a turned
+// column when they run up or down it. Work that is about to visit a small box of a large buffer
+// calls this a little before, since its rows lie too far apart for the cache to guess.
+void PrefetchTurned(const TurnedView& view, int left, int top, int right, int bottom);
+
 }  // namespace kirvo
