@@ -7,10 +7,6 @@
 
 #include <filesystem>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 #include "base/Version.h"
 #include "diagnostics/AboutWindow.h"
 #include "shell/MainWindow.h"
@@ -26,13 +22,6 @@ constexpr int kSplashMilliseconds = 2000;
 
 int main(int argc, char** argv)
 {
-#ifdef __GLIBC__
-    // Buffers of 128 KiB and more (pictures, masks, the field) are mapped on their own and go back to
-    // the system when freed. Left to itself the allocator raises this bound after the first such
-    // free, and the next game's picture-sized buffers then stay in the heap once freed: about 7 MB
-    // more held after opening a 1920 x 1080 jigsaw.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationVersion(kVersion);
