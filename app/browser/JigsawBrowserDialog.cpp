@@ -262,8 +262,7 @@ std::optional<std::string> JigsawBrowserDialog::Choose(BrowserMode mode, const s
     for (ThumbnailGrid* grid : {jigsaws_, games_})
         if (grid->currentItem())
             grid->scrollToItem(grid->currentItem(), QAbstractItemView::PositionAtTop);
-    const int result = ExecAndRelease();
-    if (result != QDialog::Accepted)
+    if (ExecAndRelease() != QDialog::Accepted)
         return std::nullopt;
     return browser_.SelectedPath();
 }

@@ -540,8 +540,7 @@ std::optional<OptionsChoices> OptionsDialog::Edit(const OptionsChoices& start, c
     choices_.language = currentLanguage;
     ShowChoices();
     FillLanguages();
-    const int result = ExecAndRelease();
-    if (result != QDialog::Accepted)
+    if (ExecAndRelease() != QDialog::Accepted)
         return std::nullopt;
     return choices_;
 }
