@@ -19,7 +19,7 @@ namespace kirvo {
 // The relief must be flat (ResetRelief) where the emboss style changed. A turning game's turned
 // masks are made again first when they were freed, with a flat relief, and freed once embossed:
 // with effects every piece is drawn from its runs. Only the runs of the rotation each piece lies
-// in are made (MakeMissingRuns makes the others when a piece turns).
+// in are made (MakeMissingRuns makes the others as pieces turn).
 void ApplyEffects(GameState& state, const ProgressStep& step = {});
 // Whose runs the embossing of a rotation makes: every piece's, or only those of the pieces lying
 // in the rotation now (and of those whose boxes meet another piece of their mask value).
@@ -31,7 +31,9 @@ enum class KeptRuns { Every, InRotation };
 // pieces whose runs are made, and in the upright mask that of every piece.
 void EmbossPieces(GameState& state, int rotation, KeptRuns kept = KeptRuns::Every);
 // Makes the runs of each piece in the rotation it lies in now, where the effects left them
-// unmade: after a turn, an undo or a redo, before the piece is drawn. Reads the upright mask.
+// unmade: after a turn, before the piece is drawn. Reads the upright mask. Runs once made are kept
+// until the effects are applied again, which starts the undo history afresh, so an undo or redo
+// only brings a piece back to a rotation it has runs for.
 void MakeMissingRuns(GameState& state);
 
 }  // namespace kirvo

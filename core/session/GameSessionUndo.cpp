@@ -2,7 +2,6 @@
 #include <array>
 
 #include "cutting/EdgeBands.h"
-#include "cutting/PieceEffects.h"
 #include "session/GameSession.h"
 
 namespace kirvo {
@@ -24,10 +23,8 @@ bool GameSession::StepHistory(bool (UndoHistory::*step)(GameState&))
         pieceGroups.push_back(state_.pieces[size_t(i)].group);
     if (!(history_.*step)(state_))
         return false;
-    // The edge cells of joins came back: the bands drawn from them follow. Pieces turned back
-    // need the runs of the rotation they lie in again.
+    // The edge cells of joins came back: the bands drawn from them follow.
     RefindBandsAfterRegroup(state_, pieceGroups);
-    MakeMissingRuns(state_);
     // Pieces may have gone into or out of pockets; one that gets pieces back must show them.
     for (int n = MW_POCKET0; n <= MW_POCKET3; ++n) {
         TMyWin& pocket = windows_.windows[size_t(n)];
