@@ -164,6 +164,16 @@ void ShareMaskValues(GameState& state)
     MakeTurnedBuffers(state);
 }
 
+// The cut with a frame, dealt, some mask values shared, and the effects of the styles applied.
+void DealSharingValues(Table& table, int embossStyle, int woodStyle)
+{
+    CutAndDeal(table, 1);
+    ShareMaskValues(table.state);
+    table.state.look.embossStyle = embossStyle;
+    table.state.look.woodStyle = woodStyle;
+    ApplyEffects(table.state);
+}
+
 // The picture as the four rotations see it, which no style changes.
 uint64_t PicturesHash(const GameState& state)
 {
@@ -271,12 +281,8 @@ TEST(EffectsPixels, KeptRunsAndBandsDrawAsTheMaskAndCellsSay)
                                                     {kEmbossCardboard, kWoodNone}}};
     for (const auto& [emboss, wood] : looks) {
         Table table;
-        CutAndDeal(table, 1);
+        DealSharingValues(table, emboss, wood);
         GameState& state = table.state;
-        ShareMaskValues(state);
-        state.look.embossStyle = emboss;
-        state.look.woodStyle = wood;
-        ApplyEffects(state);
         const TBox all = FieldBox(table.windows);
         Compose(table.field, Layer::Field, all, What::All, state, table.windows);
         const uint64_t kept = HashPixels(table.field.image, Hash(nullptr, 0));
@@ -379,12 +385,8 @@ TEST(EffectsPixels, RunsMadeWhenAGroupTurnsAreThoseOfTheEmbossing)
 {
     for (const int wood : {kWoodNone, kWoodShadow}) {
         Table table;
-        CutAndDeal(table, 1);
+        DealSharingValues(table, kEmbossFatCard, wood);
         GameState& state = table.state;
-        ShareMaskValues(state);
-        state.look.embossStyle = kEmbossFatCard;
-        state.look.woodStyle = wood;
-        ApplyEffects(state);
         int unmade = 0;
         for (int r = 0; r < 4; ++r)
             for (int i = 0; i < PieceCount(state); ++i)
