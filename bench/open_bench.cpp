@@ -3,7 +3,7 @@
 // effects and the first compose of the whole field; the same without effects; and the parts the
 // effects add: the effects alone, the compose with and without them, and a memcpy of the field
 // image (F) that those are compared with in the same run. The opened game's buffers are counted
-// too, in bytes per picture pixel, each kind on its own.
+// too, in bytes per picture pixel, each kind on its own; and the runs a turn of every piece makes.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -13,6 +13,7 @@
 
 #include "cutting/EdgeBands.h"
 #include "cutting/PieceEffects.h"
+#include "game/PieceGeometry.h"
 #include "playfield/FieldImage.h"
 
 #include "SampleJigsaw.h"
@@ -137,6 +138,32 @@ void HeldBytes(benchmark::State& run)
         CountHeld(run, state);
 }
 BENCHMARK(HeldBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The most a turn makes on demand: every piece turned a quarter at once, none with the runs of
+// its new rotation, all made from the upright mask. A game of its own, so that the others keep
+// theirs; each time the runs of the new rotations are dropped first.
+void TurnEveryPiece(benchmark::State& run)
+{
+    Game game;
+    Random random;
+    if (!OpenAndCompose(game, true, random)) {
+        run.SkipWithError("the jigsaw did not open");
+        return;
+    }
+    GameState& state = game.table.state;
+    for (auto _ : run) {
+        run.PauseTiming();
+        for (int i = 0; i < PieceCount(state); ++i) {
+            PieceRecord& piece = state.pieces[size_t(i)];
+            piece.rotation = uint8_t((piece.rotation + 1) % 4);
+            DeriveGeometry(state, i);
+            state.pieceRuns[piece.rotation][size_t(i)] = PieceRuns();
+        }
+        run.ResumeTiming();
+        MakeMissingRuns(state);
+    }
+}
+BENCHMARK(TurnEveryPiece)->Unit(benchmark::kMillisecond);
 
 // A 4000 x 3000 picture opened with the usual effects and composed, once: run alone, the peak
 // memory of the process is that of such a game.

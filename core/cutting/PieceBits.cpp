@@ -40,9 +40,8 @@ uint64_t EightPixels(const uint8_t* pixel, uint8_t value)
     return kPixelOrder[size_t((equal >> 7) * 0x0102040810204080u >> 56)];
 }
 
-}  // namespace
-
-void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& box, uint8_t value, int grow)
+// All zero, sized for the box and its growth.
+void ClearBits(PieceBits& bits, const PieceArea& box, int grow)
 {
     const int width = MaxInt(box.right - box.left + 1, 0);
     const int height = MaxInt(box.bottom - box.top + 1, 0);
@@ -50,9 +49,24 @@ void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& b
     bits.words = (width + grow + 63) / 64;
     bits.stride = bits.words + 2;
     bits.rows.assign(size_t(height + grow + 2 * PieceBits::kMargin) * size_t(bits.stride), 0);
+}
+
+// The first word of the box's row y (counted from its top).
+uint64_t* RowWords(PieceBits& bits, int y)
+{
+    return bits.rows.data() + size_t(y + PieceBits::kMargin) * size_t(bits.stride) + 1;
+}
+
+}  // namespace
+
+void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& box, uint8_t value, int grow)
+{
+    ClearBits(bits, box, grow);
+    const int width = MaxInt(box.right - box.left + 1, 0);
+    const int height = MaxInt(box.bottom - box.top + 1, 0);
     for (int y = 0; y < height; ++y) {
         const uint8_t* pixel = PixAddress(mask, box.left, box.top + y);
-        uint64_t* word = bits.rows.data() + size_t(y + PieceBits::kMargin) * size_t(bits.stride) + 1;
+        uint64_t* word = RowWords(bits, y);
         for (int x = 0; x < width; x += 64, pixel += 3 * 64, ++word) {
             const int count = MinInt(64, width - x);
             uint64_t own = 0;
@@ -62,6 +76,19 @@ void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& b
             for (; i < count; ++i)
                 own |= uint64_t(pixel[3 * i] == value) << i;
             *word = own;
+        }
+    }
+}
+
+void LoadPieceBits(PieceBits& bits, const TurnedView& values, const PieceArea& box, uint8_t value, int grow)
+{
+    ClearBits(bits, box, grow);
+    for (int y = box.top; y <= box.bottom; ++y) {
+        uint64_t* words = RowWords(bits, y - box.top);
+        for (int x = box.left; x <= box.right; ++x) {
+            const bool inside = x < values.width && y < values.height;
+            if ((inside ? values.At(x, y)[0] : 0) == value)
+                words[(x - box.left) / 64] |= uint64_t(1) << ((x - box.left) % 64);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "cutting/PieceArea.h"
 #include "game/CellSpans.h"
 #include "raster/PixelBuffer.h"
+#include "raster/TurnedView.h"
 
 namespace kirvo {
 
@@ -43,6 +44,9 @@ struct PieceBits {
 // The piece's pixels, those of the box whose blue byte is the value; its words and rows reach
 // grow pixels beyond the box to the right and downward, all zero there.
 void LoadPieceBits(PieceBits& bits, const TPixelBuffer& mask, const PieceArea& box, uint8_t value, int grow);
+// The same read pixel by pixel through a view of a mask's values, the pixels beyond the view
+// having value 0 as in a turned mask's margin: for one piece whose turned mask is not held.
+void LoadPieceBits(PieceBits& bits, const TurnedView& values, const PieceArea& box, uint8_t value, int grow);
 // The runs of the piece's pixels, added row by row.
 void AddRuns(const PieceBits& bits, CellSpans& runs);
 

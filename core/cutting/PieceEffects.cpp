@@ -111,7 +111,7 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
     if (state.look.woodStyle != kWoodNone)
         AssignEdgeSlots(state);
     if (rotations == 1) {
-        EmbossPieces(state, 0);
+        EmbossPieces(state, 0, KeptRuns::InRotation);
         Step(step);
         return;
     }
@@ -122,7 +122,7 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
     const auto emboss = [&state](int rotation) {
         if (rotation > 0 && state.buffers[size_t(kMaskBuffer + rotation)].width == 0)
             MakeFlatTurnedMask(state, rotation);
-        EmbossPieces(state, rotation);
+        EmbossPieces(state, rotation, KeptRuns::InRotation);
         if (rotation > 0)
             PixFree(state.buffers[size_t(kMaskBuffer + rotation)]);
     };
@@ -139,7 +139,7 @@ void ApplyEffects(GameState& state, const ProgressStep& step)
     Step(step);
 }
 
-void EmbossPieces(GameState& state, int rotation)
+void EmbossPieces(GameState& state, int rotation, KeptRuns kept)
 {
     assert(rotation >= 0 && rotation <= 3);
     TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
@@ -151,6 +151,7 @@ void EmbossPieces(GameState& state, int rotation)
         MakeEdgeCells(state, rotation);
     else
         FreeEdgeBuffer(edges);
+    const bool stamps = bands && edges.width > 0;
     const int edgeWidth = bands ? state.look.edgeWidth : 0;
     const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
     // The runs and relief of a piece are all drawing needs. Those of a piece whose grown box
@@ -170,10 +171,26 @@ void EmbossPieces(GameState& state, int rotation)
             PrefetchPiece(state, rotation, i + 1, maskView, picture, relief);
         const PieceRecord& piece = state.pieces[size_t(i)];
         PieceRuns& drawn = runs[size_t(i)];
+        // A meeting piece's runs are read from the relief its neighbours write, so it is always
+        // embossed; the upright mask is held and keeps every piece's relief.
+        const bool keeps = kept == KeptRuns::Every || piece.rotation == rotation || meeting[size_t(i)];
+        const bool embosses = relief && (keeps || rotation == 0);
+        if (!keeps)
+            drawn = PieceRuns();
+        if (!keeps && !embosses && !stamps)
+            continue;
         LoadPieceBits(bits, mask, ClippedPieceArea(state, i, rotation, 0, mask.width, mask.height), piece.maskValue,
                       edgeWidth);
-        if (bands && edges.width > 0)
+        if (stamps)
             StampBand(state, rotation, i, bits);
+        if (!keeps) {
+            if (embosses) {
+                raised.Clear();
+                EmbossPiece(bits, pass, raised);
+                WriteRelief(mask, raised);
+            }
+            continue;
+        }
         drawn.known = !meeting[size_t(i)];
         own.Clear();
         raised.Clear();
@@ -181,7 +198,8 @@ void EmbossPieces(GameState& state, int rotation)
             AddRuns(bits, own);
         drawn.own = own.Fitted();
         if (relief) {
-            EmbossPiece(mask, bits, pass, raised);
+            EmbossPiece(bits, pass, raised);
+            WriteRelief(mask, raised);
             LightRelief(drawn, raised, picture);
         } else {
             drawn.relief = CellSpans();
@@ -189,8 +207,41 @@ void EmbossPieces(GameState& state, int rotation)
         }
     }
     ReadSharedRuns(state, rotation, meeting, edgeWidth, relief);
-    if (bands && edges.width > 0)
+    if (stamps)
         FinishBands(state, rotation);
+}
+
+void MakeMissingRuns(GameState& state)
+{
+    if (!HasEffects(state.look))
+        return;
+    const int edgeWidth = state.look.woodStyle != kWoodNone ? state.look.edgeWidth : 0;
+    const bool relief = HasRelief(state.look.embossStyle);
+    const ReliefPass pass = relief ? MakeReliefPass(ReliefOf(state.look.embossStyle)) : ReliefPass();
+    PieceBits bits;
+    CellSpans own, raised;
+    for (int i = 0; i < PieceCount(state); ++i) {
+        const PieceRecord& piece = state.pieces[size_t(i)];
+        const int rotation = piece.rotation & 3;
+        std::vector<PieceRuns>& runs = state.pieceRuns[size_t(rotation)];
+        if (size_t(i) >= runs.size() || runs[size_t(i)].known)
+            continue;
+        // Pieces left without runs meet no other of their mask value, so their own pixels and
+        // relief are theirs alone, as the embossing would have found them.
+        const MaskSize size = TurnedMaskSize(state, rotation);
+        LoadPieceBits(bits, TurnedMaskValues(state, rotation),
+                      ClippedPieceArea(state, i, rotation, 0, size.width, size.height), piece.maskValue, edgeWidth);
+        PieceRuns& drawn = runs[size_t(i)];
+        own.Clear();
+        raised.Clear();
+        AddRuns(bits, own);
+        drawn.own = own.Fitted();
+        if (relief) {
+            EmbossPiece(bits, pass, raised);
+            LightRelief(drawn, raised, PictureView(state, rotation));
+        }
+        drawn.known = true;
+    }
 }
 
 }  // namespace kirvo

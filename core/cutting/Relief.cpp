@@ -50,7 +50,7 @@ ReliefPass MakeReliefPass(const Relief& relief)
 // drop of step s, so the pixels missing at each step of each direction are found for the whole
 // word first; each pixel missing anywhere then adds up its drops. Pixels missing nowhere lie deep
 // inside the piece and stay flat.
-void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass, CellSpans& raised)
+void EmbossPiece(const PieceBits& bits, const ReliefPass& pass, CellSpans& raised)
 {
     constexpr size_t kMostSteps = 8 * kLongestReach;
     std::array<int, kMostSteps> drops;
@@ -76,19 +76,26 @@ void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pa
                     rim |= missing[k];
                 }
             }
-            uint8_t* pixels = PixAddress(mask, box.left + 64 * w, y);
             for (; rim != 0; rim &= rim - 1) {
                 const int i = std::countr_zero(rim);
                 int sum = 0;
                 for (k = 0; k < steps; ++k)
                     sum += int(missing[k] >> i & 1) * drops[k];
                 const int e = std::clamp(sum / 128, -127, 127);  // the division truncates toward zero
-                if (e != 0) {
-                    pixels[3 * i + 2] = uint8_t(128 + e);
+                if (e != 0)
                     raised.Add(box.left + 64 * w + i, y, uint8_t(128 + e));
-                }
             }
         }
+    }
+}
+
+void WriteRelief(TPixelBuffer& mask, const CellSpans& raised)
+{
+    const uint8_t* byte = raised.bytes.data();
+    for (const CellSpan& span : raised.spans) {
+        uint8_t* pixel = PixAddress(mask, span.x, span.y) + 2;
+        for (int i = 0; i < span.count; ++i, pixel += 3)
+            *pixel = *byte++;
     }
 }
 

@@ -47,10 +47,12 @@ struct ReliefPass {
 };
 
 ReliefPass MakeReliefPass(const Relief& relief);
-// The relief of one piece, into the red byte of its pixels in the mask buffer where E is not 0,
-// each such pixel added to raised; the buffer must be flat (ResetRelief) where the style changed.
-// A run ends at the piece's box.
-void EmbossPiece(TPixelBuffer& mask, const PieceBits& bits, const ReliefPass& pass, CellSpans& raised);
+// The relief of one piece: each of its pixels where E is not 0 added to raised, with 128 + E. A
+// run ends at the piece's box.
+void EmbossPiece(const PieceBits& bits, const ReliefPass& pass, CellSpans& raised);
+// The raised cells' bytes into the red byte of their pixels in the mask buffer, which must be flat
+// (ResetRelief) where the style changed.
+void WriteRelief(TPixelBuffer& mask, const CellSpans& raised);
 // Red 128 and green 0 in every pixel: flat.
 void ResetRelief(TPixelBuffer& mask);
 

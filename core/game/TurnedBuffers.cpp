@@ -60,16 +60,13 @@ void FreeTurnedMasks(GameState& state)
 void MakeFlatTurnedMask(GameState& state, int rotation)
 {
     assert(rotation >= 1 && rotation <= 3);
-    TPixelBuffer& upright = state.buffers[kMaskBuffer];
     const MaskSize size = TurnedMaskSize(state, rotation);
     TPixelBuffer& mask = state.buffers[size_t(kMaskBuffer + rotation)];
     PixCreate24Unfilled(mask, size.width, size.height);
-    TPixelBuffer picturePart;
-    PixAttach(upright.bits, upright.width - kMaskMargin, upright.height - kMaskMargin, 3, upright.stride, picturePart);
     // Every pixel written once, the margin beyond the turned picture with value 0. In square
     // tiles, so that the upright rows a tile reads stay in the cache from one row of it to the next.
     constexpr int kTile = 64;
-    const TurnedView values = TurnedViewOf(picturePart, rotation);
+    const TurnedView values = TurnedMaskValues(state, rotation);
     for (int top = 0; top < mask.height; top += kTile)
         for (int left = 0; left < mask.width; left += kTile) {
             const int right = MinInt(left + kTile, mask.width);
@@ -90,6 +87,14 @@ void MakeFlatTurnedMask(GameState& state, int rotation)
                 }
             }
         }
+}
+
+TurnedView TurnedMaskValues(const GameState& state, int rotation)
+{
+    const TPixelBuffer& upright = state.buffers[kMaskBuffer];
+    TPixelBuffer picturePart;
+    PixAttach(upright.bits, upright.width - kMaskMargin, upright.height - kMaskMargin, 3, upright.stride, picturePart);
+    return TurnedViewOf(picturePart, rotation);
 }
 
 bool HasTurnedMasks(const GameState& state)

@@ -29,6 +29,9 @@ bool HasTurnedMasks(const GameState& state);
 // Buffer 4 + rotation (1 to 3) as the effects start from it: the upright mask's values turned,
 // with no relief. Only the values are read, so the upright mask's relief may be written meanwhile.
 void MakeFlatTurnedMask(GameState& state, int rotation);
+// The values buffer 4 + rotation (0 to 3) has inside the turned picture, read from the upright
+// mask while it is held; the margin beyond them holds value 0.
+TurnedView TurnedMaskValues(const GameState& state, int rotation);
 
 // The picture as pieces in the rotation see it: the turned copy when there is one.
 inline TurnedView PictureView(const GameState& state, int rotation)

@@ -5,6 +5,7 @@
 
 #include "base/Rounding.h"
 #include "cutting/EdgeBands.h"
+#include "cutting/PieceEffects.h"
 #include "game/DrawOrder.h"
 #include "game/PieceGeometry.h"
 
@@ -162,6 +163,7 @@ bool TurnGroup(GameState& state, int piece, Turn turn, int pivotX, int pivotY)
         p.rotation = rotation;
         DeriveGeometry(state, k);
     }
+    MakeMissingRuns(state);
     return true;
 }
 

@@ -41,7 +41,8 @@ JoinResult JoinDroppedGroup(GameState& state, int draggedPiece, int window, int 
 enum class Turn { Clockwise, CounterClockwise };
 
 // Turns the piece's group a quarter turn about the field point (pivotX, pivotY) of its window.
-// A group holding the frame does not turn. False when nothing turned.
+// A group holding the frame does not turn. False when nothing turned. The turned pieces get the
+// runs of their new rotation when the effects left them unmade.
 bool TurnGroup(GameState& state, int piece, Turn turn, int pivotX, int pivotY);
 
 // The selected pieces, or else the piece's group, go to the other side; positions stay.

@@ -106,9 +106,13 @@ protected:
     }
 
     // Where the piece's relief lies in the rotation and what it makes of the picture there, as its
-    // runs keep them: each relief span's place and length, then the lit bytes.
-    std::vector<int> KeptRelief(int rotation, int piece) const
+    // runs keep them: each relief span's place and length, then the lit bytes. The piece is laid
+    // in the rotation first, since the effects make only the runs of the rotation a piece lies in.
+    std::vector<int> KeptRelief(int rotation, int piece)
     {
+        state.pieces[size_t(piece)].rotation = uint8_t(rotation);
+        DeriveGeometry(state, piece);
+        MakeMissingRuns(state);
         const PieceRuns& runs = state.pieceRuns[size_t(rotation)][size_t(piece)];
         std::vector<int> kept;
         for (const CellSpan& span : runs.relief.spans)

@@ -164,6 +164,16 @@ void ShareMaskValues(GameState& state)
     MakeTurnedBuffers(state);
 }
 
+// The cut with a frame, dealt, some mask values shared, and the effects of the styles applied.
+void DealSharingValues(Table& table, int embossStyle, int woodStyle)
+{
+    CutAndDeal(table, 1);
+    ShareMaskValues(table.state);
+    table.state.look.embossStyle = embossStyle;
+    table.state.look.woodStyle = woodStyle;
+    ApplyEffects(table.state);
+}
+
 // The picture as the four rotations see it, which no style changes.
 uint64_t PicturesHash(const GameState& state)
 {
@@ -271,12 +281,8 @@ TEST(EffectsPixels, KeptRunsAndBandsDrawAsTheMaskAndCellsSay)
                                                     {kEmbossCardboard, kWoodNone}}};
     for (const auto& [emboss, wood] : looks) {
         Table table;
-        CutAndDeal(table, 1);
+        DealSharingValues(table, emboss, wood);
         GameState& state = table.state;
-        ShareMaskValues(state);
-        state.look.embossStyle = emboss;
-        state.look.woodStyle = wood;
-        ApplyEffects(state);
         const TBox all = FieldBox(table.windows);
         Compose(table.field, Layer::Field, all, What::All, state, table.windows);
         const uint64_t kept = HashPixels(table.field.image, Hash(nullptr, 0));
@@ -356,6 +362,61 @@ TEST(EffectsPixels, AnUndoneJoinDrawsAsBeforeIt)
     ASSERT_TRUE(history.Redo(state));
     RefindBandsAfterRegroup(state, regrouped);
     EXPECT_EQ(fieldHash(), joined);
+}
+
+// A piece's runs as numbers: whether they are known, each own and relief span, the lit bytes.
+std::vector<int> Flattened(const PieceRuns& runs)
+{
+    std::vector<int> flat {runs.known};
+    for (const CellSpans* cells : {&runs.own, &runs.relief}) {
+        flat.push_back(int(cells->spans.size()));
+        for (const CellSpan& span : cells->spans)
+            flat.insert(flat.end(), {span.x, span.y, span.count});
+    }
+    flat.insert(flat.end(), runs.lit.begin(), runs.lit.end());
+    return flat;
+}
+
+// The effects make only the runs of the rotation each piece lies in; turning a group makes those
+// of its new rotation. Once every group has been turned all the way round, each piece's runs in
+// each rotation must be those the embossing of every piece makes, also where pieces of one mask
+// value meet; the frame's group, which never turns, keeps only its own.
+TEST(EffectsPixels, RunsMadeWhenAGroupTurnsAreThoseOfTheEmbossing)
+{
+    for (const int wood : {kWoodNone, kWoodShadow}) {
+        Table table;
+        DealSharingValues(table, kEmbossFatCard, wood);
+        GameState& state = table.state;
+        int unmade = 0;
+        for (int r = 0; r < 4; ++r)
+            for (int i = 0; i < PieceCount(state); ++i)
+                unmade += !state.pieceRuns[size_t(r)][size_t(i)].known;
+        EXPECT_GT(unmade, PieceCount(state)) << "wood " << wood;
+
+        for (int turn = 0; turn < 4; ++turn) {
+            std::vector<bool> turned(size_t(PieceCount(state)), false);
+            for (int i = 0; i < PieceCount(state); ++i) {
+                const PieceRecord& piece = state.pieces[size_t(i)];
+                if (turned[size_t(piece.group)])
+                    continue;
+                turned[size_t(piece.group)] = true;
+                TurnGroup(state, i, Turn::Clockwise, piece.x, piece.y);
+            }
+        }
+        const std::array<std::vector<PieceRuns>, 4> made = state.pieceRuns;
+        EmbossTurnedMasks(state);
+        EmbossPieces(state, 0);
+        const int frame = BorderPieceIndex(state);
+        for (int r = 0; r < 4; ++r)
+            for (int i = 0; i < PieceCount(state); ++i) {
+                const PieceRuns& runs = made[size_t(r)][size_t(i)];
+                const PieceRecord& piece = state.pieces[size_t(i)];
+                if (frame >= 0 && piece.group == state.pieces[size_t(frame)].group && r != piece.rotation)
+                    continue;
+                EXPECT_EQ(Flattened(runs), Flattened(state.pieceRuns[size_t(r)][size_t(i)]))
+                    << "wood " << wood << " rotation " << r << " piece " << i;
+            }
+    }
 }
 
 }  // namespace
