@@ -36,6 +36,26 @@ void LightRelief(PieceRuns& runs, const CellSpans& raised, const TurnedView& pic
     }
 }
 
+// A piece's runs from its bits: its own pixels unless they are read from the mask later, and with
+// a relief pass the raised cells lit from the picture, which are left in raised. own and raised are
+// working room.
+void MakeRuns(PieceRuns& drawn, const PieceBits& bits, bool addOwn, const ReliefPass* pass, const TurnedView& picture,
+              CellSpans& own, CellSpans& raised)
+{
+    own.Clear();
+    raised.Clear();
+    if (addOwn)
+        AddRuns(bits, own);
+    drawn.own = own.Fitted();
+    if (pass != nullptr) {
+        EmbossPiece(bits, *pass, raised);
+        LightRelief(drawn, raised, picture);
+    } else {
+        drawn.relief = CellSpans();
+        drawn.lit = {};
+    }
+}
+
 // A piece whose grown box meets another piece of its mask value draws every pixel of that value
 // in the box it is drawn from, with the relief the mask ends with, whichever piece's embossing
 // wrote it. Its runs are read from the mask once every piece of the rotation is embossed.
@@ -192,19 +212,9 @@ void EmbossPieces(GameState& state, int rotation, KeptRuns kept)
             continue;
         }
         drawn.known = !meeting[size_t(i)];
-        own.Clear();
-        raised.Clear();
-        if (drawn.known)
-            AddRuns(bits, own);
-        drawn.own = own.Fitted();
-        if (relief) {
-            EmbossPiece(bits, pass, raised);
+        MakeRuns(drawn, bits, drawn.known, relief ? &pass : nullptr, picture, own, raised);
+        if (relief)
             WriteRelief(mask, raised);
-            LightRelief(drawn, raised, picture);
-        } else {
-            drawn.relief = CellSpans();
-            drawn.lit = {};
-        }
     }
     ReadSharedRuns(state, rotation, meeting, edgeWidth, relief);
     if (stamps)
@@ -232,14 +242,7 @@ void MakeMissingRuns(GameState& state)
         LoadPieceBits(bits, TurnedMaskValues(state, rotation),
                       ClippedPieceArea(state, i, rotation, 0, size.width, size.height), piece.maskValue, edgeWidth);
         PieceRuns& drawn = runs[size_t(i)];
-        own.Clear();
-        raised.Clear();
-        AddRuns(bits, own);
-        drawn.own = own.Fitted();
-        if (relief) {
-            EmbossPiece(bits, pass, raised);
-            LightRelief(drawn, raised, PictureView(state, rotation));
-        }
+        MakeRuns(drawn, bits, true, relief ? &pass : nullptr, PictureView(state, rotation), own, raised);
         drawn.known = true;
     }
 }
